@@ -1,0 +1,104 @@
+// TForm1, the main window: the wiring between the controls and the
+// subsystems. Handlers read the controls, call the subsystem and write the
+// controls back; the logic lives in the subsystem folders.
+#pragma once
+
+#include "drill/DrillSheet.h"
+#include "platform/TApplication.h"
+#include "platform/TStringGrid.h"
+
+#include <QMainWindow>
+
+class Clock;
+class QAction;
+class QMenu;
+class QTabWidget;
+class QTimer;
+class RandomSource;
+class StopWatch;
+class TButton;
+class TStatusBar;
+class TStringGrid;
+class TickCounter;
+
+
+// The platform services the window reaches through small interfaces, so a
+// test can run every handler with fakes.
+struct FormServices {
+    TickCounter& ticks;
+    Clock& clock;
+    RandomSource& random;
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(TApplication& app, FormServices services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TStringGrid* GridOf(const DrillSheet& sheet) const;
+    // The sheet of the active page, or null on the pages without one.
+    const DrillSheet* ActiveSheet() const;
+
+    // Controls and components, by their names in the window.
+    TStringGrid* StringGrid1;
+    TStringGrid* StringGrid2;
+    TStringGrid* StringGrid3;
+    TStringGrid* StringGrid5;
+    TButton* BitBtn7;
+    TButton* BitBtn6;
+    TButton* BitBtn15;
+    QTabWidget* PageControl1;
+    TStatusBar* StatusBar1;
+    QMenu* Edit1;
+    QAction* Cut1;
+    QAction* Find1;
+    QTimer* Timer2;
+    StopWatch* StopWatch1;
+
+public slots:
+    void FormCreate();
+    void FormActivate();
+    void PageControl1Change();
+
+    // Drill commands
+    void BitBtn7Click();
+    void BitBtn6Click();
+    void BitBtn15Click();
+    void Tasu();
+    void Hiku();
+    void Kake();
+    void Kuku();
+    void TasuA();
+    void HikuA();
+    void KakeA();
+    void KukuA();
+    void Timer2Timer();
+    void StringGrid1KeyPress(TStringGrid* sender, QChar& key);
+    void StringGrid1DrawCell(TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
+                             QPainter& canvas);
+
+    // Event sounds of the all-correct results.
+    void BitBtn19Click();
+    void BitBtn14Click();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenu();
+    void buildStatusBar();
+    void wireHandlers();
+    // Connects a signal to a handler that runs inside the application's error guard.
+    template <typename Sender, typename Signal> void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void focusStart();
+    void generate(DrillKind kind);
+    void judge(DrillKind kind);
+
+    TApplication& app_;
+    FormServices services_;
+    bool activatedOnce_ = false;
+    bool ownWindowClosed_ = false;
+};

@@ -1,0 +1,139 @@
+// The drill commands of the main window: Start, Stop, Clear, the generators
+// and judges of the four sheets, answer entry, and the status bar clock.
+#include "app/Unit1.h"
+
+#include "drill/CellDrawing.h"
+#include "drill/DrillTime.h"
+#include "drill/Judge.h"
+#include "drill/KeyFilter.h"
+#include "drill/SheetGenerator.h"
+#include "drill/stopwatchu.h"
+#include "platform/Clock.h"
+#include "platform/TButton.h"
+#include "platform/TStatusBar.h"
+#include "platform/TStringGrid.h"
+
+#include <QTabWidget>
+
+namespace {
+const QString kWeekdays[] = {
+    QStringLiteral("月曜日"), QStringLiteral("火曜日"), QStringLiteral("水曜日"), QStringLiteral("木曜日"),
+    QStringLiteral("金曜日"), QStringLiteral("土曜日"), QStringLiteral("日曜日"),
+};
+} // namespace
+
+void TForm1::BitBtn7Click() {
+    const DrillSheet* sheet = ActiveSheet();
+    if (!sheet)
+        return;
+    switch (sheet->kind) {
+    case DrillKind::Addition: Tasu(); break;
+    case DrillKind::Subtraction: Hiku(); break;
+    case DrillKind::Multiplication: Kake(); break;
+    case DrillKind::Kuku: Kuku(); break;
+    }
+    TStringGrid* grid = GridOf(*sheet);
+    grid->setFocus();
+    grid->SetCurrentCell(1, 1);
+}
+
+void TForm1::BitBtn6Click() {
+    if (const DrillSheet* sheet = ActiveSheet()) {
+        switch (sheet->kind) {
+        case DrillKind::Addition: TasuA(); break;
+        case DrillKind::Subtraction: HikuA(); break;
+        case DrillKind::Multiplication: KakeA(); break;
+        case DrillKind::Kuku: KukuA(); break;
+        }
+    }
+    focusStart();
+}
+
+void TForm1::BitBtn15Click() {
+    const DrillSheet* sheet = ActiveSheet();
+    if (!sheet)
+        return;
+    ClearSheet(*GridOf(*sheet), *sheet);
+    focusStart();
+}
+
+void TForm1::Tasu() { generate(DrillKind::Addition); }
+void TForm1::Hiku() { generate(DrillKind::Subtraction); }
+void TForm1::Kake() { generate(DrillKind::Multiplication); }
+void TForm1::Kuku() { generate(DrillKind::Kuku); }
+
+void TForm1::TasuA() { judge(DrillKind::Addition); }
+void TForm1::HikuA() { judge(DrillKind::Subtraction); }
+void TForm1::KakeA() { judge(DrillKind::Multiplication); }
+void TForm1::KukuA() { judge(DrillKind::Kuku); }
+
+void TForm1::generate(DrillKind kind) {
+    const DrillSheet& sheet = SheetOf(kind);
+    TStringGrid* grid = GridOf(sheet);
+    if (sheet.randomHeaders) {
+        // The hundred-cell sheets get their geometry back each time.
+        grid->SetDefaultColWidth(sheet.colWidth);
+        grid->SetDefaultRowHeight(sheet.rowHeight);
+        grid->SetColCount(sheet.size + 1);
+        grid->SetRowCount(sheet.size + 1);
+        grid->SetFixedCols(1);
+        grid->SetFixedRows(1);
+    }
+    GenerateSheet(*grid, sheet, services_.random);
+    StopWatch1->Start();
+}
+
+void TForm1::judge(DrillKind kind) {
+    const DrillSheet& sheet = SheetOf(kind);
+    StopWatch1->Stop();
+    const auto ms = static_cast<std::uint32_t>(StopWatch1->Elapsed());
+    const QString time = FormatDrillTime(ms);
+    StatusBar1->SetPanelText(sheet.timePanel, time);
+
+    const JudgeResult result =
+        JudgeSheet(*GridOf(sheet), sheet, ms, time, StatusBar1->PanelText(sheet.bestPanel));
+    if (result.outcome == JudgeResult::Outcome::NewBest) {
+        StatusBar1->SetPanelText(sheet.bestPanel, time);
+        BitBtn19Click();
+    } else if (result.outcome == JudgeResult::Outcome::AllCorrect) {
+        BitBtn14Click();
+    }
+    app_.Messages().ShowMessage(JudgeMessage(result, sheet));
+}
+
+void TForm1::StringGrid1KeyPress(TStringGrid* sender, QChar& key) {
+    const bool onLastCell = sender->Col() == sender->ColCount() - 1 && sender->Row() == sender->RowCount() - 1;
+    switch (FilterAnswerKey(key, onLastCell)) {
+    case AnswerKeyAction::Accept:
+        return;
+    case AnswerKeyAction::Swallow:
+        key = QChar();
+        return;
+    case AnswerKeyAction::NextCell:
+        key = QChar();
+        sender->SendTabKey();
+        return;
+    case AnswerKeyAction::FocusStop:
+        key = QChar();
+        BitBtn6->setFocus();
+        return;
+    }
+}
+
+void TForm1::StringGrid1DrawCell(TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
+                                 QPainter& canvas) {
+    DrawCentredCell(canvas, rect, sender->Cells(col, row), state.selected, sender->Color(), sender->FontColor());
+}
+
+void TForm1::Timer2Timer() {
+    const QDateTime now = services_.clock.Now();
+    const QString text = QStringLiteral("  %1(%2)%3")
+                             .arg(now.toString(QStringLiteral("MM/dd")), kWeekdays[now.date().dayOfWeek() - 1],
+                                  now.toString(QStringLiteral("HH:mm:ss")));
+    StatusBar1->SetPanelText(8, text);
+}
+
+// The sound slots are played by the sound settings page; until a slot is
+// switched on these stay silent.
+void TForm1::BitBtn19Click() {}
+void TForm1::BitBtn14Click() {}

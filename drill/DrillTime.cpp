@@ -1,0 +1,29 @@
+#include "drill/DrillTime.h"
+
+namespace {
+constexpr std::uint32_t kMsPerMinute = 60000;
+constexpr std::uint32_t kHour = 60 * kMsPerMinute;
+
+QString twoDigits(std::uint32_t value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+QString FormatDrillTime(std::uint32_t ms) {
+    const std::uint32_t minutes = ms / kMsPerMinute;
+    if (minutes >= 100)
+        return QStringLiteral("99:59");
+    return twoDigits(minutes) + QLatin1Char(':') + twoDigits(ms / 1000 % 60);
+}
+
+bool IsValidDrillTime(const QString& text) {
+    auto digit = [&](int i) { return text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); };
+    return text.size() == 5 && digit(0) && digit(1) && text.at(2) == QLatin1Char(':') && digit(3) && digit(4);
+}
+
+bool IsNewBestTime(std::uint32_t ms, const QString& timeText, const QString& bestText) {
+    if (ms >= kHour)
+        return false;
+    if (!IsValidDrillTime(bestText))
+        return true;
+    // Both are "mm:ss" texts of ASCII digits, so the text order is the time order.
+    return QString::compare(bestText, timeText, Qt::CaseSensitive) > 0;
+}

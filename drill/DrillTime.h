@@ -1,0 +1,20 @@
+// Attempt times as the status bar shows them: "mm:ss".
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+inline const QString kNoBestTime = QStringLiteral("59:59");
+inline const QString kNoAttemptTime = QStringLiteral("00:00");
+
+// Whole minutes and seconds, milliseconds cut off. An hour or more keeps its
+// minutes ("61:05"); from 100 minutes on the time shows as "99:59".
+QString FormatDrillTime(std::uint32_t ms);
+
+// Two digits, a colon and two digits.
+bool IsValidDrillTime(const QString& text);
+
+// Whether an attempt of ms, shown as timeText, beats the best time. A best
+// time that is not a valid time counts as none yet; an attempt of an hour or
+// more never sets a best time.
+bool IsNewBestTime(std::uint32_t ms, const QString& timeText, const QString& bestText);

@@ -1,0 +1,54 @@
+#include "drill/Judge.h"
+
+#include "drill/DrillTime.h"
+#include "drill/ExpectedAnswer.h"
+
+namespace {
+bool isComplete(const GridCells& grid, const DrillSheet& sheet) {
+    for (int row = 1; row <= sheet.size; ++row)
+        for (int col = 1; col <= sheet.size; ++col)
+            if (grid.Cells(col, row).isEmpty())
+                return false;
+    return true;
+}
+
+QString scoreLine(int correct, const DrillSheet& sheet) {
+    return QStringLiteral("○ の数は、%1/%2 こです。").arg(correct).arg(sheet.FullScore());
+}
+} // namespace
+
+JudgeResult JudgeSheet(GridCells& grid, const DrillSheet& sheet, std::uint32_t elapsedMs,
+                       const QString& timeText, const QString& bestText) {
+    JudgeResult result;
+    if (!isComplete(grid, sheet))
+        return result;
+    for (int row = 1; row <= sheet.size; ++row)
+        for (int col = 1; col <= sheet.size; ++col)
+            if (grid.Cells(col, row) == ExpectedAnswer(grid, sheet.operation, col, row))
+                grid.SetCells(col, row, kCorrectMark);
+    for (int row = 1; row <= sheet.size; ++row)
+        for (int col = 1; col <= sheet.size; ++col)
+            if (grid.Cells(col, row) == kCorrectMark)
+                ++result.correct;
+    if (result.correct != sheet.FullScore())
+        result.outcome = JudgeResult::Outcome::Score;
+    else if (IsNewBestTime(elapsedMs, timeText, bestText))
+        result.outcome = JudgeResult::Outcome::NewBest;
+    else
+        result.outcome = JudgeResult::Outcome::AllCorrect;
+    return result;
+}
+
+QString JudgeMessage(const JudgeResult& result, const DrillSheet& sheet) {
+    switch (result.outcome) {
+    case JudgeResult::Outcome::Incomplete:
+        return QStringLiteral("未入力項目があります\nすへての升を埋めてから\nストップを押してください。");
+    case JudgeResult::Outcome::NewBest:
+        return QStringLiteral("全問正解そのうえ\nベストタイムです。\nたいへんよくできました。");
+    case JudgeResult::Outcome::AllCorrect:
+        return scoreLine(result.correct, sheet) + QStringLiteral("\n全問正解・よくできました。");
+    case JudgeResult::Outcome::Score:
+        return scoreLine(result.correct, sheet);
+    }
+    return {};
+}

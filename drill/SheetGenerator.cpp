@@ -1,0 +1,42 @@
+#include "drill/SheetGenerator.h"
+
+QList<int> DrawDistinctDigits(int offset, RandomSource& random) {
+    QList<int> order;
+    while (order.size() < 10) {
+        const int value = random.Next(99) % 10 + offset;
+        if (!order.contains(value))
+            order.append(value);
+    }
+    return order;
+}
+
+void EmptyCells(GridCells& grid) {
+    for (int row = 0; row < grid.RowCount(); ++row)
+        for (int col = 0; col < grid.ColCount(); ++col)
+            grid.SetCells(col, row, QString());
+}
+
+void GenerateSheet(GridCells& grid, const DrillSheet& sheet, RandomSource& random) {
+    EmptyCells(grid);
+    QList<int> top;
+    QList<int> left;
+    if (sheet.randomHeaders) {
+        top = DrawDistinctDigits(sheet.topOffset, random);
+        left = DrawDistinctDigits(0, random);
+    } else {
+        for (int i = 1; i <= sheet.size; ++i) {
+            top.append(i + 1);
+            left.append(i + 1);
+        }
+    }
+    for (int row = 1; row <= sheet.size; ++row)
+        grid.SetCells(0, row, QString::number(left[row - 1]));
+    grid.SetCells(0, 0, sheet.GeneratedCorner());
+    for (int col = 1; col <= sheet.size; ++col)
+        grid.SetCells(col, 0, QString::number(top[col - 1]));
+}
+
+void ClearSheet(GridCells& grid, const DrillSheet& sheet) {
+    EmptyCells(grid);
+    grid.SetCells(0, 0, sheet.ClearedCorner());
+}

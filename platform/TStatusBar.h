@@ -1,0 +1,31 @@
+// A status bar of fixed-width text panels, each sunk into the bar, with its
+// own alignment. Panel texts are plain stored strings that callers read back.
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class TStatusBar : public QWidget {
+    Q_OBJECT
+public:
+    struct Panel {
+        int width = 50;
+        Qt::Alignment alignment = Qt::AlignLeft;
+        QString text;
+    };
+
+    explicit TStatusBar(QWidget* parent = nullptr);
+
+    void SetPanels(const QList<Panel>& panels);
+    int PanelCount() const { return int(panels_.size()); }
+    QString PanelText(int index) const { return panels_.value(index).text; }
+    void SetPanelText(int index, const QString& text);
+    // Where a panel is drawn, within the bar.
+    QRect PanelRect(int index) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QList<Panel> panels_;
+};

@@ -1,0 +1,33 @@
+// Test doubles of the platform services: they record what was asked of them
+// and answer from a script, so handlers run without a display or a clock.
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TickCounter.h"
+
+#include <QStringList>
+
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    void ShowMessage(const QString& text) override { messages.append(text); }
+    void ShowError(const QString& text) override { errors.append(text); }
+    void Clear() {
+        messages.clear();
+        errors.clear();
+    }
+    QStringList messages;
+    QStringList errors;
+};
+
+class FakeTicks : public TickCounter {
+public:
+    std::uint32_t GetTickCount() override { return now; }
+    std::uint32_t now = 0;
+};
+
+class FakeClock : public Clock {
+public:
+    QDateTime Now() override { return now; }
+    QDateTime now = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7));
+};
