@@ -1,0 +1,35 @@
+// SettingsFile: the program's INI file. Each operation that needs a setting
+// makes one, reads or writes, and lets it go; nothing is cached between
+// operations. Section and key names match without regard to case; text is
+// code page 932; every write reaches the disk before it returns, replacing
+// the file whole, and a failed write raises "%s に書き込めません".
+#pragma once
+
+#include <QString>
+
+class SettingsFile {
+public:
+    // The file at an explicit path (tests, and the path rule below).
+    explicit SettingsFile(QString path);
+    // The program's own settings file (see DefaultSettingsPath).
+    SettingsFile();
+
+    const QString& Path() const { return path_; }
+
+    QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value);
+
+private:
+    QString path_;
+};
+
+// The executable's path with its extension replaced by ".ini"; when that
+// folder cannot be written, $XDG_CONFIG_HOME/vantel/vantel.ini.
+QString DefaultSettingsPath();
+// Overrides the path rule for the rest of the run (tests; "" restores it).
+void SetSettingsPathOverride(const QString& path);
