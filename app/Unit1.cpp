@@ -4,6 +4,7 @@
 #include "drill/stopwatchu.h"
 #include "platform/Fonts.h"
 #include "platform/TButton.h"
+#include "platform/TPageControl.h"
 #include "platform/TStatusBar.h"
 #include "platform/TStringGrid.h"
 
@@ -56,11 +57,10 @@ void TForm1::buildWindow() {
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    PageControl1 = new QTabWidget(client);
+    PageControl1 = new TPageControl(32, client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(8, 49, 708, 512);
     PageControl1->setFont(gothic(15, true));
-    PageControl1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 28px; }"));
     for (const PageRow& page : kPages) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QString::fromUtf8(page.name));

@@ -1,0 +1,7 @@
+// Reports the time from the moment the driver started this process to the
+// first paint of the given window, then ends the process.
+#pragma once
+
+class QWidget;
+
+void ReportFirstPaintAndQuit(QWidget* window);
