@@ -33,18 +33,22 @@ QWidget* make(ControlKind kind, QWidget* parent, const QString& caption) {
 
 void BuildControls(QWidget* root, std::span<const ControlRow> rows) {
     for (const ControlRow& row : rows) {
-        auto* parent = root->findChild<QWidget*>(QString::fromUtf8(row.parent));
-        if (!parent)
-            parent = root;
+        QWidget* parent = *row.parent ? root->findChild<QWidget*>(QString::fromUtf8(row.parent)) : root;
+        Q_ASSERT(parent);
         QWidget* control = make(row.kind, parent, QString::fromUtf8(row.caption));
         control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(row.left, row.top, row.width, row.height);
         if (row.kind != ControlKind::Panel) {
             QFont font(kGothicFace);
             font.setPixelSize(row.fontPx);
             font.setBold(row.bold);
             control->setFont(font);
         }
+        // Labels and check boxes never cut their caption: a face of other
+        // metrics may need a few pixels more than the layout gives.
+        const QSize fitted = control->sizeHint();
+        const bool caption = row.kind == ControlKind::Label || row.kind == ControlKind::CheckBox;
+        const int width = row.width && !(caption && fitted.width() > row.width) ? row.width : fitted.width();
+        control->setGeometry(row.left, row.top, width, row.height ? row.height : fitted.height());
         if (*row.hint)
             control->setToolTip(QString::fromUtf8(row.hint));
     }

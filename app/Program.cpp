@@ -4,7 +4,10 @@
 #include "platform/ClockSeededRandom.h"
 #include "platform/DialogMessageBoxes.h"
 #include "platform/Fonts.h"
+#include "platform/HelpWindow.h"
+#include "platform/HelpWindowViewer.h"
 #include "platform/ProgramTicks.h"
+#include "platform/ScreenInfoPrimary.h"
 #include "platform/SystemClock.h"
 #include "platform/TerminationSignals.h"
 
@@ -23,8 +26,10 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
 
     SystemClock clock;
     ClockSeededRandom random;
-    TForm1 form(app, FormServices{ticks, clock, random});
-    OnTerminationSignal([&form] { form.close(); });
+    PrimaryScreenInfo screen;
+    HelpWindowViewer help;
+    TForm1 form(app, FormServices{ticks, clock, random, screen, help});
+    OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();
     if (afterShow)
         afterShow(&form);

@@ -1,20 +1,22 @@
+// TForm1: building the window from its layout table, and the wiring of
+// controls and menu items to their handlers.
 #include "app/Unit1.h"
 
+#include "app/Glyphs.h"
 #include "app/MainWindowLayout.h"
 #include "drill/stopwatchu.h"
 #include "platform/Fonts.h"
 #include "platform/TButton.h"
 #include "platform/TPageControl.h"
 #include "platform/TStatusBar.h"
-#include "platform/TStringGrid.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
-#include <QStyle>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -49,6 +51,10 @@ TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)
 
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
+template <typename T> T* TForm1::control(const char* name) const {
+    return findChild<T*>(QString::fromUtf8(name));
+}
+
 void TForm1::buildWindow() {
     setWindowTitle(QStringLiteral("Vantel"));
     setFont(gothic(15, true));
@@ -67,16 +73,7 @@ void TForm1::buildWindow() {
         PageControl1->addTab(sheet, QString::fromUtf8(page.caption));
     }
     BuildControls(client, MainWindowControls());
-
-    StringGrid1 = findChild<TStringGrid*>(QStringLiteral("StringGrid1"));
-    StringGrid2 = findChild<TStringGrid*>(QStringLiteral("StringGrid2"));
-    StringGrid3 = findChild<TStringGrid*>(QStringLiteral("StringGrid3"));
-    StringGrid5 = findChild<TStringGrid*>(QStringLiteral("StringGrid5"));
-    BitBtn7 = findChild<TButton*>(QStringLiteral("BitBtn7"));
-    BitBtn6 = findChild<TButton*>(QStringLiteral("BitBtn6"));
-    BitBtn15 = findChild<TButton*>(QStringLiteral("BitBtn15"));
-    BitBtn7->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    BitBtn6->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    findControls();
 
     for (const DrillSheet& sheet : DrillSheets()) {
         TStringGrid* grid = GridOf(sheet);
@@ -85,9 +82,40 @@ void TForm1::buildWindow() {
         grid->SetDefaultColWidth(sheet.colWidth);
         grid->SetDefaultRowHeight(sheet.rowHeight);
         grid->OnKeyPress = [this](TStringGrid* sender, QChar& key) { StringGrid1KeyPress(sender, key); };
+    }
+    // The name panel as laid out; start-up gives it its working size.
+    StringGrid4->SetFixedCols(0);
+    StringGrid4->SetFixedRows(0);
+    StringGrid4->SetColCount(3);
+    StringGrid4->SetRowCount(2);
+    StringGrid4->SetDefaultColWidth(190);
+    StringGrid4->SetDefaultRowHeight(49);
+    for (TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid5, StringGrid4})
         grid->OnDrawCell = [this](TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
                                   QPainter& canvas) { StringGrid1DrawCell(sender, col, row, rect, state, canvas); };
-    }
+
+    // Controls of the sound slots stay off until their slot is switched on.
+    for (const char* name : {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Button1", "Button2", "Button3",
+                             "Button4", "Button5", "BitBtn17", "BitBtn18", "BitBtn19", "BitBtn13", "BitBtn14"})
+        control<QWidget>(name)->setEnabled(false);
+    control<QWidget>("BitBtn16")->setEnabled(false);
+
+    const struct {
+        const char* name;
+        Glyph glyph;
+    } glyphs[] = {
+        {"BitBtn7", Glyph::Start},   {"BitBtn6", Glyph::Stop},     {"BitBtn5", Glyph::Exit},
+        {"BitBtn4", Glyph::Help},    {"BitBtn8", Glyph::About},    {"BitBtn1", Glyph::Print},
+        {"BitBtn2", Glyph::Print},   {"BitBtn3", Glyph::Print},    {"BitBtn16", Glyph::Print},
+        {"BitBtn24", Glyph::Setup},  {"BitBtn20", Glyph::Save},    {"BitBtn21", Glyph::Open},
+        {"BitBtn12", Glyph::Picture}, {"BitBtn17", Glyph::Speaker}, {"BitBtn18", Glyph::Speaker},
+        {"BitBtn19", Glyph::Speaker}, {"BitBtn13", Glyph::Speaker}, {"BitBtn14", Glyph::Speaker},
+        {"BitBtn9", Glyph::Speaker}, {"BitBtn10", Glyph::Speaker}, {"BitBtn11", Glyph::Speaker},
+    };
+    for (const auto& glyph : glyphs)
+        control<QPushButton>(glyph.name)->setIcon(GlyphIcon(glyph.glyph));
+    for (const char* name : {"BitBtn5", "BitBtn4", "BitBtn8"})
+        control<QPushButton>(name)->setIconSize(QSize(24, 24));
 
     buildStatusBar();
     StatusBar1->setParent(client);
@@ -96,11 +124,15 @@ void TForm1::buildWindow() {
 
     StopWatch1 = new StopWatch(services_.ticks, this);
     StopWatch1->setObjectName(QStringLiteral("StopWatch1"));
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
 
     wireHandlers();
+    Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -108,16 +140,28 @@ void TForm1::buildWindow() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm1::buildMenu() {
-    Edit1 = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Cut1 = Edit1->addAction(QStringLiteral("問題作成(&T)"));
-    Cut1->setObjectName(QStringLiteral("Cut1"));
-    Cut1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    Edit1->addSeparator()->setObjectName(QStringLiteral("N5"));
-    Find1 = Edit1->addAction(QStringLiteral("答えあわせ(&F)"));
-    Find1->setObjectName(QStringLiteral("Find1"));
-    Find1->setShortcut(QKeySequence(Qt::Key_F2));
+void TForm1::findControls() {
+    StringGrid1 = control<TStringGrid>("StringGrid1");
+    StringGrid2 = control<TStringGrid>("StringGrid2");
+    StringGrid3 = control<TStringGrid>("StringGrid3");
+    StringGrid4 = control<TStringGrid>("StringGrid4");
+    StringGrid5 = control<TStringGrid>("StringGrid5");
+    BitBtn7 = control<TButton>("BitBtn7");
+    BitBtn6 = control<TButton>("BitBtn6");
+    BitBtn15 = control<TButton>("BitBtn15");
+    BitBtn5 = control<TButton>("BitBtn5");
+    CheckBox1 = control<QCheckBox>("CheckBox1");
+    CheckBox2 = control<QCheckBox>("CheckBox2");
+    CheckBox3 = control<QCheckBox>("CheckBox3");
+    CheckBox5 = control<QCheckBox>("CheckBox5");
+    CheckBox6 = control<QCheckBox>("CheckBox6");
+    CheckBox7 = control<QCheckBox>("CheckBox7");
+    Edit2 = control<QLineEdit>("Edit2");
+    Edit3 = control<QLineEdit>("Edit3");
+    Edit4 = control<QLineEdit>("Edit4");
+    Edit5 = control<QLineEdit>("Edit5");
+    Edit6 = control<QLineEdit>("Edit6");
+    Edit7 = control<QLineEdit>("Edit7");
 }
 
 void TForm1::buildStatusBar() {
@@ -140,6 +184,8 @@ void TForm1::wire(Sender* sender, Signal signal, void (TForm1::*handler)()) {
 }
 
 void TForm1::wireHandlers() {
+    const auto button = [this](const char* name) { return control<QPushButton>(name); };
+    const auto item = [this](const char* name) { return control<QAction>(name); };
     wire(BitBtn7, &QPushButton::clicked, &TForm1::BitBtn7Click);
     wire(Cut1, &QAction::triggered, &TForm1::BitBtn7Click);
     wire(BitBtn6, &QPushButton::clicked, &TForm1::BitBtn6Click);
@@ -147,6 +193,16 @@ void TForm1::wireHandlers() {
     wire(BitBtn15, &QPushButton::clicked, &TForm1::BitBtn15Click);
     wire(Timer2, &QTimer::timeout, &TForm1::Timer2Timer);
     wire(PageControl1, &QTabWidget::currentChanged, &TForm1::PageControl1Change);
+    wire(BitBtn5, &QPushButton::clicked, &TForm1::BitBtn5Click);
+    wire(Exit1, &QAction::triggered, &TForm1::BitBtn5Click);
+    wire(button("BitBtn4"), &QPushButton::clicked, &TForm1::Contents1Click);
+    wire(item("Contents1"), &QAction::triggered, &TForm1::Contents1Click);
+    wire(item("SearchforHelpOn1"), &QAction::triggered, &TForm1::SearchforHelpOn1Click);
+    wire(button("Button9"), &QPushButton::clicked, &TForm1::Button9Click);
+    wire(button("Button6"), &QPushButton::clicked, &TForm1::Button6Click);
+    wire(button("Button7"), &QPushButton::clicked, &TForm1::Button7Click);
+    wire(button("Button8"), &QPushButton::clicked, &TForm1::Button8Click);
+    wire(button("Button10"), &QPushButton::clicked, &TForm1::Button10Click);
 }
 
 TStringGrid* TForm1::GridOf(const DrillSheet& sheet) const {
@@ -155,21 +211,9 @@ TStringGrid* TForm1::GridOf(const DrillSheet& sheet) const {
 
 const DrillSheet* TForm1::ActiveSheet() const { return SheetOnPage(PageControl1->currentIndex()); }
 
-void TForm1::FormCreate() {
-    for (const DrillSheet& sheet : DrillSheets())
-        GridOf(sheet)->SetCells(0, 0, sheet.StartCorner());
-}
-
 void TForm1::focusStart() {
     BitBtn7->setVisible(true);
     BitBtn7->setFocus();
-}
-
-void TForm1::FormActivate() { focusStart(); }
-
-void TForm1::PageControl1Change() {
-    if (ActiveSheet())
-        focusStart();
 }
 
 bool TForm1::event(QEvent* event) {
@@ -187,4 +231,21 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched))
         ownWindowClosed_ = true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A greyed Close refuses the title bar and the window manager, not the program's own exit.
+    if (!exitRequested_ && SystemMenuHandle && !SystemMenuHandle->CloseEnabled()) {
+        event->ignore();
+        return;
+    }
+    bool canClose = true;
+    app_.Guard([&] { FormCloseQuery(canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    app_.Guard([this] { FormClose(); });
+    event->accept();
+    exitRequested_ = false;
 }

@@ -4,23 +4,26 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
+#include "platform/SystemMenu.h"
 #include "platform/TApplication.h"
 #include "platform/TStringGrid.h"
 
 #include <QMainWindow>
 
 class Clock;
+class HelpViewer;
 class QAction;
+class QCheckBox;
+class QLineEdit;
 class QMenu;
 class QTabWidget;
 class QTimer;
 class RandomSource;
+class ScreenInfo;
 class StopWatch;
 class TButton;
 class TStatusBar;
-class TStringGrid;
 class TickCounter;
-
 
 // The platform services the window reaches through small interfaces, so a
 // test can run every handler with fakes.
@@ -28,6 +31,8 @@ struct FormServices {
     TickCounter& ticks;
     Clock& clock;
     RandomSource& random;
+    ScreenInfo& screen;
+    HelpViewer& help;
 };
 
 class TForm1 : public QMainWindow {
@@ -44,22 +49,55 @@ public:
     TStringGrid* StringGrid1;
     TStringGrid* StringGrid2;
     TStringGrid* StringGrid3;
+    TStringGrid* StringGrid4;
     TStringGrid* StringGrid5;
     TButton* BitBtn7;
     TButton* BitBtn6;
     TButton* BitBtn15;
+    TButton* BitBtn5;
     QTabWidget* PageControl1;
     TStatusBar* StatusBar1;
+    QCheckBox* CheckBox1;
+    QCheckBox* CheckBox2;
+    QCheckBox* CheckBox3;
+    QCheckBox* CheckBox5;
+    QCheckBox* CheckBox6;
+    QCheckBox* CheckBox7;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    QLineEdit* Edit5;
+    QLineEdit* Edit6;
+    QLineEdit* Edit7;
     QMenu* Edit1;
     QAction* Cut1;
     QAction* Find1;
+    QAction* Exit1;
+    QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
+    // Empty until start-up finds a user name.
+    SystemMenu* SystemMenuHandle = nullptr;
 
 public slots:
+    // Start-up, shutdown, help
     void FormCreate();
     void FormActivate();
     void PageControl1Change();
+    void BitBtn5Click();
+    // Closes the window as the exit command does, whatever the state of the Close command.
+    void CloseByProgram();
+    void FormCloseQuery(bool& canClose);
+    void FormClose();
+    void Contents1Click();
+    void SearchforHelpOn1Click();
+
+    // User name and best-time reset
+    void Button9Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button10Click();
 
     // Drill commands
     void BitBtn7Click();
@@ -85,20 +123,27 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();
     void buildMenu();
     void buildStatusBar();
+    void findControls();
     void wireHandlers();
     // Connects a signal to a handler that runs inside the application's error guard.
     template <typename Sender, typename Signal> void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    template <typename T> T* control(const char* name) const;
     void focusStart();
     void generate(DrillKind kind);
     void judge(DrillKind kind);
+    void resetBestTime(DrillKind kind);
+    void showUserNameInCaption();
 
     TApplication& app_;
     FormServices services_;
+    SystemMenu systemMenu_;
     bool activatedOnce_ = false;
     bool ownWindowClosed_ = false;
+    bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
 };

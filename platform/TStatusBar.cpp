@@ -33,7 +33,13 @@ void TStatusBar::paintEvent(QPaintEvent*) {
         const QRect panel = PanelRect(i);
         qDrawShadePanel(&painter, panel, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(panel.adjusted(3, 1, -3, -1), int(panels_[i].alignment | Qt::AlignVCenter),
-                         panels_[i].text);
+        // A text wider than its panel is drawn narrower rather than cut off.
+        const QRect inside = panel.adjusted(3, 1, -3, -1);
+        QFont narrow = font();
+        const int advance = QFontMetrics(narrow).horizontalAdvance(panels_[i].text);
+        if (advance > inside.width())
+            narrow.setStretch(qMax(50, 100 * inside.width() / advance));
+        painter.setFont(narrow);
+        painter.drawText(inside, int(panels_[i].alignment | Qt::AlignVCenter), panels_[i].text);
     }
 }

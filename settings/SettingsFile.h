@@ -31,5 +31,10 @@ private:
 // The executable's path with its extension replaced by ".ini"; when that
 // folder cannot be written, $XDG_CONFIG_HOME/vantel/vantel.ini.
 QString DefaultSettingsPath();
+// The path rule itself, given what it depends on: ".ini" replaces the
+// executable's extension or is appended when there is none; an unset, empty
+// or relative xdgConfigHome stands for home + "/.config".
+QString SettingsPathFor(const QString& executablePath, bool folderWritable, const QString& xdgConfigHome,
+                        const QString& home);
 // Overrides the path rule for the rest of the run (tests; "" restores it).
 void SetSettingsPathOverride(const QString& path);

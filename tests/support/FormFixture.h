@@ -3,28 +3,42 @@
 
 #include "app/Unit1.h"
 #include "platform/TApplication.h"
+#include "settings/SettingsFile.h"
 
+#include "tests/support/FakeHelp.h"
+#include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/ScriptedRandom.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 struct FormFixture {
+    QTemporaryDir settingsDir;
     FakeMessageBoxes messages;
     TApplication app{&messages};
     FakeTicks ticks;
     FakeClock clock;
     ScriptedRandom random;
+    FakeScreen screen;
+    FakeHelp help;
     std::unique_ptr<TForm1> form;
 
-    FormFixture() { app.SetTitle(QStringLiteral("Vantel")); }
+    // Settings go to a fresh folder unless the test chose a file itself.
+    explicit FormFixture(const QString& settingsPath = {}) {
+        app.SetTitle(QStringLiteral("Vantel"));
+        SetSettingsPathOverride(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
+                                                       : settingsPath);
+    }
+    ~FormFixture() { form.reset(); }
 
-    // Creates and shows the window; true once it is active.
-    bool Open() {
-        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random});
+    // Creates and shows the window; true once it is active (or only shown,
+    // where no window manager activates it).
+    bool Open(bool waitActive = true) {
+        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help});
         form->show();
-        return QTest::qWaitForWindowActive(form.get());
+        return waitActive ? QTest::qWaitForWindowActive(form.get()) : QTest::qWaitForWindowExposed(form.get());
     }
     QWindow* Window() const { return form->windowHandle(); }
 };

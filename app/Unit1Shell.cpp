@@ -1,0 +1,131 @@
+// Start-up, shutdown, help, the user name and the best-time reset.
+#include "app/Unit1.h"
+
+#include "drill/DrillTime.h"
+#include "platform/HelpViewer.h"
+#include "platform/ScreenInfo.h"
+#include "platform/TButton.h"
+#include "platform/TStatusBar.h"
+#include "settings/SettingsFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+// The settings section of each option check box, in the order they are read and written.
+struct CheckBoxSetting {
+    QCheckBox* TForm1::*box;
+    const char* section;
+};
+constexpr CheckBoxSetting kCheckBoxes[] = {
+    {&TForm1::CheckBox1, "CheckBox1"}, {&TForm1::CheckBox2, "CheckBox2"}, {&TForm1::CheckBox3, "CheckBox3"},
+    {&TForm1::CheckBox5, "CheckBox5"}, {&TForm1::CheckBox6, "CheckBox6"}, {&TForm1::CheckBox7, "CheckBox7"},
+};
+// The edit holding the file of each sound slot.
+constexpr QLineEdit* TForm1::*kSoundFileEdits[] = {&TForm1::Edit2, &TForm1::Edit3, &TForm1::Edit4, &TForm1::Edit5,
+                                                   &TForm1::Edit6};
+
+const QString kHighestScore = QStringLiteral("the highest score");
+const QString kChecked = QStringLiteral("Checked");
+const QString kFileName = QStringLiteral("FileName");
+
+QString soundSection(int index) { return QStringLiteral("Sound%1").arg(index + 1); }
+} // namespace
+
+void TForm1::FormCreate() {
+    SettingsFile ini;
+    int top = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("top"), 0);
+    int left = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("left"), 0);
+    for (const CheckBoxSetting& setting : kCheckBoxes)
+        (this->*setting.box)->setChecked(ini.ReadBool(QString::fromUtf8(setting.section), kChecked, false));
+    for (int i = 0; i < 5; ++i)
+        (this->*kSoundFileEdits[i])->setText(ini.ReadString(soundSection(i), kFileName, QString()));
+    Edit7->setText(ini.ReadString(QStringLiteral("Text"), QStringLiteral("UserName"), QString()));
+    for (const DrillSheet& sheet : DrillSheets())
+        StatusBar1->SetPanelText(sheet.bestPanel,
+                                 ini.ReadString(kHighestScore, QString::fromUtf8(sheet.bestKey), kNoBestTime));
+    // Pulled back from the right and bottom edges only.
+    const QSize screen = services_.screen.ScreenSize();
+    top = qMin(top, screen.height() - 50);
+    left = qMin(left, screen.width() - 50);
+    move(left, top);
+
+    QFont base = font();
+    base.setPointSize(services_.screen.LogicalDpi() == 96 ? 11 : 9);
+    setFont(base);
+
+    for (const DrillSheet& sheet : DrillSheets())
+        GridOf(sheet)->SetCells(0, 0, sheet.StartCorner());
+    StringGrid4->SetRowCount(2);
+    StringGrid4->SetColCount(6);
+    StringGrid4->SetColWidths(0, StringGrid4->DefaultColWidth());
+    for (int col = 1; col < 6; ++col)
+        StringGrid4->SetColWidths(col, StringGrid4->DefaultColWidth() / 2);
+
+    if (Edit7->text().isEmpty())
+        return;
+    showUserNameInCaption();
+    SystemMenuHandle = &systemMenu_;
+}
+
+void TForm1::FormActivate() { focusStart(); }
+
+void TForm1::PageControl1Change() {
+    if (ActiveSheet())
+        focusStart();
+}
+
+void TForm1::BitBtn5Click() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CloseByProgram();
+}
+
+void TForm1::CloseByProgram() {
+    exitRequested_ = true;
+    if (!close())
+        exitRequested_ = false;
+}
+
+void TForm1::FormCloseQuery(bool& canClose) { canClose = true; }
+
+void TForm1::FormClose() {
+    SettingsFile ini;
+    const QRect frame = frameGeometry();
+    ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("top"), frame.top());
+    ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("left"), frame.left());
+    ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("height"), frame.height());
+    ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("width"), frame.width());
+    for (const DrillSheet& sheet : DrillSheets())
+        ini.WriteString(kHighestScore, QString::fromUtf8(sheet.bestKey), StatusBar1->PanelText(sheet.bestPanel));
+    for (const CheckBoxSetting& setting : kCheckBoxes)
+        ini.WriteBool(QString::fromUtf8(setting.section), kChecked, (this->*setting.box)->isChecked());
+    for (int i = 0; i < 5; ++i)
+        ini.WriteString(soundSection(i), kFileName, (this->*kSoundFileEdits[i])->text());
+    ini.WriteString(QStringLiteral("Text"), QStringLiteral("UserName"), Edit7->text());
+}
+
+void TForm1::Contents1Click() {
+    services_.help.ShowContents();
+    focusStart();
+}
+
+void TForm1::SearchforHelpOn1Click() { services_.help.ShowKeywordSearch(); }
+
+void TForm1::showUserNameInCaption() {
+    setWindowTitle(QStringLiteral(" ") + Edit7->text() + QStringLiteral(" の Vantel"));
+}
+
+void TForm1::Button9Click() { showUserNameInCaption(); }
+
+void TForm1::resetBestTime(DrillKind kind) {
+    const DrillSheet& sheet = SheetOf(kind);
+    StatusBar1->SetPanelText(sheet.bestPanel, kNoBestTime);
+    StatusBar1->SetPanelText(sheet.timePanel, kNoAttemptTime);
+}
+
+void TForm1::Button6Click() { resetBestTime(DrillKind::Addition); }
+void TForm1::Button7Click() { resetBestTime(DrillKind::Subtraction); }
+void TForm1::Button8Click() { resetBestTime(DrillKind::Multiplication); }
+void TForm1::Button10Click() { resetBestTime(DrillKind::Kuku); }

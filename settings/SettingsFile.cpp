@@ -1,0 +1,63 @@
+#include "settings/SettingsFile.h"
+
+#include "platform/VantelError.h"
+#include "platform/WholeFile.h"
+#include "settings/ProfileText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+#include <utility>
+
+namespace {
+// A missing or unreadable file reads as an empty one: every value has its default.
+std::optional<QString> storedValue(const QString& path, const QString& section, const QString& key) {
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return ProfileValue(*bytes, section, key);
+}
+} // namespace
+
+SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
+
+SettingsFile::SettingsFile() : path_(DefaultSettingsPath()) {}
+
+QString SettingsFile::ReadString(const QString& section, const QString& key,
+                                 const QString& defaultValue) const {
+    return storedValue(path_, section, key).value_or(defaultValue);
+}
+
+int SettingsFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+    if (const auto text = storedValue(path_, section, key))
+        return ParseProfileInteger(*text).value_or(defaultValue);
+    return defaultValue;
+}
+
+bool SettingsFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void SettingsFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    const QString fullPath = QFileInfo(path_).absoluteFilePath();
+    const VantelError failure(QString("%1 に書き込めません").arg(fullPath));
+    QByteArray old;
+    if (QFileInfo::exists(fullPath)) {
+        // Replacing a file we cannot read would throw away every other setting.
+        const std::optional<QByteArray> bytes = ReadWholeFile(fullPath);
+        if (!bytes)
+            throw failure;
+        old = *bytes;
+    }
+    QDir().mkpath(QFileInfo(fullPath).absolutePath());
+    if (!WriteWholeFile(fullPath, WithProfileValue(old, section, key, value)))
+        throw failure;
+}
+
+void SettingsFile::WriteInteger(const QString& section, const QString& key, int value) {
+    WriteString(section, key, QString::number(value));
+}
+
+void SettingsFile::WriteBool(const QString& section, const QString& key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}

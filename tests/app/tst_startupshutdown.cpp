@@ -1,0 +1,207 @@
+// Start-up and shutdown of the main window against a real settings file:
+// what is restored, what is saved and in which order, the caption, the
+// best-time reset, help, and the greyed Close command.
+#include "drill/DrillSheet.h"
+#include "platform/Cp932.h"
+#include "platform/TButton.h"
+#include "platform/TStatusBar.h"
+#include "settings/SettingsFile.h"
+
+#include "tests/support/FormFixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+QStringList lines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return FromCp932(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+void writeIni(const QString& path, const QString& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ToCp932(text));
+}
+} // namespace
+
+class TestStartupShutdown : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString ini;
+    FormFixture* f = nullptr;
+
+    void open() {
+        f = new FormFixture(ini);
+        QVERIFY(f->Open());
+    }
+
+private slots:
+    void init() {
+        ini = dir.filePath(QStringLiteral("vantel.ini"));
+        QFile::remove(ini);
+    }
+    void cleanup() {
+        delete f;
+        f = nullptr;
+    }
+
+    void firstStartWithoutSettings() {
+        open();
+        TForm1& form = *f->form;
+        QCOMPARE(form.pos(), QPoint(0, 0));
+        QCOMPARE(form.windowTitle(), "Vantel");
+        for (QCheckBox* box : {form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox5, form.CheckBox6,
+                               form.CheckBox7})
+            QVERIFY(!box->isChecked());
+        for (int panel = 0; panel < 8; ++panel)
+            QCOMPARE(form.StatusBar1->PanelText(panel), panel % 2 ? "59:59" : "00:00");
+        QVERIFY(form.SystemMenuHandle == nullptr);
+        QCOMPARE(form.StringGrid4->ColCount(), 6);
+        QCOMPARE(form.StringGrid4->RowCount(), 2);
+        QCOMPARE(form.StringGrid4->ColWidths(0), 190);
+        QCOMPARE(form.StringGrid4->ColWidths(5), 95);
+        QVERIFY(!QFile::exists(ini));
+
+        form.BitBtn5Click();
+        QVERIFY(!form.isVisible());
+        const QStringList saved = lines(ini);
+        const QRect frame = form.frameGeometry();
+        const QStringList expected{
+            "[form1]", QString("top=%1").arg(frame.top()), QString("left=%1").arg(frame.left()),
+            QString("height=%1").arg(frame.height()), QString("width=%1").arg(frame.width()),
+            "[the highest score]", "addition=59:59", "subtraction=59:59", "multiplication=59:59", "kuku=59:59",
+            "[CheckBox1]", "Checked=0", "[CheckBox2]", "Checked=0", "[CheckBox3]", "Checked=0",
+            "[CheckBox5]", "Checked=0", "[CheckBox6]", "Checked=0", "[CheckBox7]", "Checked=0",
+            "[Sound1]", "FileName=", "[Sound2]", "FileName=", "[Sound3]", "FileName=", "[Sound4]", "FileName=",
+            "[Sound5]", "FileName=", "[Text]", "UserName="};
+        QCOMPARE(saved, expected);
+    }
+
+    void savedSettingsAreRestored() {
+        writeIni(ini, "[form1]\r\ntop=5000\r\nleft=-300\r\nheight=1\r\nwidth=1\r\n"
+                      "[the highest score]\r\naddition=01:23\r\nkuku=\r\n"
+                      "[CheckBox3]\r\nChecked=2\r\n[Sound5]\r\nFileName=/音/ok.wav\r\n"
+                      "[Text]\r\nUserName=はなこ\r\n");
+        f = new FormFixture(ini);
+        f->screen.size = QSize(1024, 768);
+        QVERIFY(f->Open());
+        TForm1& form = *f->form;
+        QCOMPARE(form.pos().y(), 718);
+        // Negative positions are left alone (the offscreen screen itself may nudge
+        // a window by its 2-pixel frame).
+        QVERIFY(form.pos().x() <= -298);
+        QCOMPARE(form.StatusBar1->PanelText(1), "01:23");
+        QCOMPARE(form.StatusBar1->PanelText(3), "59:59");
+        QCOMPARE(form.StatusBar1->PanelText(7), QString());
+        QVERIFY(form.CheckBox3->isChecked());
+        QCOMPARE(form.Edit6->text(), "/音/ok.wav");
+        QCOMPARE(form.windowTitle(), " はなこ の Vantel");
+        QVERIFY(form.SystemMenuHandle != nullptr);
+
+        form.close();
+        SettingsFile settings(ini);
+        QCOMPARE(settings.ReadString("CheckBox3", "Checked", "?"), "1");
+        QCOMPARE(settings.ReadString("Text", "UserName", "?"), "はなこ");
+        QCOMPARE(settings.ReadString("the highest score", "kuku", "?"), QString());
+    }
+
+    void titleBarCloseSavesLikeTheExitButton() {
+        open();
+        f->form->Button6Click();
+        f->form->StatusBar1->SetPanelText(3, "00:42");
+        f->form->windowHandle()->close(); // as the window manager asks
+        QVERIFY(!f->form->isVisible());
+        const QStringList byTitleBar = lines(ini);
+        QFile::remove(ini);
+        delete f;
+        f = nullptr;
+
+        open();
+        f->form->Button6Click();
+        f->form->StatusBar1->SetPanelText(3, "00:42");
+        f->form->BitBtn5Click();
+        QCOMPARE(lines(ini), byTitleBar);
+        QVERIFY(byTitleBar.contains("subtraction=00:42"));
+    }
+
+    void captionFromTheUserName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("a name") << "たろう" << " たろう の Vantel";
+        QTest::newRow("cleared") << "" << "  の Vantel";
+    }
+    void captionFromTheUserName() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        open();
+        f->form->Edit7->setText(name);
+        QCOMPARE(f->form->windowTitle(), "Vantel"); // typing alone changes nothing
+        f->form->findChild<QPushButton*>("Button9")->click();
+        QCOMPARE(f->form->windowTitle(), caption);
+    }
+
+    void resetTouchesOnlyItsDrill() {
+        open();
+        TStatusBar* bar = f->form->StatusBar1;
+        for (int panel = 0; panel < 8; ++panel)
+            bar->SetPanelText(panel, QString("0%1:00").arg(panel));
+        f->form->findChild<QPushButton*>("Button8")->click();
+        const QStringList expected{"00:00", "01:00", "02:00", "03:00", "00:00", "59:59", "06:00", "07:00"};
+        for (int panel = 0; panel < 8; ++panel)
+            QCOMPARE(bar->PanelText(panel), expected[panel]);
+    }
+
+    void greyedCloseRefusesOnlyTheTitleBar() {
+        writeIni(ini, "[Text]\r\nUserName=x\r\n");
+        open();
+        TForm1& form = *f->form;
+        form.SystemMenuHandle->EnableClose(false);
+        form.windowHandle()->close();
+        QVERIFY(form.isVisible());
+        form.close();
+        QVERIFY(form.isVisible());
+        form.Exit1->trigger();
+        QVERIFY(!form.isVisible());
+    }
+
+    void helpCommands() {
+        open();
+        f->form->PageControl1->setCurrentIndex(5);
+        QTest::keyClick(f->Window(), Qt::Key_F1);
+        QCOMPARE(f->help.calls, QStringList{"ShowContents"});
+        QVERIFY(f->form->BitBtn7->hasFocus());
+        f->form->findChild<QAction*>("SearchforHelpOn1")->trigger();
+        QCOMPARE(f->help.calls, (QStringList{"ShowContents", "ShowKeywordSearch"}));
+        f->help.failure = "ヘルプファイル Vantel.qhc が見つかりません。";
+        f->form->findChild<QAction*>("Contents1")->trigger();
+        QCOMPARE(f->messages.errors, QStringList{f->help.failure});
+    }
+
+    void pageChangeFocusesStartOnDrillPagesOnly() {
+        open();
+        TForm1& form = *f->form;
+        form.PageControl1->setCurrentIndex(4);
+        form.StringGrid4->setFocus();
+        form.PageControl1->setCurrentIndex(5);
+        QVERIFY(form.StringGrid4->hasFocus() || !form.BitBtn7->hasFocus());
+        form.PageControl1->setCurrentIndex(1);
+        QVERIFY(form.BitBtn7->hasFocus());
+    }
+
+    void disabledFileItemsDoNothing() {
+        open();
+        for (const char* name : {"New1", "Save1", "SaveAs1"})
+            QVERIFY(!f->form->findChild<QAction*>(name)->isEnabled());
+        QVERIFY(!f->form->findChild<QPushButton*>("BitBtn16")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestStartupShutdown)
+#include "tst_startupshutdown.moc"

@@ -1,0 +1,16 @@
+// Test double of ShellLinks: keeps every link as the program built it.
+#pragma once
+
+#include "platform/ShellLinks.h"
+
+#include <QStringList>
+
+class FakeLinks : public ShellLinks {
+public:
+    bool OpenLink(const QString& link) override {
+        links.append(link);
+        return answer;
+    }
+    QStringList links;
+    bool answer = true; // what the desktop says
+};

@@ -1,0 +1,12 @@
+// Test double of ScreenInfo: a screen of a size and resolution the test sets.
+#pragma once
+
+#include "platform/ScreenInfo.h"
+
+class FakeScreen : public ScreenInfo {
+public:
+    QSize ScreenSize() override { return size; }
+    int LogicalDpi() override { return dpi; }
+    QSize size{1024, 768};
+    int dpi = 96;
+};
