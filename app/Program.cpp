@@ -1,13 +1,17 @@
 #include "app/Program.h"
 
+#include "about/VersionBox.h"
 #include "app/Unit1.h"
 #include "platform/ClockSeededRandom.h"
+#include "platform/DesktopLinks.h"
 #include "platform/DialogMessageBoxes.h"
 #include "platform/Fonts.h"
 #include "platform/HelpWindow.h"
 #include "platform/HelpWindowViewer.h"
 #include "platform/ProgramTicks.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/ScreenInfoPrimary.h"
+#include "platform/SpreadsheetCalc.h"
 #include "platform/SystemClock.h"
 #include "platform/TerminationSignals.h"
 
@@ -28,7 +32,13 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     ClockSeededRandom random;
     PrimaryScreenInfo screen;
     HelpWindowViewer help;
-    TForm1 form(app, FormServices{ticks, clock, random, screen, help});
+    QtFileDialogs dialogs;
+    CalcSpreadsheet spreadsheet;
+    DesktopLinks links;
+    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet});
+    // Made hidden right after the main window; it may ask for its picture now.
+    TVersionBox versionBox(VersionBoxServices{app, dialogs, links, screen}, &form);
+    form.VersionBox = &versionBox;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();
     if (afterShow)

@@ -5,6 +5,7 @@
 #include "app/Glyphs.h"
 #include "app/MainWindowLayout.h"
 #include "drill/stopwatchu.h"
+#include "gridio/StrGrdIO.h"
 #include "platform/Fonts.h"
 #include "platform/TButton.h"
 #include "platform/TPageControl.h"
@@ -122,6 +123,12 @@ void TForm1::buildWindow() {
     StatusBar1->setGeometry(0, kClientHeight - 32, kClientWidth, 32);
     buildMenu();
 
+    StringGridIO1 = new TStringGridIO(this);
+    StringGridIO1->setObjectName(QStringLiteral("StringGridIO1"));
+    StringGridIO1->SetTargetGrid(StringGrid4);
+    StringGridIO1->SetStretch(false);
+    StringGridIO1->SetSpreadsheet(&services_.spreadsheet);
+
     StopWatch1 = new StopWatch(services_.ticks, this);
     StopWatch1->setObjectName(QStringLiteral("StopWatch1"));
     Timer1 = new QTimer(this);
@@ -198,6 +205,13 @@ void TForm1::wireHandlers() {
     wire(button("BitBtn4"), &QPushButton::clicked, &TForm1::Contents1Click);
     wire(item("Contents1"), &QAction::triggered, &TForm1::Contents1Click);
     wire(item("SearchforHelpOn1"), &QAction::triggered, &TForm1::SearchforHelpOn1Click);
+    wire(button("BitBtn20"), &QPushButton::clicked, &TForm1::BitBtn20Click);
+    wire(button("BitBtn21"), &QPushButton::clicked, &TForm1::BitBtn21Click);
+    wire(button("BitBtn22"), &QPushButton::clicked, &TForm1::BitBtn22Click);
+    wire(button("BitBtn23"), &QPushButton::clicked, &TForm1::BitBtn23Click);
+    wire(button("BitBtn8"), &QPushButton::clicked, &TForm1::About1Click);
+    wire(item("About1"), &QAction::triggered, &TForm1::About1Click);
+    wire(button("BitBtn12"), &QPushButton::clicked, &TForm1::BitBtn12Click);
     wire(button("Button9"), &QPushButton::clicked, &TForm1::Button9Click);
     wire(button("Button6"), &QPushButton::clicked, &TForm1::Button6Click);
     wire(button("Button7"), &QPushButton::clicked, &TForm1::Button7Click);

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 class Clock;
+class FileDialogs;
 class HelpViewer;
 class QAction;
 class QCheckBox;
@@ -20,9 +21,12 @@ class QTabWidget;
 class QTimer;
 class RandomSource;
 class ScreenInfo;
+class Spreadsheet;
 class StopWatch;
 class TButton;
 class TStatusBar;
+class TStringGridIO;
+class TVersionBox;
 class TickCounter;
 
 // The platform services the window reaches through small interfaces, so a
@@ -33,6 +37,8 @@ struct FormServices {
     RandomSource& random;
     ScreenInfo& screen;
     HelpViewer& help;
+    FileDialogs& dialogs;
+    Spreadsheet& spreadsheet;
 };
 
 class TForm1 : public QMainWindow {
@@ -76,6 +82,9 @@ public:
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
+    TStringGridIO* StringGridIO1;
+    // The About box, made right after this window at program entry.
+    TVersionBox* VersionBox = nullptr;
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 
@@ -115,6 +124,17 @@ public slots:
     void StringGrid1KeyPress(TStringGrid* sender, QChar& key);
     void StringGrid1DrawCell(TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
                              QPainter& canvas);
+
+    // The name panel's save, load, spreadsheet transfer and clear.
+    void BitBtn20Click();
+    void BitBtn21Click();
+    void BitBtn22Click();
+    void BitBtn23Click();
+
+    // The About box and its picture.
+    void About1Click();
+    void BitBtn12Click();
+    void BitBtn17Click();
 
     // Event sounds of the all-correct results.
     void BitBtn19Click();

@@ -137,3 +137,4 @@ void TForm1::Timer2Timer() {
 // switched on these stay silent.
 void TForm1::BitBtn19Click() {}
 void TForm1::BitBtn14Click() {}
+void TForm1::BitBtn17Click() {}

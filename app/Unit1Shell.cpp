@@ -2,6 +2,7 @@
 #include "app/Unit1.h"
 
 #include "drill/DrillTime.h"
+#include "gridio/StrGrdIO.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TButton.h"
@@ -68,6 +69,8 @@ void TForm1::FormCreate() {
         return;
     showUserNameInCaption();
     SystemMenuHandle = &systemMenu_;
+    // Relative: the name panel comes from the folder the program was started in.
+    StringGridIO1->LoadFromText(QStringLiteral("data.txt"), u'\t', false);
 }
 
 void TForm1::FormActivate() { focusStart(); }

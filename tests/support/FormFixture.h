@@ -1,13 +1,17 @@
 // The real main window with fake platform services, shown offscreen.
 #pragma once
 
+#include "about/VersionBox.h"
 #include "app/Unit1.h"
 #include "platform/TApplication.h"
 #include "settings/SettingsFile.h"
 
+#include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHelp.h"
+#include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/FakeSpreadsheet.h"
 #include "tests/support/ScriptedRandom.h"
 
 #include <QTemporaryDir>
@@ -23,6 +27,10 @@ struct FormFixture {
     ScriptedRandom random;
     FakeScreen screen;
     FakeHelp help;
+    FakeFileDialogs dialogs;
+    FakeSpreadsheet spreadsheet;
+    FakeLinks links;
+    std::unique_ptr<TVersionBox> versionBox;
     std::unique_ptr<TForm1> form;
 
     // Settings go to a fresh folder unless the test chose a file itself.
@@ -31,12 +39,17 @@ struct FormFixture {
         SetSettingsPathOverride(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
                                                        : settingsPath);
     }
-    ~FormFixture() { form.reset(); }
+    ~FormFixture() {
+        versionBox.reset();
+        form.reset();
+    }
 
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help});
+        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet});
+        versionBox = std::make_unique<TVersionBox>(VersionBoxServices{app, dialogs, links, screen}, form.get());
+        form->VersionBox = versionBox.get();
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get()) : QTest::qWaitForWindowExposed(form.get());
     }
