@@ -11,6 +11,7 @@
 #include "platform/ProgramTicks.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/ScreenInfoPrimary.h"
+#include "platform/SoundSdlEngine.h"
 #include "platform/SpreadsheetCalc.h"
 #include "platform/SystemClock.h"
 #include "platform/TerminationSignals.h"
@@ -19,6 +20,7 @@
 
 int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& afterShow) {
     ProgramTicks ticks; // counts from the program's start
+    SdlSoundEngine sound; // opens the audio device on first use
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantel"));
     InstallFontSubstitutions();
@@ -35,7 +37,7 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QtFileDialogs dialogs;
     CalcSpreadsheet spreadsheet;
     DesktopLinks links;
-    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet});
+    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound});
     // Made hidden right after the main window; it may ask for its picture now.
     TVersionBox versionBox(VersionBoxServices{app, dialogs, links, screen}, &form);
     form.VersionBox = &versionBox;

@@ -6,6 +6,8 @@
 #include "app/MainWindowLayout.h"
 #include "drill/stopwatchu.h"
 #include "gridio/StrGrdIO.h"
+#include "sound/EventSounds.h"
+#include "sound/Greetings.h"
 #include "platform/Fonts.h"
 #include "platform/TButton.h"
 #include "platform/TPageControl.h"
@@ -139,6 +141,7 @@ void TForm1::buildWindow() {
     Timer2->setInterval(1000);
 
     wireHandlers();
+    wireSoundHandlers();
     Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.
@@ -183,11 +186,6 @@ void TForm1::buildStatusBar() {
         panels.append({65, Qt::AlignHCenter, i % 2 ? QStringLiteral("59:59") : QStringLiteral("00:00")});
     panels.append({150, Qt::AlignLeft, QString()});
     StatusBar1->SetPanels(panels);
-}
-
-template <typename Sender, typename Signal>
-void TForm1::wire(Sender* sender, Signal signal, void (TForm1::*handler)()) {
-    connect(sender, signal, this, [this, handler] { app_.Guard([this, handler] { (this->*handler)(); }); });
 }
 
 void TForm1::wireHandlers() {

@@ -4,13 +4,16 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
+#include "sound/SoundSlots.h"
 #include "platform/SystemMenu.h"
 #include "platform/TApplication.h"
 #include "platform/TStringGrid.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class Clock;
+class EventSounds;
 class FileDialogs;
 class HelpViewer;
 class QAction;
@@ -21,7 +24,9 @@ class QTabWidget;
 class QTimer;
 class RandomSource;
 class ScreenInfo;
+class SoundEngine;
 class Spreadsheet;
+class StartupGreeting;
 class StopWatch;
 class TButton;
 class TStatusBar;
@@ -39,6 +44,7 @@ struct FormServices {
     HelpViewer& help;
     FileDialogs& dialogs;
     Spreadsheet& spreadsheet;
+    SoundEngine& sound;
 };
 
 class TForm1 : public QMainWindow {
@@ -134,11 +140,30 @@ public slots:
     // The About box and its picture.
     void About1Click();
     void BitBtn12Click();
-    void BitBtn17Click();
 
-    // Event sounds of the all-correct results.
+    // Event sounds: the enable rule, choosing a file, playing, the end of the exit-sound test.
+    void CheckBox5Click();
+    void CheckBox6Click();
+    void CheckBox7Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void Open1Click();
+    void Open2Click();
+    void Open3Click();
+    void Open4Click();
+    void Open5Click();
+    void BitBtn17Click();
+    void BitBtn18Click();
     void BitBtn19Click();
+    void BitBtn13Click();
     void BitBtn14Click();
+    void MediaPlayer1Notify();
+
+    // Start-up greetings
+    void Timer1Timer();
+    void BitBtn9Click();
+    void BitBtn10Click();
+    void BitBtn11Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -159,11 +184,22 @@ private:
     void judge(DrillKind kind);
     void resetBestTime(DrillKind kind);
     void showUserNameInCaption();
+    void wireSoundHandlers();
+    void enableSlotControls(SoundSlot slot);
+    void chooseSoundFile(SoundSlot slot);
+    void playSlot(SoundSlot slot);
 
     TApplication& app_;
     FormServices services_;
     SystemMenu systemMenu_;
+    std::unique_ptr<EventSounds> sounds_;
+    std::unique_ptr<StartupGreeting> greeting_;
     bool activatedOnce_ = false;
     bool ownWindowClosed_ = false;
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
 };
+
+template <typename Sender, typename Signal>
+void TForm1::wire(Sender* sender, Signal signal, void (TForm1::*handler)()) {
+    connect(sender, signal, this, [this, handler] { app_.Guard([this, handler] { (this->*handler)(); }); });
+}

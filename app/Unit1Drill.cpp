@@ -132,9 +132,3 @@ void TForm1::Timer2Timer() {
                                   now.toString(QStringLiteral("HH:mm:ss")));
     StatusBar1->SetPanelText(8, text);
 }
-
-// The sound slots are played by the sound settings page; until a slot is
-// switched on these stay silent.
-void TForm1::BitBtn19Click() {}
-void TForm1::BitBtn14Click() {}
-void TForm1::BitBtn17Click() {}

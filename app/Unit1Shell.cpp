@@ -3,6 +3,7 @@
 
 #include "drill/DrillTime.h"
 #include "gridio/StrGrdIO.h"
+#include "sound/EventSounds.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TButton.h"
@@ -78,6 +79,7 @@ void TForm1::FormActivate() { focusStart(); }
 void TForm1::PageControl1Change() {
     if (ActiveSheet())
         focusStart();
+    BitBtn18Click();
 }
 
 void TForm1::BitBtn5Click() {
@@ -91,7 +93,16 @@ void TForm1::CloseByProgram() {
         exitRequested_ = false;
 }
 
-void TForm1::FormCloseQuery(bool& canClose) { canClose = true; }
+void TForm1::FormCloseQuery(bool& canClose) {
+    canClose = true;
+    bool hourglass = false;
+    sounds_->PlayExitSoundAtClose(CheckBox2->isChecked(), Edit5->text(), [&] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        hourglass = true;
+    });
+    if (hourglass)
+        QApplication::restoreOverrideCursor();
+}
 
 void TForm1::FormClose() {
     SettingsFile ini;

@@ -1,0 +1,172 @@
+// The event sounds and greetings as the main window plays them.
+#include "drill/ExpectedAnswer.h"
+#include "platform/TButton.h"
+#include "sound/EventSounds.h"
+#include "sound/Greetings.h"
+
+#include "tests/support/FormFixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+const QString kMissing = QStringLiteral("音を鳴らそうと思ったのですが、\nWAVファイルを発見出来ませんでした。\n"
+                                        "その存在を確認して、サウンド設定を\nもう一度やり直して下さい。");
+const QString kMissingAtExit = QStringLiteral("音を鳴らそうと思ったのですが、\nWAVファイルを発見出来ませんでした。\n"
+                                              "次回使うときに、サウンド設定をやり直すか、\nチェックをoffにしてください。");
+} // namespace
+
+class TestSoundWiring : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString wav;
+    FormFixture* f = nullptr;
+
+    FakeSoundPlayer& player(SoundSlot slot) { return *f->sound.players.at(std::size_t(slot)); }
+    void setSlot(QCheckBox* box, QLineEdit* edit, const QString& file) {
+        box->setChecked(true);
+        edit->setText(file);
+    }
+
+private slots:
+    void initTestCase() {
+        wav = dir.filePath("ding.wav");
+        QFile file(wav);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("RIFF");
+    }
+    void init() {
+        f = new FormFixture;
+        QVERIFY(f->Open());
+    }
+    void cleanup() {
+        delete f;
+        f = nullptr;
+    }
+
+    void slotControlsFollowTheirCheckBox() {
+        TForm1& form = *f->form;
+        QVERIFY(!form.Edit3->isEnabled());
+        form.CheckBox6->setChecked(true);
+        QVERIFY(form.Edit3->isEnabled());
+        QVERIFY(form.findChild<QPushButton*>("Button2")->isEnabled());
+        QVERIFY(form.findChild<QPushButton*>("BitBtn18")->isEnabled());
+        QVERIFY(!form.Edit2->isEnabled());
+        form.CheckBox6->setChecked(false);
+        QVERIFY(!form.Edit3->isEnabled());
+    }
+
+    void offSlotIsSilentEvenWithAMissingFile() {
+        f->form->Edit3->setText(dir.filePath("gone.wav"));
+        f->form->PageControl1->setCurrentIndex(2);
+        QVERIFY(f->messages.messages.isEmpty());
+        QVERIFY(player(SoundSlot::Sound2).calls.isEmpty());
+    }
+
+    void pageChangeWithAMissingFileSaysSoEachTime() {
+        setSlot(f->form->CheckBox6, f->form->Edit3, dir.filePath("gone.wav"));
+        f->form->PageControl1->setCurrentIndex(1);
+        f->form->PageControl1->setCurrentIndex(5);
+        QCOMPARE(f->messages.messages, (QStringList{kMissing, kMissing}));
+    }
+
+    void pageChangePlaysItsSound() {
+        setSlot(f->form->CheckBox6, f->form->Edit3, wav);
+        f->form->PageControl1->setCurrentIndex(4);
+        QCOMPARE(player(SoundSlot::Sound2).calls, (QStringList{"open " + wav, "play " + wav}));
+    }
+
+    void rejectedFileShowsTheSoundSystemsText() {
+        f->sound.openErrors.insert(wav, "ERROR: not a Waveform file");
+        setSlot(f->form->CheckBox5, f->form->Edit2, wav);
+        f->form->findChild<QPushButton*>("BitBtn17")->click();
+        QCOMPARE(f->messages.errors, QStringList{"ERROR: not a Waveform file"});
+    }
+
+    void exitSoundTestLocksTheExitUntilItEnds() {
+        QTemporaryDir settings;
+        const QString ini = settings.filePath("vantel.ini");
+        SettingsFile(ini).WriteString("Text", "UserName", "x");
+        delete f;
+        f = new FormFixture(ini);
+        QVERIFY(f->Open());
+        TForm1& form = *f->form;
+        setSlot(form.CheckBox2, form.Edit5, wav);
+        form.findChild<QPushButton*>("BitBtn13")->click();
+        QVERIFY(!form.BitBtn5->isEnabled());
+        QVERIFY(!form.SystemMenuHandle->CloseEnabled());
+        form.close(); // the title bar
+        QVERIFY(form.isVisible());
+
+        player(SoundSlot::Sound4).Finish();
+        QTRY_VERIFY(form.BitBtn5->isEnabled());
+        QVERIFY(form.SystemMenuHandle->CloseEnabled());
+        QVERIFY(!player(SoundSlot::Sound4).open);
+
+        // The menu's exit closes even during a test, and plays the exit sound.
+        form.findChild<QPushButton*>("BitBtn13")->click();
+        form.Exit1->trigger();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(f->sound.filesPlayed, QStringList{wav});
+    }
+
+    void exitSoundWithAMissingFileStillCloses() {
+        setSlot(f->form->CheckBox2, f->form->Edit5, dir.filePath("gone.wav"));
+        f->form->BitBtn5Click();
+        QVERIFY(!f->form->isVisible());
+        QCOMPARE(f->messages.messages, QStringList{kMissingAtExit});
+        QVERIFY(f->sound.filesPlayed.isEmpty());
+    }
+
+    void chosenFileIsStoredAtOnceEvenForAnOffSlot() {
+        f->dialogs.Choose(wav);
+        f->form->findChild<QAction*>("Open4")->trigger();
+        QCOMPARE(f->form->Edit5->text(), wav);
+        QVERIFY(!f->form->Edit5->isEnabled());
+        QCOMPARE(SettingsFile().ReadString("Sound4", "FileName", QString()), wav);
+        QCOMPARE(f->dialogs.calls.last().options.filter, "音声ファイル( *.wav )|*.wav");
+    }
+
+    void allCorrectPlaysTheirSlots() {
+        TForm1& form = *f->form;
+        setSlot(form.CheckBox7, form.Edit4, wav);
+        setSlot(form.CheckBox3, form.Edit6, wav);
+        form.BitBtn7Click();
+        FillAnswerKey(*form.StringGrid1, SheetOf(DrillKind::Addition));
+        form.BitBtn6Click(); // a new best
+        QCOMPARE(player(SoundSlot::Sound3).calls.size(), 2);
+        QVERIFY(player(SoundSlot::Sound5).calls.isEmpty());
+        form.BitBtn6Click(); // the same marks again, not faster
+        QCOMPARE(player(SoundSlot::Sound5).calls, (QStringList{"open " + wav, "play " + wav}));
+    }
+
+    void oneGreetingPerRun() {
+        f->clock.now = QDateTime(QDate(2026, 12, 8), QTime(4, 0));
+        f->form->Timer1Timer();
+        QVERIFY(f->sound.images.empty()); // the option is off
+        f->form->CheckBox1->setChecked(true);
+        f->form->Timer1Timer();
+        f->form->CheckBox1->setChecked(false);
+        f->form->CheckBox1->setChecked(true);
+        f->form->Timer1Timer();
+        QCOMPARE(f->sound.images.size(), std::size_t(1));
+        QCOMPARE(f->sound.images[0].image, GreetingImage("ZuliAsa"));
+        QVERIFY(!f->sound.images[0].wait);
+        QVERIFY(!f->form->Timer1->isActive());
+    }
+
+    void greetingTestButtonsWait() {
+        f->form->findChild<QPushButton*>("BitBtn11")->click();
+        QCOMPARE(f->sound.images.size(), std::size_t(1));
+        QCOMPARE(f->sound.images[0].image, GreetingImage("ZuliBan"));
+        QVERIFY(f->sound.images[0].wait);
+    }
+};
+
+QTEST_MAIN(TestSoundWiring)
+#include "tst_soundwiring.moc"
