@@ -8,6 +8,8 @@
 #include "platform/Fonts.h"
 #include "platform/HelpWindow.h"
 #include "platform/HelpWindowViewer.h"
+#include "platform/PrinterQt.h"
+#include "platform/PrinterSetupDialog.h"
 #include "platform/ProgramTicks.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/ScreenInfoPrimary.h"
@@ -37,7 +39,9 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QtFileDialogs dialogs;
     CalcSpreadsheet spreadsheet;
     DesktopLinks links;
-    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound});
+    QtPrinterSetup printerSetup(SystemPrinter());
+    TForm1 form(app,
+                FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, Printer(), printerSetup});
     // Made hidden right after the main window; it may ask for its picture now.
     TVersionBox versionBox(VersionBoxServices{app, dialogs, links, screen}, &form);
     form.VersionBox = &versionBox;

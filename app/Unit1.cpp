@@ -6,6 +6,7 @@
 #include "app/MainWindowLayout.h"
 #include "drill/stopwatchu.h"
 #include "gridio/StrGrdIO.h"
+#include "print/VoskGridP.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
 #include "platform/Fonts.h"
@@ -142,6 +143,7 @@ void TForm1::buildWindow() {
 
     wireHandlers();
     wireSoundHandlers();
+    wirePrintHandlers();
     Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.

@@ -14,6 +14,7 @@
 
 class Clock;
 class EventSounds;
+class PrinterSetup;
 class FileDialogs;
 class HelpViewer;
 class QAction;
@@ -30,7 +31,9 @@ class StartupGreeting;
 class StopWatch;
 class TButton;
 class TStatusBar;
+class TPrinter;
 class TStringGridIO;
+class TVoskSGridPrinter;
 class TVersionBox;
 class TickCounter;
 
@@ -45,6 +48,8 @@ struct FormServices {
     FileDialogs& dialogs;
     Spreadsheet& spreadsheet;
     SoundEngine& sound;
+    TPrinter& printer;
+    PrinterSetup& printerSetup; // PrinterSetupDialog1
 };
 
 class TForm1 : public QMainWindow {
@@ -89,6 +94,10 @@ public:
     QTimer* Timer2;
     StopWatch* StopWatch1;
     TStringGridIO* StringGridIO1;
+    TVoskSGridPrinter* VoskSGridPrinter1;
+    TVoskSGridPrinter* VoskSGridPrinter2;
+    TVoskSGridPrinter* VoskSGridPrinter3;
+    TVoskSGridPrinter* VoskSGridPrinter4;
     // The About box, made right after this window at program entry.
     TVersionBox* VersionBox = nullptr;
     // Empty until start-up finds a user name.
@@ -130,6 +139,19 @@ public slots:
     void StringGrid1KeyPress(TStringGrid* sender, QChar& key);
     void StringGrid1DrawCell(TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
                              QPainter& canvas);
+
+    // Worksheets, answer keys and the printer setup.
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void PrintAdditionSheet();
+    void PrintSubtractionSheet();
+    void PrintMultiplicationSheet();
+    void PrintSetup1Click();
+    void SpeedButton4Click();
+    void SpeedButton3Click();
+    void SpeedButton5Click();
+    void SpeedButton1Click();
 
     // The name panel's save, load, spreadsheet transfer and clear.
     void BitBtn20Click();
@@ -185,6 +207,8 @@ private:
     void resetBestTime(DrillKind kind);
     void showUserNameInCaption();
     void wireSoundHandlers();
+    void wirePrintHandlers();
+    void printWorksheet(TVoskSGridPrinter& sheetPrinter);
     void enableSlotControls(SoundSlot slot);
     void chooseSoundFile(SoundSlot slot);
     void playSlot(SoundSlot slot);

@@ -26,6 +26,18 @@ private slots:
             pages.append(shot);
         }
     }
+
+    void aboutBoxWithTheDefaultPicture() {
+        FormFixture f;
+        QVERIFY(f.Open(false));
+        // The picture the program ships with, as an installed copy would find it.
+        f.dialogs.Choose(QString::fromLocal8Bit(qgetenv("VANTEL_SOURCE_DIR")) + "/about/about.jpg");
+        f.form->BitBtn12Click();
+        QVERIFY(f.messages.errors.isEmpty());
+        const QString folder = qEnvironmentVariable("VANTEL_SHOT_DIR", QDir::currentPath());
+        QVERIFY(f.versionBox->grab().save(QDir(folder).filePath(QStringLiteral("about.png"))));
+        QCOMPARE(f.versionBox->size(), QSize(345 + 34, 265 + 34));
+    }
 };
 
 QTEST_MAIN(TestPageShots)

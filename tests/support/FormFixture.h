@@ -11,6 +11,7 @@
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/FakeSound.h"
 #include "tests/support/FakeSpreadsheet.h"
 #include "tests/support/ScriptedRandom.h"
@@ -32,6 +33,8 @@ struct FormFixture {
     FakeSpreadsheet spreadsheet;
     FakeLinks links;
     FakeSoundEngine sound;
+    RecordingPrinter printer;
+    FakePrinterSetup printerSetup;
     std::unique_ptr<TVersionBox> versionBox;
     std::unique_ptr<TForm1> form;
 
@@ -49,7 +52,7 @@ struct FormFixture {
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound});
+        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup});
         versionBox = std::make_unique<TVersionBox>(VersionBoxServices{app, dialogs, links, screen}, form.get());
         form->VersionBox = versionBox.get();
         form->show();

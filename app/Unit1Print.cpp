@@ -1,0 +1,61 @@
+// Printing worksheets and answer keys.
+#include "app/Unit1.h"
+
+#include "drill/ExpectedAnswer.h"
+#include "platform/PrinterSetup.h"
+#include "print/VoskGridP.h"
+#include "print/WorksheetPrint.h"
+
+#include <QAction>
+#include <QPushButton>
+
+void TForm1::wirePrintHandlers() {
+    VoskSGridPrinter1 = new TVoskSGridPrinter(this, &services_.printer);
+    VoskSGridPrinter2 = new TVoskSGridPrinter(this, &services_.printer);
+    VoskSGridPrinter3 = new TVoskSGridPrinter(this, &services_.printer);
+    VoskSGridPrinter4 = new TVoskSGridPrinter(this, &services_.printer);
+    SetUpSheetPrinter(*VoskSGridPrinter1, StringGrid1);
+    SetUpSheetPrinter(*VoskSGridPrinter2, StringGrid2);
+    SetUpSheetPrinter(*VoskSGridPrinter3, StringGrid3);
+    SetUpNamePanelPrinter(*VoskSGridPrinter4, StringGrid4);
+
+    const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromUtf8(name)); };
+    const auto item = [this](const char* name) { return findChild<QAction*>(QString::fromUtf8(name)); };
+    const struct {
+        const char* button;
+        const char* item;
+        void (TForm1::*handler)();
+    } commands[] = {
+        {"BitBtn1", "Print1", &TForm1::BitBtn1Click},
+        {"BitBtn2", "Print2", &TForm1::BitBtn2Click},
+        {"BitBtn3", "Print3", &TForm1::BitBtn3Click},
+        {"BitBtn24", "PrintSetup1", &TForm1::PrintSetup1Click},
+        {"SpeedButton4", "N6", &TForm1::SpeedButton4Click},
+        {"SpeedButton3", "N7", &TForm1::SpeedButton3Click},
+        {"SpeedButton5", "N8", &TForm1::SpeedButton5Click},
+        {"SpeedButton1", "N991", &TForm1::SpeedButton1Click},
+    };
+    for (const auto& command : commands) {
+        wire(button(command.button), &QPushButton::clicked, command.handler);
+        wire(item(command.item), &QAction::triggered, command.handler);
+    }
+}
+
+void TForm1::printWorksheet(TVoskSGridPrinter& sheetPrinter) {
+    PrintWorksheetCommand(services_.printerSetup, services_.printer, *VoskSGridPrinter4, sheetPrinter);
+}
+
+void TForm1::BitBtn1Click() { PrintAdditionSheet(); }
+void TForm1::BitBtn2Click() { PrintSubtractionSheet(); }
+void TForm1::BitBtn3Click() { PrintMultiplicationSheet(); }
+
+void TForm1::PrintAdditionSheet() { printWorksheet(*VoskSGridPrinter1); }
+void TForm1::PrintSubtractionSheet() { printWorksheet(*VoskSGridPrinter2); }
+void TForm1::PrintMultiplicationSheet() { printWorksheet(*VoskSGridPrinter3); }
+
+void TForm1::PrintSetup1Click() { services_.printerSetup.ShowPrinterSetup(); }
+
+void TForm1::SpeedButton4Click() { FillAnswerKey(*StringGrid1, SheetOf(DrillKind::Addition)); }
+void TForm1::SpeedButton3Click() { FillAnswerKey(*StringGrid2, SheetOf(DrillKind::Subtraction)); }
+void TForm1::SpeedButton5Click() { FillAnswerKey(*StringGrid3, SheetOf(DrillKind::Multiplication)); }
+void TForm1::SpeedButton1Click() { FillAnswerKey(*StringGrid5, SheetOf(DrillKind::Kuku)); }

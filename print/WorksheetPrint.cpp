@@ -1,0 +1,59 @@
+#include "print/WorksheetPrint.h"
+
+#include "platform/Printer.h"
+#include "platform/PrinterSetup.h"
+#include "print/VoskGridP.h"
+
+const QString kWorksheetNotice = QStringLiteral("このプリントは Vantel で作成しました。");
+
+namespace {
+constexpr int kSheetTopMm = 50; // leaves the name panel room above the sheet
+constexpr int kBoxPenWidth = 4;
+constexpr int kNoticeHeightMm = 8;
+constexpr int kNoticeLeftMm = 20;
+} // namespace
+
+void SetUpSheetPrinter(TVoskSGridPrinter& printer, TStringGrid* sheet) {
+    printer.SetTargetGrid(sheet);
+    printer.SetTopMargin(kSheetTopMm);
+    printer.SetNormalGridWidth(kBoxPenWidth);
+}
+
+void SetUpNamePanelPrinter(TVoskSGridPrinter& printer, TStringGrid* namePanel) {
+    printer.SetTargetGrid(namePanel);
+    printer.SetNormalGridWidth(kBoxPenWidth);
+}
+
+void PrintNotice(TVoskSGridPrinter& sheetPrinter) {
+    PrinterCanvas* canvas = sheetPrinter.Canvas();
+    if (!canvas)
+        return; // the sheet was never printed: there is nothing to write under
+    // The font is still the sheet's; only its size changes.
+    const int size = sheetPrinter.MmToFontSize(kNoticeHeightMm);
+    if (size > 0)
+        canvas->SetFontSize(size);
+    canvas->TextOut(sheetPrinter.MmToPixelX(kNoticeLeftMm), sheetPrinter.LastY(), kWorksheetNotice);
+}
+
+void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVoskSGridPrinter& sheetPrinter) {
+    printer.BeginDoc();
+    try {
+        namePanelPrinter.Print();
+        sheetPrinter.Print();
+        PrintNotice(sheetPrinter);
+    } catch (...) {
+        // The job is closed whatever happened, or the next print could not start.
+        try {
+            printer.EndDoc();
+        } catch (...) {
+        }
+        throw;
+    }
+    printer.EndDoc();
+}
+
+void PrintWorksheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,
+                           TVoskSGridPrinter& sheetPrinter) {
+    setup.ShowPrinterSetup(); // Cancel prints too, with the settings in force
+    PrintWorksheet(printer, namePanelPrinter, sheetPrinter);
+}
