@@ -32,7 +32,6 @@ constexpr int kInset = 8;     // OK button and bottom credit line above the pict
 constexpr int kLineStep = 21; // between credit lines
 constexpr int kCreditLeft = 24;
 constexpr int kLineHeight = 12; // of a credit line in the layout
-constexpr int kScreenMargin = 50;
 
 enum class Face { Gothic, Mincho };
 
@@ -189,13 +188,9 @@ void TVersionBox::FormCreate() {
     loadPicture(path);
     FitToPicture();
 
-    const QSize screen = services_.screen.ScreenSize();
-    // Pulled back only at the right and bottom edges; negative places stay.
-    const int top =
-        std::min(ini.ReadInteger(kPlaceSection, QStringLiteral("top"), 0), screen.height() - kScreenMargin);
-    const int left =
-        std::min(ini.ReadInteger(kPlaceSection, QStringLiteral("left"), 0), screen.width() - kScreenMargin);
-    move(left, top);
+    move(PulledOntoScreen({ini.ReadInteger(kPlaceSection, QStringLiteral("left"), 0),
+                           ini.ReadInteger(kPlaceSection, QStringLiteral("top"), 0)},
+                          services_.screen.ScreenSize()));
 }
 
 void TVersionBox::FitToPicture() {
@@ -241,18 +236,10 @@ void TVersionBox::done(int result) {
     QDialog::done(result);
 }
 
-void TVersionBox::Label5Click() {
-    services_.links.OpenLink(PictureAuthorMailLink());
-}
+void TVersionBox::Label5Click() { services_.links.OpenLink(PictureAuthorMailLink()); }
 
-void TVersionBox::Label7Click() {
-    services_.links.OpenLink(ProducerMailLink());
-}
+void TVersionBox::Label7Click() { services_.links.OpenLink(ProducerMailLink()); }
 
-void TVersionBox::Label8Click() {
-    services_.links.OpenLink(MakerWebPageLink());
-}
+void TVersionBox::Label8Click() { services_.links.OpenLink(MakerWebPageLink()); }
 
-void TVersionBox::Image1DblClick() {
-    close();
-}
+void TVersionBox::Image1DblClick() { close(); }

@@ -18,6 +18,4 @@ QString ProducerMailLink() {
                                                   "「貴方の一言が私の勇気となります。」%0D%0A　"));
 }
 
-QString MakerWebPageLink() {
-    return kMakerWebPage;
-}
+QString MakerWebPageLink() { return kMakerWebPage; }

@@ -8,8 +8,7 @@
 #include "platform/Fonts.h"
 #include "platform/HelpWindow.h"
 #include "platform/HelpWindowViewer.h"
-#include "platform/PrinterQt.h"
-#include "platform/PrinterSetupDialog.h"
+#include "platform/PrinterOnFirstUse.h"
 #include "platform/ProgramTicks.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/ScreenInfoPrimary.h"
@@ -21,7 +20,7 @@
 #include <QApplication>
 
 int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& afterShow) {
-    ProgramTicks ticks; // counts from the program's start
+    ProgramTicks ticks;   // counts from the program's start
     SdlSoundEngine sound; // opens the audio device on first use
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantel"));
@@ -39,9 +38,10 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QtFileDialogs dialogs;
     CalcSpreadsheet spreadsheet;
     DesktopLinks links;
-    QtPrinterSetup printerSetup(SystemPrinter());
-    TForm1 form(app,
-                FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, Printer(), printerSetup});
+    PrinterOnFirstUse printer;
+    PrinterSetupOnFirstUse printerSetup;
+    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
+                                  printerSetup});
     // Made hidden right after the main window; it may ask for its picture now.
     TVersionBox versionBox(VersionBoxServices{app, dialogs, links, screen}, &form);
     form.VersionBox = &versionBox;

@@ -2,17 +2,19 @@
 // controls and menu items to their handlers.
 #include "app/Unit1.h"
 
+#include "about/VersionBox.h"
 #include "app/Glyphs.h"
 #include "app/MainWindowLayout.h"
+#include "drill/DrillTime.h"
 #include "drill/stopwatchu.h"
 #include "gridio/StrGrdIO.h"
-#include "print/VoskGridP.h"
-#include "sound/EventSounds.h"
-#include "sound/Greetings.h"
 #include "platform/Fonts.h"
 #include "platform/TButton.h"
 #include "platform/TPageControl.h"
 #include "platform/TStatusBar.h"
+#include "print/VoskGridP.h"
+#include "sound/EventSounds.h"
+#include "sound/Greetings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -95,12 +97,15 @@ void TForm1::buildWindow() {
     StringGrid4->SetDefaultColWidth(190);
     StringGrid4->SetDefaultRowHeight(49);
     for (TStringGrid* grid : {StringGrid1, StringGrid2, StringGrid3, StringGrid5, StringGrid4})
-        grid->OnDrawCell = [this](TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
-                                  QPainter& canvas) { StringGrid1DrawCell(sender, col, row, rect, state, canvas); };
+        grid->OnDrawCell = [this](TStringGrid* sender, int col, int row, const QRect& rect,
+                                  GridDrawState state, QPainter& canvas) {
+            StringGrid1DrawCell(sender, col, row, rect, state, canvas);
+        };
 
     // Controls of the sound slots stay off until their slot is switched on.
-    for (const char* name : {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Button1", "Button2", "Button3",
-                             "Button4", "Button5", "BitBtn17", "BitBtn18", "BitBtn19", "BitBtn13", "BitBtn14"})
+    for (const char* name :
+         {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Button1", "Button2", "Button3", "Button4", "Button5",
+          "BitBtn17", "BitBtn18", "BitBtn19", "BitBtn13", "BitBtn14"})
         control<QWidget>(name)->setEnabled(false);
     control<QWidget>("BitBtn16")->setEnabled(false);
 
@@ -108,13 +113,13 @@ void TForm1::buildWindow() {
         const char* name;
         Glyph glyph;
     } glyphs[] = {
-        {"BitBtn7", Glyph::Start},   {"BitBtn6", Glyph::Stop},     {"BitBtn5", Glyph::Exit},
-        {"BitBtn4", Glyph::Help},    {"BitBtn8", Glyph::About},    {"BitBtn1", Glyph::Print},
-        {"BitBtn2", Glyph::Print},   {"BitBtn3", Glyph::Print},    {"BitBtn16", Glyph::Print},
-        {"BitBtn24", Glyph::Setup},  {"BitBtn20", Glyph::Save},    {"BitBtn21", Glyph::Open},
+        {"BitBtn7", Glyph::Start},    {"BitBtn6", Glyph::Stop},     {"BitBtn5", Glyph::Exit},
+        {"BitBtn4", Glyph::Help},     {"BitBtn8", Glyph::About},    {"BitBtn1", Glyph::Print},
+        {"BitBtn2", Glyph::Print},    {"BitBtn3", Glyph::Print},    {"BitBtn16", Glyph::Print},
+        {"BitBtn24", Glyph::Setup},   {"BitBtn20", Glyph::Save},    {"BitBtn21", Glyph::Open},
         {"BitBtn12", Glyph::Picture}, {"BitBtn17", Glyph::Speaker}, {"BitBtn18", Glyph::Speaker},
         {"BitBtn19", Glyph::Speaker}, {"BitBtn13", Glyph::Speaker}, {"BitBtn14", Glyph::Speaker},
-        {"BitBtn9", Glyph::Speaker}, {"BitBtn10", Glyph::Speaker}, {"BitBtn11", Glyph::Speaker},
+        {"BitBtn9", Glyph::Speaker},  {"BitBtn10", Glyph::Speaker}, {"BitBtn11", Glyph::Speaker},
     };
     for (const auto& glyph : glyphs)
         control<QPushButton>(glyph.name)->setIcon(GlyphIcon(glyph.glyph));
@@ -147,8 +152,8 @@ void TForm1::buildWindow() {
     Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -185,7 +190,7 @@ void TForm1::buildStatusBar() {
     StatusBar1->setPalette(palette);
     QList<TStatusBar::Panel> panels;
     for (int i = 0; i < 8; ++i)
-        panels.append({65, Qt::AlignHCenter, i % 2 ? QStringLiteral("59:59") : QStringLiteral("00:00")});
+        panels.append({65, Qt::AlignHCenter, i % 2 ? kNoBestTime : kNoAttemptTime});
     panels.append({150, Qt::AlignLeft, QString()});
     StatusBar1->SetPanels(panels);
 }
@@ -231,19 +236,19 @@ void TForm1::focusStart() {
 }
 
 bool TForm1::event(QEvent* event) {
-    // Activation counts when the window first comes up and when one of the
-    // program's own dialogs hands the focus back, not on a switch between programs.
-    if (event->type() == QEvent::WindowActivate && (!activatedOnce_ || ownWindowClosed_)) {
+    // Activation counts when the window first comes up and when the About box
+    // hands it back, not after a message box or on a switch between programs.
+    if (event->type() == QEvent::WindowActivate && (!activatedOnce_ || aboutBoxClosed_)) {
         activatedOnce_ = true;
-        ownWindowClosed_ = false;
+        aboutBoxClosed_ = false;
         app_.Guard([this] { FormActivate(); });
     }
     return QMainWindow::event(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched))
-        ownWindowClosed_ = true;
+    if (event->type() == QEvent::Hide && VersionBox && watched == VersionBox)
+        aboutBoxClosed_ = true;
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
-#include "sound/SoundSlots.h"
 #include "platform/SystemMenu.h"
 #include "platform/TApplication.h"
 #include "platform/TStringGrid.h"
+#include "sound/SoundSlots.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -199,7 +199,8 @@ private:
     void findControls();
     void wireHandlers();
     // Connects a signal to a handler that runs inside the application's error guard.
-    template <typename Sender, typename Signal> void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
+    template <typename Sender, typename Signal>
+    void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
     template <typename T> T* control(const char* name) const;
     void focusStart();
     void generate(DrillKind kind);
@@ -207,6 +208,7 @@ private:
     void resetBestTime(DrillKind kind);
     void showUserNameInCaption();
     void wireSoundHandlers();
+    QLineEdit* soundFileEdit(const SoundSlotInfo& slot) const;
     void wirePrintHandlers();
     void printWorksheet(TVoskSGridPrinter& sheetPrinter);
     void enableSlotControls(SoundSlot slot);
@@ -219,7 +221,7 @@ private:
     std::unique_ptr<EventSounds> sounds_;
     std::unique_ptr<StartupGreeting> greeting_;
     bool activatedOnce_ = false;
-    bool ownWindowClosed_ = false;
+    bool aboutBoxClosed_ = false;
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
 };
 

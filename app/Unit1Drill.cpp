@@ -16,36 +16,27 @@
 #include <QTabWidget>
 
 namespace {
-const QString kWeekdays[] = {
-    QStringLiteral("月曜日"), QStringLiteral("火曜日"), QStringLiteral("水曜日"), QStringLiteral("木曜日"),
-    QStringLiteral("金曜日"), QStringLiteral("土曜日"), QStringLiteral("日曜日"),
-};
+// The generator and the judge of each drill, in the order of DrillKind.
+using Command = void (TForm1::*)();
+constexpr Command kGenerators[] = {&TForm1::Tasu, &TForm1::Hiku, &TForm1::Kake, &TForm1::Kuku};
+constexpr Command kJudges[] = {&TForm1::TasuA, &TForm1::HikuA, &TForm1::KakeA, &TForm1::KukuA};
 } // namespace
 
 void TForm1::BitBtn7Click() {
     const DrillSheet* sheet = ActiveSheet();
     if (!sheet)
         return;
-    switch (sheet->kind) {
-    case DrillKind::Addition: Tasu(); break;
-    case DrillKind::Subtraction: Hiku(); break;
-    case DrillKind::Multiplication: Kake(); break;
-    case DrillKind::Kuku: Kuku(); break;
-    }
+    (this->*kGenerators[int(sheet->kind)])();
     TStringGrid* grid = GridOf(*sheet);
     grid->setFocus();
     grid->SetCurrentCell(1, 1);
 }
 
 void TForm1::BitBtn6Click() {
-    if (const DrillSheet* sheet = ActiveSheet()) {
-        switch (sheet->kind) {
-        case DrillKind::Addition: TasuA(); break;
-        case DrillKind::Subtraction: HikuA(); break;
-        case DrillKind::Multiplication: KakeA(); break;
-        case DrillKind::Kuku: KukuA(); break;
-        }
-    }
+    const DrillSheet* sheet = ActiveSheet();
+    if (!sheet)
+        return;
+    (this->*kJudges[int(sheet->kind)])();
     focusStart();
 }
 
@@ -102,7 +93,8 @@ void TForm1::judge(DrillKind kind) {
 }
 
 void TForm1::StringGrid1KeyPress(TStringGrid* sender, QChar& key) {
-    const bool onLastCell = sender->Col() == sender->ColCount() - 1 && sender->Row() == sender->RowCount() - 1;
+    const bool onLastCell =
+        sender->Col() == sender->ColCount() - 1 && sender->Row() == sender->RowCount() - 1;
     switch (FilterAnswerKey(key, onLastCell)) {
     case AnswerKeyAction::Accept:
         return;
@@ -120,15 +112,10 @@ void TForm1::StringGrid1KeyPress(TStringGrid* sender, QChar& key) {
     }
 }
 
-void TForm1::StringGrid1DrawCell(TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
-                                 QPainter& canvas) {
-    DrawCentredCell(canvas, rect, sender->Cells(col, row), state.selected, sender->Color(), sender->FontColor());
+void TForm1::StringGrid1DrawCell(TStringGrid* sender, int col, int row, const QRect& rect,
+                                 GridDrawState state, QPainter& canvas) {
+    DrawCentredCell(canvas, rect, sender->Cells(col, row), state.selected, sender->Color(),
+                    sender->FontColor());
 }
 
-void TForm1::Timer2Timer() {
-    const QDateTime now = services_.clock.Now();
-    const QString text = QStringLiteral("  %1(%2)%3")
-                             .arg(now.toString(QStringLiteral("MM/dd")), kWeekdays[now.date().dayOfWeek() - 1],
-                                  now.toString(QStringLiteral("HH:mm:ss")));
-    StatusBar1->SetPanelText(8, text);
-}
+void TForm1::Timer2Timer() { StatusBar1->SetPanelText(8, FormatClockText(services_.clock.Now())); }

@@ -21,41 +21,49 @@ struct MenuTable {
 };
 
 const MenuTable kMenus[] = {
-    {"File1", "ファイル(&F)", {
-        {"New1", "新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N), false},
-        {"N3", "-", {}},
-        {"Save1", "上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S), false},
-        {"SaveAs1", "名前を付けて保存(&A)...", {}, false},
-        {"N2", "-", {}},
-        {"Print1", "足し算のプリント印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"Print2", "引き算のプリント印刷", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Print3", "掛け算のプリント印刷", QKeySequence(Qt::CTRL | Qt::Key_I)},
-        {"PrintSetup1", "ページ設定(&T)...", {}},
-        {"N1", "-", {}},
-        {"Exit1", "終了(&X)", {}},
-    }},
-    {"Edit1", "編集(&E)", {
-        {"Cut1", "問題作成(&T)", QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {"N5", "-", {}},
-        {"Find1", "答えあわせ(&F)", QKeySequence(Qt::Key_F2)},
-        {"N4", "-", {}},
-        {"N6", "答え+", QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {"N7", "答え-", QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {"N8", "答えx", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"N991", "答え99", QKeySequence(Qt::CTRL | Qt::Key_D)},
-    }},
-    {"N9", "サウンド(&S)", {
-        {"Open1", "開く  (1)", {}, true, Glyph::Speaker},
-        {"Open2", "開く  (2)", {}, true, Glyph::Speaker},
-        {"Open3", "開く  (3)", {}, true, Glyph::Speaker},
-        {"Open4", "開く　(4)", {}, true, Glyph::Speaker},
-        {"Open5", "開く　(5)", {}, true, Glyph::Speaker},
-    }},
-    {"Help1", "ヘルプ(&H)", {
-        {"Contents1", "目次(&C)", QKeySequence(Qt::Key_F1), true, Glyph::Help},
-        {"SearchforHelpOn1", "トピックの検索(&S)...", {}},
-        {"About1", "バージョン情報(&A)...", {}, true, Glyph::About},
-    }},
+    {"File1",
+     "ファイル(&F)",
+     {
+         {"New1", "新規作成(&N)", QKeySequence(Qt::CTRL | Qt::Key_N), false},
+         {"N3", "-", {}},
+         {"Save1", "上書き保存(&S)", QKeySequence(Qt::CTRL | Qt::Key_S), false},
+         {"SaveAs1", "名前を付けて保存(&A)...", {}, false},
+         {"N2", "-", {}},
+         {"Print1", "足し算のプリント印刷(&P)", QKeySequence(Qt::CTRL | Qt::Key_P)},
+         {"Print2", "引き算のプリント印刷", QKeySequence(Qt::CTRL | Qt::Key_O)},
+         {"Print3", "掛け算のプリント印刷", QKeySequence(Qt::CTRL | Qt::Key_I)},
+         {"PrintSetup1", "ページ設定(&T)...", {}},
+         {"N1", "-", {}},
+         {"Exit1", "終了(&X)", {}},
+     }},
+    {"Edit1",
+     "編集(&E)",
+     {
+         {"Cut1", "問題作成(&T)", QKeySequence(Qt::CTRL | Qt::Key_X)},
+         {"N5", "-", {}},
+         {"Find1", "答えあわせ(&F)", QKeySequence(Qt::Key_F2)},
+         {"N4", "-", {}},
+         {"N6", "答え+", QKeySequence(Qt::CTRL | Qt::Key_A)},
+         {"N7", "答え-", QKeySequence(Qt::CTRL | Qt::Key_B)},
+         {"N8", "答えx", QKeySequence(Qt::CTRL | Qt::Key_C)},
+         {"N991", "答え99", QKeySequence(Qt::CTRL | Qt::Key_D)},
+     }},
+    {"N9",
+     "サウンド(&S)",
+     {
+         {"Open1", "開く  (1)", {}, true, Glyph::Speaker},
+         {"Open2", "開く  (2)", {}, true, Glyph::Speaker},
+         {"Open3", "開く  (3)", {}, true, Glyph::Speaker},
+         {"Open4", "開く　(4)", {}, true, Glyph::Speaker},
+         {"Open5", "開く　(5)", {}, true, Glyph::Speaker},
+     }},
+    {"Help1",
+     "ヘルプ(&H)",
+     {
+         {"Contents1", "目次(&C)", QKeySequence(Qt::Key_F1), true, Glyph::Help},
+         {"SearchforHelpOn1", "トピックの検索(&S)...", {}},
+         {"About1", "バージョン情報(&A)...", {}, true, Glyph::About},
+     }},
 };
 } // namespace
 
@@ -65,8 +73,9 @@ void TForm1::buildMenu() {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(table.caption));
         menu->setObjectName(QString::fromUtf8(table.name));
         for (const MenuRow& row : table.items) {
-            QAction* action = qstrcmp(row.caption, "-") == 0 ? menu->addSeparator()
-                                                             : menu->addAction(QString::fromUtf8(row.caption));
+            QAction* action = qstrcmp(row.caption, "-") == 0
+                                  ? menu->addSeparator()
+                                  : menu->addAction(QString::fromUtf8(row.caption));
             action->setObjectName(QString::fromUtf8(row.name));
             action->setShortcut(row.shortcut);
             action->setEnabled(row.enabled);

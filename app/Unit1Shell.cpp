@@ -3,12 +3,12 @@
 
 #include "drill/DrillTime.h"
 #include "gridio/StrGrdIO.h"
-#include "sound/EventSounds.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScreenInfo.h"
 #include "platform/TButton.h"
 #include "platform/TStatusBar.h"
 #include "settings/SettingsFile.h"
+#include "sound/EventSounds.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,43 +16,31 @@
 #include <QTabWidget>
 
 namespace {
-// The settings section of each option check box, in the order they are read and written.
-struct CheckBoxSetting {
-    QCheckBox* TForm1::*box;
-    const char* section;
+// The option check boxes in the order they are read and written; each is
+// also the name of its settings section.
+constexpr QLatin1String kOptionCheckBoxes[] = {
+    QLatin1String("CheckBox1"), QLatin1String("CheckBox2"), QLatin1String("CheckBox3"),
+    QLatin1String("CheckBox5"), QLatin1String("CheckBox6"), QLatin1String("CheckBox7"),
 };
-constexpr CheckBoxSetting kCheckBoxes[] = {
-    {&TForm1::CheckBox1, "CheckBox1"}, {&TForm1::CheckBox2, "CheckBox2"}, {&TForm1::CheckBox3, "CheckBox3"},
-    {&TForm1::CheckBox5, "CheckBox5"}, {&TForm1::CheckBox6, "CheckBox6"}, {&TForm1::CheckBox7, "CheckBox7"},
-};
-// The edit holding the file of each sound slot.
-constexpr QLineEdit* TForm1::*kSoundFileEdits[] = {&TForm1::Edit2, &TForm1::Edit3, &TForm1::Edit4, &TForm1::Edit5,
-                                                   &TForm1::Edit6};
 
 const QString kHighestScore = QStringLiteral("the highest score");
-const QString kChecked = QStringLiteral("Checked");
-const QString kFileName = QStringLiteral("FileName");
-
-QString soundSection(int index) { return QStringLiteral("Sound%1").arg(index + 1); }
 } // namespace
+
+QLineEdit* TForm1::soundFileEdit(const SoundSlotInfo& slot) const { return findChild<QLineEdit*>(slot.edit); }
 
 void TForm1::FormCreate() {
     SettingsFile ini;
-    int top = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("top"), 0);
-    int left = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("left"), 0);
-    for (const CheckBoxSetting& setting : kCheckBoxes)
-        (this->*setting.box)->setChecked(ini.ReadBool(QString::fromUtf8(setting.section), kChecked, false));
-    for (int i = 0; i < 5; ++i)
-        (this->*kSoundFileEdits[i])->setText(ini.ReadString(soundSection(i), kFileName, QString()));
+    const int top = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("top"), 0);
+    const int left = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("left"), 0);
+    for (QLatin1String box : kOptionCheckBoxes)
+        findChild<QCheckBox*>(box)->setChecked(ini.ReadBool(box, kSoundCheckedKey, false));
+    for (const SoundSlotInfo& slot : kSoundSlots)
+        soundFileEdit(slot)->setText(ini.ReadString(slot.section, kSoundFileNameKey, QString()));
     Edit7->setText(ini.ReadString(QStringLiteral("Text"), QStringLiteral("UserName"), QString()));
     for (const DrillSheet& sheet : DrillSheets())
-        StatusBar1->SetPanelText(sheet.bestPanel,
-                                 ini.ReadString(kHighestScore, QString::fromUtf8(sheet.bestKey), kNoBestTime));
-    // Pulled back from the right and bottom edges only.
-    const QSize screen = services_.screen.ScreenSize();
-    top = qMin(top, screen.height() - 50);
-    left = qMin(left, screen.width() - 50);
-    move(left, top);
+        StatusBar1->SetPanelText(
+            sheet.bestPanel, ini.ReadString(kHighestScore, QString::fromUtf8(sheet.bestKey), kNoBestTime));
+    move(PulledOntoScreen({left, top}, services_.screen.ScreenSize()));
 
     QFont base = font();
     base.setPointSize(services_.screen.LogicalDpi() == 96 ? 11 : 9);
@@ -112,11 +100,12 @@ void TForm1::FormClose() {
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("height"), frame.height());
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("width"), frame.width());
     for (const DrillSheet& sheet : DrillSheets())
-        ini.WriteString(kHighestScore, QString::fromUtf8(sheet.bestKey), StatusBar1->PanelText(sheet.bestPanel));
-    for (const CheckBoxSetting& setting : kCheckBoxes)
-        ini.WriteBool(QString::fromUtf8(setting.section), kChecked, (this->*setting.box)->isChecked());
-    for (int i = 0; i < 5; ++i)
-        ini.WriteString(soundSection(i), kFileName, (this->*kSoundFileEdits[i])->text());
+        ini.WriteString(kHighestScore, QString::fromUtf8(sheet.bestKey),
+                        StatusBar1->PanelText(sheet.bestPanel));
+    for (QLatin1String box : kOptionCheckBoxes)
+        ini.WriteBool(box, kSoundCheckedKey, findChild<QCheckBox*>(box)->isChecked());
+    for (const SoundSlotInfo& slot : kSoundSlots)
+        ini.WriteString(slot.section, kSoundFileNameKey, soundFileEdit(slot)->text());
     ini.WriteString(QStringLiteral("Text"), QStringLiteral("UserName"), Edit7->text());
 }
 

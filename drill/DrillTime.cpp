@@ -7,6 +7,17 @@ constexpr std::uint32_t kHour = 60 * kMsPerMinute;
 QString twoDigits(std::uint32_t value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 } // namespace
 
+QString FormatClockText(const QDateTime& now) {
+    static const QString weekdays[] = {
+        QStringLiteral("月曜日"), QStringLiteral("火曜日"), QStringLiteral("水曜日"),
+        QStringLiteral("木曜日"), QStringLiteral("金曜日"), QStringLiteral("土曜日"),
+        QStringLiteral("日曜日"),
+    };
+    return QStringLiteral("  %1(%2)%3")
+        .arg(now.toString(QStringLiteral("MM/dd")), weekdays[now.date().dayOfWeek() - 1],
+             now.toString(QStringLiteral("HH:mm:ss")));
+}
+
 QString FormatDrillTime(std::uint32_t ms) {
     const std::uint32_t minutes = ms / kMsPerMinute;
     if (minutes >= 100)

@@ -1,6 +1,7 @@
 // Attempt times as the status bar shows them: "mm:ss".
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 
@@ -10,6 +11,9 @@ inline const QString kNoAttemptTime = QStringLiteral("00:00");
 // Whole minutes and seconds, milliseconds cut off. An hour or more keeps its
 // minutes ("61:05"); from 100 minutes on the time shows as "99:59".
 QString FormatDrillTime(std::uint32_t ms);
+
+// The status bar clock: "  mm/dd(weekday)hh:nn:ss" with the Japanese weekday name.
+QString FormatClockText(const QDateTime& now);
 
 // Two digits, a colon and two digits.
 bool IsValidDrillTime(const QString& text);

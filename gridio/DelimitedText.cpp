@@ -6,12 +6,8 @@ namespace DelimitedText {
 namespace {
 constexpr QChar kQuote = u'"';
 
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-bool isLineBreak(QChar c) {
-    return c == u'\r' || c == u'\n';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
 
 // End of a value starting at `pos` that is read as plain text: the next
 // delimiter, or with `atBreaks` the next line break, or the end of the text.

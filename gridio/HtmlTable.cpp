@@ -4,9 +4,7 @@
 
 namespace HtmlTable {
 namespace {
-bool inCodePage(const QString& text) {
-    return FromCp932(ToCp932(text)) == text;
-}
+bool inCodePage(const QString& text) { return FromCp932(ToCp932(text)) == text; }
 
 QString markupEscaped(const QString& text) {
     QString out;

@@ -8,7 +8,8 @@
 
 class ClockSeededRandom : public RandomSource {
 public:
-    ClockSeededRandom() : engine_(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch())) {}
+    ClockSeededRandom()
+        : engine_(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch())) {}
     int Next(int bound) override { return std::uniform_int_distribution<int>(0, bound - 1)(engine_); }
 
 private:

@@ -45,4 +45,6 @@ QString FromCp932(const QByteArray& bytes) {
     return QString::fromUtf8(convert("UTF-8", "CP932", bytes, QByteArray("\xEF\xBF\xBD"), 1));
 }
 
-QByteArray ToCp932(const QString& text) { return convert("CP932", "UTF-8", text.toUtf8(), QByteArray("?"), 4); }
+QByteArray ToCp932(const QString& text) {
+    return convert("CP932", "UTF-8", text.toUtf8(), QByteArray("?"), 4);
+}

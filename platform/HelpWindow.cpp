@@ -39,6 +39,8 @@ QToolButton* MakeToolButton(QWidget* parent, QStyle::StandardPixmap icon, const 
 HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QWidget(parent, Qt::Window) {
     OpenEngine(collectionFile);
     setWindowTitle(QStringLiteral("Vantel ヘルプ"));
+    // An open help window does not keep the program running once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     browser_ = new HelpBrowser(*engine_);
     contentsTree_ = engine_->contentWidget();
@@ -91,9 +93,7 @@ HelpWindow::~HelpWindow() {
     delete splitter_;
 }
 
-QUrl HelpWindow::ContentsPage() {
-    return QUrl(QStringLiteral("qthelp://vantel.help/doc/index.html"));
-}
+QUrl HelpWindow::ContentsPage() { return QUrl(QStringLiteral("qthelp://vantel.help/doc/index.html")); }
 
 void HelpWindow::OpenEngine(const QString& collectionFile) {
     engine_ = new QHelpEngine(collectionFile, this);
@@ -171,9 +171,7 @@ void HelpWindow::OpenDocuments(const QList<QHelpLink>& documents) {
         ShowPage(documents.at(titles.indexOf(title)).url);
 }
 
-void HelpWindow::ShowPage(const QUrl& url) {
-    browser_->setSource(url);
-}
+void HelpWindow::ShowPage(const QUrl& url) { browser_->setSource(url); }
 
 void HelpWindow::SelectInContents(const QUrl& url) {
     const QModelIndex item = contentsTree_->indexOf(url);

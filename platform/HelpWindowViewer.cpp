@@ -7,9 +7,7 @@
 HelpWindowViewer::HelpWindowViewer(QWidget* owner, QStringList folders)
     : owner_(owner), folders_(std::move(folders)) {}
 
-HelpWindowViewer::~HelpWindowViewer() {
-    delete window_.data();
-}
+HelpWindowViewer::~HelpWindowViewer() { delete window_.data(); }
 
 HelpWindow& HelpWindowViewer::EnsureWindow() {
     // Looked up again each time until it opens, so a help file put in place
@@ -19,10 +17,6 @@ HelpWindow& HelpWindowViewer::EnsureWindow() {
     return *window_;
 }
 
-void HelpWindowViewer::ShowContents() {
-    EnsureWindow().ShowContents();
-}
+void HelpWindowViewer::ShowContents() { EnsureWindow().ShowContents(); }
 
-void HelpWindowViewer::ShowKeywordSearch() {
-    EnsureWindow().ShowKeywordSearch();
-}
+void HelpWindowViewer::ShowKeywordSearch() { EnsureWindow().ShowKeywordSearch(); }

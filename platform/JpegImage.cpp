@@ -85,9 +85,7 @@ void CmykToRgb(QImage& image) {
     }
 }
 
-[[noreturn]] void RaiseJpegError(int code) {
-    throw VantelError(QStringLiteral("JPEG エラー #%1").arg(code));
-}
+[[noreturn]] void RaiseJpegError(int code) { throw VantelError(QStringLiteral("JPEG エラー #%1").arg(code)); }
 
 class Decompressor {
 public:

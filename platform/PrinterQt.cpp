@@ -172,21 +172,13 @@ void QtPrinter::NewPage() {
         throw VantelError(QStringLiteral("新しいページを始められません。"));
 }
 
-int QtPrinter::PageWidth() const {
-    return int(printer_->pageRect(QPrinter::DevicePixel).width());
-}
+int QtPrinter::PageWidth() const { return int(printer_->pageRect(QPrinter::DevicePixel).width()); }
 
-int QtPrinter::PageHeight() const {
-    return int(printer_->pageRect(QPrinter::DevicePixel).height());
-}
+int QtPrinter::PageHeight() const { return int(printer_->pageRect(QPrinter::DevicePixel).height()); }
 
-int QtPrinter::DpiX() const {
-    return printer_->logicalDpiX();
-}
+int QtPrinter::DpiX() const { return printer_->logicalDpiX(); }
 
-int QtPrinter::DpiY() const {
-    return printer_->logicalDpiY();
-}
+int QtPrinter::DpiY() const { return printer_->logicalDpiY(); }
 
 QtPrinter& SystemPrinter() {
     // Gone with the application object, while the fonts it uses still exist.
@@ -201,6 +193,4 @@ QtPrinter& SystemPrinter() {
     return *printer;
 }
 
-TPrinter& Printer() {
-    return SystemPrinter();
-}
+TPrinter& Printer() { return SystemPrinter(); }

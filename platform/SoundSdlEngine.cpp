@@ -21,9 +21,7 @@ std::atomic<SdlSoundEngine*> activeEngine{nullptr};
 // it belongs to the playback that is current.
 std::array<std::atomic<quint64>, kMaxChannels> playSerials{};
 
-QString SdlErrorText() {
-    return QString::fromUtf8(SDL_GetError());
-}
+QString SdlErrorText() { return QString::fromUtf8(SDL_GetError()); }
 
 } // namespace
 
@@ -295,6 +293,4 @@ void SdlSoundEngine::DeliverNotice(int channel, quint64 serial) {
         found->second->Finished();
 }
 
-void SdlSoundEngine::Forget(int channel) {
-    players_.erase(channel);
-}
+void SdlSoundEngine::Forget(int channel) { players_.erase(channel); }

@@ -71,9 +71,7 @@ private:
     bool changed_ = true;
 };
 
-void CalcWorksheet::Activate() {
-    workbook_.SetActive(index_);
-}
+void CalcWorksheet::Activate() { workbook_.SetActive(index_); }
 
 void CalcWorksheet::SetValue(const QString& text) {
     if (text.toUcs4().size() > kSpreadsheetMaxTextLength)

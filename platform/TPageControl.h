@@ -16,9 +16,7 @@ public:
     FixedHeightTabBar(int height, QWidget* parent) : QTabBar(parent), height_(height) {}
 
 protected:
-    QSize tabSizeHint(int index) const override {
-        return {QTabBar::tabSizeHint(index).width(), height_};
-    }
+    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), height_}; }
 
 private:
     int height_;

@@ -24,7 +24,7 @@ TStringGrid::~TStringGrid() = default;
 
 void TStringGrid::SetCells(int col, int row, const QString& text) {
     cells_.SetCells(col, row, text);
-    if (col == col_ && row == row_ && editor_->isVisible() && editor_->text() != text)
+    if (col == col_ && row == row_ && !editor_->isHidden() && editor_->text() != text)
         editor_->setText(text);
     update(CellRect(col, row));
 }

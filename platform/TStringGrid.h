@@ -29,9 +29,8 @@ public:
     using KeyPressHandler = std::function<void(TStringGrid* sender, QChar& key)>;
     // Called for every cell painted, after the painter was prepared: font is
     // the grid font, brush the fixed colour, the highlight or the background.
-    using DrawCellHandler =
-        std::function<void(TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState state,
-                           QPainter& canvas)>;
+    using DrawCellHandler = std::function<void(TStringGrid* sender, int col, int row, const QRect& rect,
+                                               GridDrawState state, QPainter& canvas)>;
 
     explicit TStringGrid(QWidget* parent = nullptr);
     ~TStringGrid() override;

@@ -8,9 +8,7 @@ namespace {
 constexpr long double kMmPerInch = 25.4L;
 
 // Every conversion to printer pixels keeps the integer part.
-int px(long double value) {
-    return int(value);
-}
+int px(long double value) { return int(value); }
 } // namespace
 
 TVoskSGridPrinter::TVoskSGridPrinter(QObject* owner, TPrinter* printer) : QObject(owner), printer_(printer) {
@@ -19,9 +17,7 @@ TVoskSGridPrinter::TVoskSGridPrinter(QObject* owner, TPrinter* printer) : QObjec
 
 TVoskSGridPrinter::~TVoskSGridPrinter() = default;
 
-TPrinter& TVoskSGridPrinter::printer() const {
-    return printer_ ? *printer_ : Printer();
-}
+TPrinter& TVoskSGridPrinter::printer() const { return printer_ ? *printer_ : Printer(); }
 
 void TVoskSGridPrinter::SetNormalGridWidth(int value) {
     if (value >= 1)
@@ -40,13 +36,9 @@ void TVoskSGridPrinter::SetDrawFixedArea(bool value) {
     layout();
 }
 
-int TVoskSGridPrinter::GridDpiX() const {
-    return targetGrid_->ScreenDpiX();
-}
+int TVoskSGridPrinter::GridDpiX() const { return targetGrid_->ScreenDpiX(); }
 
-int TVoskSGridPrinter::GridDpiY() const {
-    return targetGrid_->ScreenDpiY();
-}
+int TVoskSGridPrinter::GridDpiY() const { return targetGrid_->ScreenDpiY(); }
 
 void TVoskSGridPrinter::layout() {
     if (!targetGrid_)
@@ -210,9 +202,7 @@ void TVoskSGridPrinter::printCell(const TStringGrid& grid, int col, int row, boo
     x += w;
 }
 
-int TVoskSGridPrinter::MmToPixelX(int mm) const {
-    return px(mm / kMmPerInch * printerDpiX_);
-}
+int TVoskSGridPrinter::MmToPixelX(int mm) const { return px(mm / kMmPerInch * printerDpiX_); }
 
 int TVoskSGridPrinter::MmToFontSize(int mm) const {
     try {

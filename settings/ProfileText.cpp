@@ -30,9 +30,7 @@ QList<Line> splitLines(const QByteArray& file) {
     return lines;
 }
 
-bool sameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // Names are compared decoded: "[" and "]" can be the second byte of a
 // code page 932 character, "=" cannot.

@@ -14,9 +14,7 @@ QString& pathOverride() {
 }
 } // namespace
 
-void SetSettingsPathOverride(const QString& path) {
-    pathOverride() = path;
-}
+void SetSettingsPathOverride(const QString& path) { pathOverride() = path; }
 
 QString SettingsPathFor(const QString& executablePath, bool folderWritable, const QString& xdgConfigHome,
                         const QString& home) {

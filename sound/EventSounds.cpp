@@ -29,9 +29,7 @@ EventSounds::EventSounds(SoundEngine& engine, MessageBoxes& messages, FileExists
 
 EventSounds::~EventSounds() = default;
 
-SoundPlayer& EventSounds::Player(SoundSlot slot) const {
-    return *players_[static_cast<std::size_t>(slot)];
-}
+SoundPlayer& EventSounds::Player(SoundSlot slot) const { return *players_[static_cast<std::size_t>(slot)]; }
 
 SlotPlayResult EventSounds::Play(SoundSlot slot, bool checked, const QString& fileName) {
     if (!checked || fileName.isEmpty())

@@ -75,7 +75,8 @@ private slots:
         // The filled answers are judged like typed ones.
         form.PageControl1->setCurrentIndex(3);
         form.BitBtn6Click();
-        QCOMPARE(f->messages.messages.last(), "全問正解そのうえ\nベストタイムです。\nたいへんよくできました。");
+        QCOMPARE(f->messages.messages.last(),
+                 "全問正解そのうえ\nベストタイムです。\nたいへんよくできました。");
     }
 
     void jobThatCannotStartSaysSoAndPrintsNothing() {

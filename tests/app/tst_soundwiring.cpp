@@ -14,10 +14,12 @@
 #include <QTimer>
 
 namespace {
-const QString kMissing = QStringLiteral("音を鳴らそうと思ったのですが、\nWAVファイルを発見出来ませんでした。\n"
-                                        "その存在を確認して、サウンド設定を\nもう一度やり直して下さい。");
-const QString kMissingAtExit = QStringLiteral("音を鳴らそうと思ったのですが、\nWAVファイルを発見出来ませんでした。\n"
-                                              "次回使うときに、サウンド設定をやり直すか、\nチェックをoffにしてください。");
+const QString kMissing =
+    QStringLiteral("音を鳴らそうと思ったのですが、\nWAVファイルを発見出来ませんでした。\n"
+                   "その存在を確認して、サウンド設定を\nもう一度やり直して下さい。");
+const QString kMissingAtExit =
+    QStringLiteral("音を鳴らそうと思ったのですが、\nWAVファイルを発見出来ませんでした。\n"
+                   "次回使うときに、サウンド設定をやり直すか、\nチェックをoffにしてください。");
 } // namespace
 
 class TestSoundWiring : public QObject {

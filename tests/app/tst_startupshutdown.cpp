@@ -57,8 +57,8 @@ private slots:
         TForm1& form = *f->form;
         QCOMPARE(form.pos(), QPoint(0, 0));
         QCOMPARE(form.windowTitle(), "Vantel");
-        for (QCheckBox* box : {form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox5, form.CheckBox6,
-                               form.CheckBox7})
+        for (QCheckBox* box :
+             {form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox5, form.CheckBox6, form.CheckBox7})
             QVERIFY(!box->isChecked());
         for (int panel = 0; panel < 8; ++panel)
             QCOMPARE(form.StatusBar1->PanelText(panel), panel % 2 ? "59:59" : "00:00");
@@ -73,14 +73,40 @@ private slots:
         QVERIFY(!form.isVisible());
         const QStringList saved = lines(ini);
         const QRect frame = form.frameGeometry();
-        const QStringList expected{
-            "[form1]", QString("top=%1").arg(frame.top()), QString("left=%1").arg(frame.left()),
-            QString("height=%1").arg(frame.height()), QString("width=%1").arg(frame.width()),
-            "[the highest score]", "addition=59:59", "subtraction=59:59", "multiplication=59:59", "kuku=59:59",
-            "[CheckBox1]", "Checked=0", "[CheckBox2]", "Checked=0", "[CheckBox3]", "Checked=0",
-            "[CheckBox5]", "Checked=0", "[CheckBox6]", "Checked=0", "[CheckBox7]", "Checked=0",
-            "[Sound1]", "FileName=", "[Sound2]", "FileName=", "[Sound3]", "FileName=", "[Sound4]", "FileName=",
-            "[Sound5]", "FileName=", "[Text]", "UserName="};
+        const QStringList expected{"[form1]",
+                                   QString("top=%1").arg(frame.top()),
+                                   QString("left=%1").arg(frame.left()),
+                                   QString("height=%1").arg(frame.height()),
+                                   QString("width=%1").arg(frame.width()),
+                                   "[the highest score]",
+                                   "addition=59:59",
+                                   "subtraction=59:59",
+                                   "multiplication=59:59",
+                                   "kuku=59:59",
+                                   "[CheckBox1]",
+                                   "Checked=0",
+                                   "[CheckBox2]",
+                                   "Checked=0",
+                                   "[CheckBox3]",
+                                   "Checked=0",
+                                   "[CheckBox5]",
+                                   "Checked=0",
+                                   "[CheckBox6]",
+                                   "Checked=0",
+                                   "[CheckBox7]",
+                                   "Checked=0",
+                                   "[Sound1]",
+                                   "FileName=",
+                                   "[Sound2]",
+                                   "FileName=",
+                                   "[Sound3]",
+                                   "FileName=",
+                                   "[Sound4]",
+                                   "FileName=",
+                                   "[Sound5]",
+                                   "FileName=",
+                                   "[Text]",
+                                   "UserName="};
         QCOMPARE(saved, expected);
     }
 
@@ -131,11 +157,22 @@ private slots:
         QVERIFY(byTitleBar.contains("subtraction=00:42"));
     }
 
+    void unwritableSettingsAreReportedAndTheWindowStillCloses() {
+        delete f;
+        f = new FormFixture("/dev/null/vantel.ini");
+        QVERIFY(f->Open());
+        f->form->BitBtn5Click();
+        QVERIFY(!f->form->isVisible());
+        QCOMPARE(f->messages.errors, QStringList{"/dev/null/vantel.ini に書き込めません"});
+    }
+
     void captionFromTheUserName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("a name") << "たろう" << " たろう の Vantel";
-        QTest::newRow("cleared") << "" << "  の Vantel";
+        QTest::newRow("a name") << "たろう"
+                                << " たろう の Vantel";
+        QTest::newRow("cleared") << ""
+                                 << "  の Vantel";
     }
     void captionFromTheUserName() {
         QFETCH(QString, name);

@@ -24,6 +24,22 @@ private slots:
         QCOMPARE(FormatDrillTime(ms), text);
     }
 
+    void clockText_data() {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a Tuesday morning")
+            << QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)) << "  12/08(火曜日)09:05:07";
+        QTest::newRow("a Sunday before midnight")
+            << QDateTime(QDate(2027, 1, 3), QTime(23, 59, 59)) << "  01/03(日曜日)23:59:59";
+        QTest::newRow("a Monday at midnight")
+            << QDateTime(QDate(2027, 1, 4), QTime(0, 0)) << "  01/04(月曜日)00:00:00";
+    }
+    void clockText() {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, text);
+        QCOMPARE(FormatClockText(now), text);
+    }
+
     void validTimes_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");

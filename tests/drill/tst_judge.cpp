@@ -43,14 +43,16 @@ private slots:
         QTest::addColumn<int>("correct");
         const int add = int(DrillKind::Addition);
         QTest::newRow("all correct, faster") << add << "" << 83000u << "59:59" << Outcome::NewBest << 100;
-        QTest::newRow("all correct, equal time") << add << "" << 83000u << "01:23" << Outcome::AllCorrect << 100;
+        QTest::newRow("all correct, equal time")
+            << add << "" << 83000u << "01:23" << Outcome::AllCorrect << 100;
         QTest::newRow("all correct, empty best") << add << "" << 83000u << "" << Outcome::NewBest << 100;
         QTest::newRow("over an hour") << add << "" << 3665000u << "59:59" << Outcome::AllCorrect << 100;
         QTest::newRow("one wrong, faster") << add << "99" << 1000u << "59:59" << Outcome::Score << 99;
         QTest::newRow("leading zero is wrong") << add << "0" << 1000u << "59:59" << Outcome::Score << 99;
-        QTest::newRow("kuku full score") << int(DrillKind::Kuku) << "" << 1000u << "59:59" << Outcome::NewBest << 64;
-        QTest::newRow("subtraction") << int(DrillKind::Subtraction) << "" << 1000u << "00:00" << Outcome::AllCorrect
-                                     << 100;
+        QTest::newRow("kuku full score")
+            << int(DrillKind::Kuku) << "" << 1000u << "59:59" << Outcome::NewBest << 64;
+        QTest::newRow("subtraction") << int(DrillKind::Subtraction) << "" << 1000u << "00:00"
+                                     << Outcome::AllCorrect << 100;
     }
     void outcomes() {
         QFETCH(int, kind);
@@ -118,8 +120,8 @@ private slots:
                                      << "○ の数は、100/100 こです。\n全問正解・よくできました。";
         QTest::newRow("score") << add << Outcome::Score << 99 << "○ の数は、99/100 こです。";
         QTest::newRow("score of none") << add << Outcome::Score << 0 << "○ の数は、0/100 こです。";
-        QTest::newRow("kuku all correct") << kuku << Outcome::AllCorrect << 64
-                                          << "○ の数は、64/64 こです。\n全問正解・よくできました。";
+        QTest::newRow("kuku all correct")
+            << kuku << Outcome::AllCorrect << 64 << "○ の数は、64/64 こです。\n全問正解・よくできました。";
         QTest::newRow("kuku score") << kuku << Outcome::Score << 7 << "○ の数は、7/64 こです。";
     }
     void messages() {

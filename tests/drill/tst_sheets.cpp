@@ -71,7 +71,8 @@ private slots:
         QTest::addColumn<QList<int>>("leftValues");
         QTest::newRow("addition") << int(DrillKind::Addition) << "＋" << range(0, 10) << range(0, 10);
         QTest::newRow("subtraction") << int(DrillKind::Subtraction) << "－" << range(10, 10) << range(0, 10);
-        QTest::newRow("multiplication") << int(DrillKind::Multiplication) << "x" << range(0, 10) << range(0, 10);
+        QTest::newRow("multiplication")
+            << int(DrillKind::Multiplication) << "x" << range(0, 10) << range(0, 10);
         QTest::newRow("kuku") << int(DrillKind::Kuku) << "九九" << range(2, 8) << range(2, 8);
     }
     void generatedHeaders() {
@@ -124,16 +125,35 @@ private slots:
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("sum") << int(Operation::Add) << "9" << "9" << "18";
-        QTest::newRow("zero sum") << int(Operation::Add) << "0" << "0" << "0";
-        QTest::newRow("top minus left") << int(Operation::Subtract) << "10" << "9" << "1";
-        QTest::newRow("largest difference") << int(Operation::Subtract) << "19" << "0" << "19";
-        QTest::newRow("negative when headers swap") << int(Operation::Subtract) << "3" << "5" << "-2";
-        QTest::newRow("product") << int(Operation::Multiply) << "9" << "9" << "81";
-        QTest::newRow("times zero") << int(Operation::Multiply) << "0" << "7" << "0";
-        QTest::newRow("empty headers after Clear") << int(Operation::Add) << "" << "" << "0";
-        QTest::newRow("a text header counts as 0") << int(Operation::Add) << "x" << "4" << "4";
-        QTest::newRow("huge headers do not overflow") << int(Operation::Multiply) << "2147483647" << "2147483647"
+        QTest::newRow("sum") << int(Operation::Add) << "9"
+                             << "9"
+                             << "18";
+        QTest::newRow("zero sum") << int(Operation::Add) << "0"
+                                  << "0"
+                                  << "0";
+        QTest::newRow("top minus left") << int(Operation::Subtract) << "10"
+                                        << "9"
+                                        << "1";
+        QTest::newRow("largest difference") << int(Operation::Subtract) << "19"
+                                            << "0"
+                                            << "19";
+        QTest::newRow("negative when headers swap") << int(Operation::Subtract) << "3"
+                                                    << "5"
+                                                    << "-2";
+        QTest::newRow("product") << int(Operation::Multiply) << "9"
+                                 << "9"
+                                 << "81";
+        QTest::newRow("times zero") << int(Operation::Multiply) << "0"
+                                    << "7"
+                                    << "0";
+        QTest::newRow("empty headers after Clear") << int(Operation::Add) << ""
+                                                   << ""
+                                                   << "0";
+        QTest::newRow("a text header counts as 0") << int(Operation::Add) << "x"
+                                                   << "4"
+                                                   << "4";
+        QTest::newRow("huge headers do not overflow") << int(Operation::Multiply) << "2147483647"
+                                                      << "2147483647"
                                                       << "4611686014132420609";
     }
     void expectedAnswers() {

@@ -284,6 +284,8 @@ void TestHelp::showContentsOpensTheContentsPage() {
     HelpWindow* window = viewer.Window();
     QVERIFY(window);
     QVERIFY(window->isVisible());
+    // An open help window must not keep the program alive after the main window closes.
+    QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
     QCOMPARE(window->Tabs()->currentIndex(), 0);
     QCOMPARE(window->Browser()->source(), HelpWindow::ContentsPage());
     QCOMPARE(window->Browser()->documentTitle(), QString("Vantel ヘルプ"));

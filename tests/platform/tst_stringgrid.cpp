@@ -94,6 +94,13 @@ private slots:
         QCOMPARE(grid->Editor()->text(), grid->Cells(1, 1));
     }
 
+    void cellsWrittenWhileHiddenShowWhenTheGridComesBack() {
+        grid->hide(); // as on a tab page that is not shown
+        grid->SetCells(1, 1, "11");
+        grid->show();
+        QCOMPARE(grid->Editor()->text(), "11");
+    }
+
     void selectionIsReportedToTheDrawEvent() {
         QTest::keyClick(window->windowHandle(), Qt::Key_Down, Qt::ShiftModifier);
         QVERIFY(grid->IsSelected(1, 1));
@@ -102,7 +109,8 @@ private slots:
         QVERIFY(!grid->IsSelected(0, 1)); // fixed cells are never selected
         QSet<QPoint> selected;
         QSet<QPoint> fixed;
-        grid->OnDrawCell = [&](TStringGrid*, int col, int row, const QRect& rect, GridDrawState state, QPainter&) {
+        grid->OnDrawCell = [&](TStringGrid*, int col, int row, const QRect& rect, GridDrawState state,
+                               QPainter&) {
             QCOMPARE(rect, grid->CellRect(col, row));
             if (state.selected)
                 selected.insert(QPoint(col, row));

@@ -56,9 +56,7 @@ QList<int> starts(const TVoskSGridPrinter& printer, bool columns) {
 QList<int> edges(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
-QList<int> corners(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.right(), rect.bottom()};
-}
+QList<int> corners(const QRect& rect) { return {rect.left(), rect.top(), rect.right(), rect.bottom()}; }
 } // namespace
 
 class TestGridPrinter : public QObject {

@@ -40,13 +40,9 @@ PrinterChoice pdfIn(const QString& folder) {
 // starts 10 pt in from the paper's edge.
 constexpr double kRenderDpi = 100;
 constexpr double kMarginPx = 10.0 / 72 * kRenderDpi;
-double mm(double value) {
-    return value / 25.4 * kRenderDpi;
-}
+double mm(double value) { return value / 25.4 * kRenderDpi; }
 
-bool dark(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) < 128;
-}
+bool dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
 int longestDarkRun(const QImage& image, int y) {
     int longest = 0;

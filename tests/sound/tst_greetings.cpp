@@ -12,12 +12,8 @@
 
 namespace {
 
-quint32 le32(const QByteArray& bytes, int at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-quint16 le16(const QByteArray& bytes, int at) {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
+quint32 le32(const QByteArray& bytes, int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); }
+quint16 le16(const QByteArray& bytes, int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); }
 
 // Root-mean-square level of each 50 ms window of 8000 Hz samples.
 QList<double> windowLevels(const QByteArray& image) {

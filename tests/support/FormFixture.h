@@ -11,9 +11,9 @@
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
-#include "tests/support/RecordingPrinter.h"
 #include "tests/support/FakeSound.h"
 #include "tests/support/FakeSpreadsheet.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedRandom.h"
 
 #include <QTemporaryDir>
@@ -52,11 +52,14 @@ struct FormFixture {
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup});
-        versionBox = std::make_unique<TVersionBox>(VersionBoxServices{app, dialogs, links, screen}, form.get());
+        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs,
+                                                          spreadsheet, sound, printer, printerSetup});
+        versionBox =
+            std::make_unique<TVersionBox>(VersionBoxServices{app, dialogs, links, screen}, form.get());
         form->VersionBox = versionBox.get();
         form->show();
-        return waitActive ? QTest::qWaitForWindowActive(form.get()) : QTest::qWaitForWindowExposed(form.get());
+        return waitActive ? QTest::qWaitForWindowActive(form.get())
+                          : QTest::qWaitForWindowExposed(form.get());
     }
     QWindow* Window() const { return form->windowHandle(); }
 };
