@@ -64,11 +64,7 @@ const std::vector<LabelRow>& LabelRows() {
 }
 
 QFont LayoutFont(Face face, int pixels, bool bold = false, bool underline = false) {
-    QFont font(face == Face::Gothic ? kGothicFace : kMinchoFace);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
+    return LayoutFont(face == Face::Gothic ? kGothicFace : kMinchoFace, pixels, bold, underline);
 }
 } // namespace
 

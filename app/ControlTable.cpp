@@ -37,18 +37,20 @@ void BuildControls(QWidget* root, std::span<const ControlRow> rows) {
         Q_ASSERT(parent);
         QWidget* control = make(row.kind, parent, QString::fromUtf8(row.caption));
         control->setObjectName(QString::fromUtf8(row.name));
-        if (row.kind != ControlKind::Panel) {
-            QFont font(kGothicFace);
-            font.setPixelSize(row.fontPx);
-            font.setBold(row.bold);
-            control->setFont(font);
-        }
+        if (row.kind != ControlKind::Panel)
+            control->setFont(LayoutFont(kGothicFace, row.fontPx, row.bold));
         // Labels and check boxes never cut their caption: a face of other
         // metrics may need a few pixels more than the layout gives.
-        const QSize fitted = control->sizeHint();
         const bool caption = row.kind == ControlKind::Label || row.kind == ControlKind::CheckBox;
-        const int width = row.width && !(caption && fitted.width() > row.width) ? row.width : fitted.width();
-        control->setGeometry(row.left, row.top, width, row.height ? row.height : fitted.height());
+        QSize size(row.width, row.height);
+        if (caption || !row.width || !row.height) {
+            const QSize fitted = control->sizeHint();
+            if (!row.width || (caption && fitted.width() > row.width))
+                size.setWidth(fitted.width());
+            if (!row.height)
+                size.setHeight(fitted.height());
+        }
+        control->setGeometry(QRect(QPoint(row.left, row.top), size));
         if (*row.hint)
             control->setToolTip(QString::fromUtf8(row.hint));
     }

@@ -39,12 +39,7 @@ constexpr PageRow kPages[] = {
     {"TabSheet6", " 九九"},      {"TabSheet4", " Print"},     {"TabSheet5", " Sound && Picture"},
 };
 
-QFont gothic(int pixels, bool bold) {
-    QFont font(kGothicFace);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
+QFont gothic(int pixels, bool bold) { return LayoutFont(kGothicFace, pixels, bold); }
 } // namespace
 
 TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)

@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(box->size(), QSize(388, 300));
         QCOMPARE(box->palette().color(QPalette::Window), QColor(0xD7, 0xE1, 0xFF));
         QCOMPARE(box->font().pixelSize(), 12);
-        QCOMPARE(box->font().family(), kGothicFace);
+        QCOMPARE(box->font().family(), LayoutFont(kGothicFace, 12).family());
         QCOMPARE(box->Bevel1->geometry(), QRect(8, 8, 369, 281));
         QCOMPARE(box->Image1->geometry(), QRect(16, 16, 345, 265));
         QCOMPARE(box->Image2->geometry(), QRect(24, 24, 32, 32));
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(box->Label10->text(), QString("Vantel"));
         QCOMPARE(box->Label10->font().pixelSize(), 35);
         QVERIFY(box->Label10->font().bold());
-        QCOMPARE(box->Label2->font().family(), kMinchoFace);
+        QCOMPARE(box->Label2->font().family(), LayoutFont(kMinchoFace, 12).family());
         QCOMPARE(creditTops(*box), (QList<int>{262, 241, 220, 199, 178, 157, 136}));
         for (const QLabel* link : {box->Label5, box->Label7, box->Label8}) {
             QVERIFY(link->font().underline());

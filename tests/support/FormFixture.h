@@ -3,6 +3,7 @@
 
 #include "about/VersionBox.h"
 #include "app/Unit1.h"
+#include "platform/Fonts.h"
 #include "platform/TApplication.h"
 #include "settings/SettingsFile.h"
 
@@ -41,6 +42,7 @@ struct FormFixture {
     // Settings go to a fresh folder unless the test chose a file itself.
     explicit FormFixture(const QString& settingsPath = {}) {
         app.SetTitle(QStringLiteral("Vantel"));
+        InstallFontSubstitutions();
         SetSettingsPathOverride(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
                                                        : settingsPath);
     }

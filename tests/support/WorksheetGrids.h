@@ -10,12 +10,7 @@
 #include <QFont>
 #include <memory>
 
-inline QFont GothicBold(int pixels) {
-    QFont font(kGothicFace);
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
+inline QFont GothicBold(int pixels) { return LayoutFont(kGothicFace, pixels, true); }
 
 // 11 x 11 cells of 60 x 39, the corner sign and the headers of a fresh problem.
 inline std::unique_ptr<TStringGrid> MakeAdditionSheet() {
