@@ -6,7 +6,7 @@
 #include "platform/TStatusBar.h"
 #include "platform/TStringGrid.h"
 
-#include "tests/support/FormFixture.h"
+#include "tests/support/FormTestCase.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -32,10 +32,8 @@ QList<int> range(int from, int count) {
 }
 } // namespace
 
-class TestDrillFlow : public QObject {
+class TestDrillFlow : public FormTestCase {
     Q_OBJECT
-
-    FormFixture* f = nullptr;
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(f->Window(), key, modifiers);
@@ -66,15 +64,6 @@ class TestDrillFlow : public QObject {
     }
 
 private slots:
-    void init() {
-        f = new FormFixture;
-        QVERIFY(f->Open());
-    }
-    void cleanup() {
-        delete f;
-        f = nullptr;
-    }
-
     void wholeAttemptFromTheKeyboard() {
         TForm1& form = *f->form;
         QTRY_VERIFY(form.BitBtn7->hasFocus());

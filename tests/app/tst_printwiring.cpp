@@ -4,26 +4,15 @@
 #include "drill/Judge.h"
 #include "print/WorksheetPrint.h"
 
-#include "tests/support/FormFixture.h"
+#include "tests/support/FormTestCase.h"
 
 #include <QPushButton>
 #include <QTabWidget>
 
-class TestPrintWiring : public QObject {
+class TestPrintWiring : public FormTestCase {
     Q_OBJECT
 
-    FormFixture* f = nullptr;
-
 private slots:
-    void init() {
-        f = new FormFixture;
-        QVERIFY(f->Open());
-    }
-    void cleanup() {
-        delete f;
-        f = nullptr;
-    }
-
     void shortcutsPrintTheSheetTheyName_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("kind");

@@ -4,7 +4,7 @@
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
 
-#include "tests/support/FormFixture.h"
+#include "tests/support/FormTestCase.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -22,12 +22,11 @@ const QString kMissingAtExit =
                    "次回使うときに、サウンド設定をやり直すか、\nチェックをoffにしてください。");
 } // namespace
 
-class TestSoundWiring : public QObject {
+class TestSoundWiring : public FormTestCase {
     Q_OBJECT
 
     QTemporaryDir dir;
     QString wav;
-    FormFixture* f = nullptr;
 
     FakeSoundPlayer& player(SoundSlot slot) { return *f->sound.players.at(std::size_t(slot)); }
     void setSlot(QCheckBox* box, QLineEdit* edit, const QString& file) {
@@ -41,14 +40,6 @@ private slots:
         QFile file(wav);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("RIFF");
-    }
-    void init() {
-        f = new FormFixture;
-        QVERIFY(f->Open());
-    }
-    void cleanup() {
-        delete f;
-        f = nullptr;
     }
 
     void slotControlsFollowTheirCheckBox() {
@@ -94,9 +85,7 @@ private slots:
         QTemporaryDir settings;
         const QString ini = settings.filePath("vantel.ini");
         SettingsFile(ini).WriteString("Text", "UserName", "x");
-        delete f;
-        f = new FormFixture(ini);
-        QVERIFY(f->Open());
+        reopen(ini);
         TForm1& form = *f->form;
         setSlot(form.CheckBox2, form.Edit5, wav);
         form.findChild<QPushButton*>("BitBtn13")->click();
