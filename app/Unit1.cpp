@@ -2,6 +2,7 @@
 // controls and menu items to their handlers.
 #include "app/Unit1.h"
 
+#include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
 #include "app/Glyphs.h"
 #include "app/MainWindowLayout.h"
@@ -58,6 +59,7 @@ template <typename T> T* TForm1::control(const char* name) const {
 
 void TForm1::buildWindow() {
     setWindowTitle(QStringLiteral("Vantel"));
+    setWindowIcon(QIcon(ProgramIcon()));
     setFont(gothic(15, true));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));

@@ -14,6 +14,10 @@ void TForm1::wirePrintHandlers() {
     VoskSGridPrinter2 = new TVoskSGridPrinter(this, &services_.printer);
     VoskSGridPrinter3 = new TVoskSGridPrinter(this, &services_.printer);
     VoskSGridPrinter4 = new TVoskSGridPrinter(this, &services_.printer);
+    VoskSGridPrinter1->setObjectName(QStringLiteral("VoskSGridPrinter1"));
+    VoskSGridPrinter2->setObjectName(QStringLiteral("VoskSGridPrinter2"));
+    VoskSGridPrinter3->setObjectName(QStringLiteral("VoskSGridPrinter3"));
+    VoskSGridPrinter4->setObjectName(QStringLiteral("VoskSGridPrinter4"));
     SetUpSheetPrinter(*VoskSGridPrinter1, StringGrid1);
     SetUpSheetPrinter(*VoskSGridPrinter2, StringGrid2);
     SetUpSheetPrinter(*VoskSGridPrinter3, StringGrid3);

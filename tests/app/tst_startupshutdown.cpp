@@ -232,6 +232,14 @@ private slots:
         QVERIFY(form.BitBtn7->hasFocus());
     }
 
+    void controlsAndComponentsAreFoundByName() {
+        open();
+        for (const char* name : {"StringGrid1", "StringGrid4", "BitBtn7", "StatusBar1", "PageControl1",
+                                 "Timer1", "Timer2", "StopWatch1", "StringGridIO1", "VoskSGridPrinter1",
+                                 "VoskSGridPrinter4", "MainMenu1", "Cut1", "Find1", "GroupBox5", "Edit7"})
+            QVERIFY2(f->form->findChild<QObject*>(name), name);
+    }
+
     void disabledFileItemsDoNothing() {
         open();
         for (const char* name : {"New1", "Save1", "SaveAs1"})
