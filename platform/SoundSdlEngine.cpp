@@ -180,10 +180,10 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::LoadFile(const QString& fileName) {
 }
 
 std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wave;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &samples, &length))
+    if (!SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
         throw VantelError(SdlErrorText());
     if (!deviceOpen_)
         return std::make_unique<SoundChunk>(samples, length, nullptr);
@@ -193,7 +193,7 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
     int channels = 0;
     Mix_QuerySpec(&frequency, &format, &channels);
     SDL_AudioCVT cvt;
-    const int conversion = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format,
+    const int conversion = SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, format,
                                              static_cast<Uint8>(channels), frequency);
     if (conversion < 0) {
         SDL_FreeWAV(samples);

@@ -7,6 +7,7 @@
 #include "platform/TStringGrid.h"
 
 #include "tests/support/FormTestCase.h"
+#include "tests/support/HeaderValues.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -16,20 +17,6 @@ const QString kNewBest = QStringLiteral("全問正解そのうえ\nベストタ�
 const QString kIncomplete =
     QStringLiteral("未入力項目があります\nすへての升を埋めてから\nストップを押してください。");
 
-QList<int> headerValues(const TStringGrid& grid, bool top) {
-    QList<int> values;
-    for (int i = 1; i < (top ? grid.ColCount() : grid.RowCount()); ++i)
-        values.append((top ? grid.Cells(i, 0) : grid.Cells(0, i)).toInt());
-    std::sort(values.begin(), values.end());
-    return values;
-}
-
-QList<int> range(int from, int count) {
-    QList<int> values;
-    for (int i = 0; i < count; ++i)
-        values.append(from + i);
-    return values;
-}
 } // namespace
 
 class TestDrillFlow : public FormTestCase {
@@ -72,8 +59,8 @@ private slots:
         f->ticks.now = 1000;
         press(Qt::Key_Return); // Start
         QVERIFY(form.StringGrid1->hasFocus());
-        QCOMPARE(headerValues(*form.StringGrid1, true), range(0, 10));
-        QCOMPARE(headerValues(*form.StringGrid1, false), range(0, 10));
+        QCOMPARE(Sorted(Headers(*form.StringGrid1, 10, true)), Range(0, 10));
+        QCOMPARE(Sorted(Headers(*form.StringGrid1, 10, false)), Range(0, 10));
 
         answerAll(form.StringGrid1, SheetOf(DrillKind::Addition));
         QVERIFY(form.BitBtn6->hasFocus());

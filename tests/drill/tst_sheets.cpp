@@ -3,38 +3,13 @@
 #include "drill/SheetGenerator.h"
 #include "platform/CellTable.h"
 
+#include "tests/support/HeaderValues.h"
 #include "tests/support/ScriptedRandom.h"
 
 #include <QTest>
 #include <algorithm>
 
 namespace {
-QList<int> sorted(QList<int> values) {
-    std::sort(values.begin(), values.end());
-    return values;
-}
-
-QList<int> range(int from, int count) {
-    QList<int> values;
-    for (int i = 0; i < count; ++i)
-        values.append(from + i);
-    return values;
-}
-
-QList<int> topHeaders(const GridCells& grid, int n) {
-    QList<int> values;
-    for (int col = 1; col <= n; ++col)
-        values.append(grid.Cells(col, 0).toInt());
-    return values;
-}
-
-QList<int> leftHeaders(const GridCells& grid, int n) {
-    QList<int> values;
-    for (int row = 1; row <= n; ++row)
-        values.append(grid.Cells(0, row).toInt());
-    return values;
-}
-
 // Records the bounds it was asked for.
 class BoundRecorder : public RandomSource {
 public:
@@ -59,7 +34,7 @@ private slots:
     void distinctDigitsDrawFromNinetyNineValues() {
         BoundRecorder random;
         const QList<int> order = DrawDistinctDigits(10, random);
-        QCOMPARE(sorted(order), range(10, 10));
+        QCOMPARE(Sorted(order), Range(10, 10));
         QVERIFY(!random.bounds.isEmpty());
         QVERIFY(std::all_of(random.bounds.begin(), random.bounds.end(), [](int b) { return b == 99; }));
     }
@@ -69,11 +44,11 @@ private slots:
         QTest::addColumn<QString>("corner");
         QTest::addColumn<QList<int>>("topValues");
         QTest::addColumn<QList<int>>("leftValues");
-        QTest::newRow("addition") << int(DrillKind::Addition) << "＋" << range(0, 10) << range(0, 10);
-        QTest::newRow("subtraction") << int(DrillKind::Subtraction) << "－" << range(10, 10) << range(0, 10);
+        QTest::newRow("addition") << int(DrillKind::Addition) << "＋" << Range(0, 10) << Range(0, 10);
+        QTest::newRow("subtraction") << int(DrillKind::Subtraction) << "－" << Range(10, 10) << Range(0, 10);
         QTest::newRow("multiplication")
-            << int(DrillKind::Multiplication) << "x" << range(0, 10) << range(0, 10);
-        QTest::newRow("kuku") << int(DrillKind::Kuku) << "九九" << range(2, 8) << range(2, 8);
+            << int(DrillKind::Multiplication) << "x" << Range(0, 10) << Range(0, 10);
+        QTest::newRow("kuku") << int(DrillKind::Kuku) << "九九" << Range(2, 8) << Range(2, 8);
     }
     void generatedHeaders() {
         QFETCH(int, kind);
@@ -86,12 +61,12 @@ private slots:
         ScriptedRandom random;
         GenerateSheet(grid, sheet, random);
         QCOMPARE(grid.Cells(0, 0), corner);
-        QCOMPARE(sorted(topHeaders(grid, sheet.size)), topValues);
-        QCOMPARE(sorted(leftHeaders(grid, sheet.size)), leftValues);
+        QCOMPARE(Sorted(Headers(grid, sheet.size, true)), topValues);
+        QCOMPARE(Sorted(Headers(grid, sheet.size, false)), leftValues);
         QCOMPARE(grid.Cells(3, 4), QString());
         if (!sheet.randomHeaders) {
-            QCOMPARE(topHeaders(grid, sheet.size), topValues);
-            QCOMPARE(leftHeaders(grid, sheet.size), leftValues);
+            QCOMPARE(Headers(grid, sheet.size, true), topValues);
+            QCOMPARE(Headers(grid, sheet.size, false), leftValues);
         }
     }
 
@@ -100,9 +75,9 @@ private slots:
         CellTable grid(11, 11);
         ScriptedRandom random;
         GenerateSheet(grid, sheet, random);
-        const QList<int> first = topHeaders(grid, 10) + leftHeaders(grid, 10);
+        const QList<int> first = Headers(grid, 10, true) + Headers(grid, 10, false);
         GenerateSheet(grid, sheet, random);
-        QVERIFY(first != topHeaders(grid, 10) + leftHeaders(grid, 10));
+        QVERIFY(first != Headers(grid, 10, true) + Headers(grid, 10, false));
     }
 
     void cornerSymbols() {
