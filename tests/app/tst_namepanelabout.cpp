@@ -117,10 +117,8 @@ private slots:
         QCOMPARE(f->form->StringGrid4->Cells(0, 0), QString()); // no user name: not read
 
         QTemporaryDir settings;
-        const QString ini = settings.filePath("vantel.ini");
-        SettingsFile(ini).WriteString("Text", "UserName", "せんせい");
         delete f;
-        f = new FormFixture(ini);
+        f = new FormFixture(FormFixture::UserNameSettings(settings, "せんせい"));
         QVERIFY(f->Open());
         QCOMPARE(f->form->StringGrid4->Cells(0, 0), "さとう");
         QCOMPARE(f->form->StringGrid4->Cells(1, 0), QString());
@@ -131,10 +129,8 @@ private slots:
 
     void startUpWithoutDataTxtSaysSo() {
         QTemporaryDir settings;
-        const QString ini = settings.filePath("vantel.ini");
-        SettingsFile(ini).WriteString("Text", "UserName", "せんせい");
         delete f;
-        f = new FormFixture(ini);
+        f = new FormFixture(FormFixture::UserNameSettings(settings, "せんせい"));
         QVERIFY(f->Open());
         QCOMPARE(f->messages.errors, QStringList{"ファイル data.txt は開けません"});
         QCOMPARE(f->form->windowTitle(), " せんせい の Vantel");

@@ -83,9 +83,7 @@ private slots:
 
     void exitSoundTestLocksTheExitUntilItEnds() {
         QTemporaryDir settings;
-        const QString ini = settings.filePath("vantel.ini");
-        SettingsFile(ini).WriteString("Text", "UserName", "x");
-        reopen(ini);
+        reopen(FormFixture::UserNameSettings(settings, "x"));
         TForm1& form = *f->form;
         setSlot(form.CheckBox2, form.Edit5, wav);
         form.findChild<QPushButton*>("BitBtn13")->click();

@@ -46,6 +46,14 @@ struct FormFixture {
         SetSettingsPathOverride(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
                                                        : settingsPath);
     }
+    // A settings file in the folder that holds only a user name, so start-up
+    // goes on to the caption, the system menu and "data.txt".
+    static QString UserNameSettings(const QTemporaryDir& folder, const QString& name) {
+        const QString path = folder.filePath(QStringLiteral("vantel.ini"));
+        SettingsFile(path).WriteString(QStringLiteral("Text"), QStringLiteral("UserName"), name);
+        return path;
+    }
+
     ~FormFixture() {
         versionBox.reset();
         form.reset();
