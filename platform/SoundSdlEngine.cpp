@@ -23,6 +23,50 @@ std::array<std::atomic<quint64>, kMaxChannels> playSerials{};
 
 QString SdlErrorText() { return QString::fromUtf8(SDL_GetError()); }
 
+// A converted sound larger than this is refused: no event sound is minutes
+// long, and SDL counts a conversion's bytes in an int.
+constexpr size_t kMaxConvertedBytes = 256u << 20;
+
+quint32 littleEndian32(const unsigned char* bytes) {
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | quint32(bytes[3]) << 24;
+}
+
+// SDL allocates the length a data chunk declares before it reads the chunk,
+// so a damaged header of a few bytes could claim gigabytes. A data chunk
+// longer than the rest of the file is refused here, with SDL's own words for
+// it, before anything is allocated. Leaves the source where it was.
+void CheckDataChunkLength(SDL_RWops* source) {
+    const Sint64 start = SDL_RWtell(source);
+    const Sint64 size = SDL_RWsize(source);
+    if (start < 0 || size < 0)
+        return;
+    unsigned char header[12];
+    bool tooLong = false;
+    Sint64 position = -1;
+    const size_t got = SDL_RWread(source, header, 1, 12);
+    if (got == 12 && std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "WAVE", 4) == 0)
+        position = start + 12;
+    else if (got >= 4 && std::memcmp(header, "WAVE", 4) == 0) // SDL also takes a file without its RIFF header
+        position = start + 4;
+    while (position >= 0 && SDL_RWseek(source, position, RW_SEEK_SET) == position &&
+           SDL_RWread(source, header, 1, 8) == 8) {
+        const Sint64 length = littleEndian32(header + 4);
+        const Sint64 rest = size - (position + 8);
+        if (std::memcmp(header, "data", 4) == 0) {
+            tooLong = length > rest;
+            break;
+        }
+        if (length > rest)
+            break; // SDL finds no data chunk then, and says so
+        position += 8 + length + (length & 1);
+    }
+    SDL_RWseek(source, start, RW_SEEK_SET);
+    if (tooLong) {
+        SDL_RWclose(source);
+        throw VantelError(QStringLiteral("Could not read data of WAVE data chunk"));
+    }
+}
+
 } // namespace
 
 // A sound in the device's format, ready for a channel.
@@ -138,8 +182,6 @@ void SdlSoundEngine::Start() {
     // Without this SDL installs its own SIGINT/SIGTERM handlers and the
     // program would no longer end on SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Strict loading gives the real reason a WAVE file is refused.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     activeEngine.store(this);
     deviceOpen_ = OpenDevice();
     if (!deviceOpen_) {
@@ -179,50 +221,66 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::LoadFile(const QString& fileName) {
     return Load(source);
 }
 
-std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
+WaveSamples LoadWave(SDL_RWops* source, const SoundDeviceFormat* device) {
+    // Strict loading gives the real reason a WAVE file is refused.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     SDL_AudioSpec wave;
-    Uint8* samples = nullptr;
+    WaveSamples sound;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
+    if (source)
+        CheckDataChunkLength(source);
+    if (!SDL_LoadWAV_RW(source, 1, &wave, &sound.data, &length))
         throw VantelError(SdlErrorText());
-    if (!deviceOpen_)
-        return std::make_unique<SoundChunk>(samples, length, nullptr);
+    sound.length = length;
+    // A file without samples needs no conversion (and has no buffer to convert).
+    if (!device || length == 0)
+        return sound;
 
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
     SDL_AudioCVT cvt;
-    const int conversion = SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, format,
-                                             static_cast<Uint8>(channels), frequency);
+    const int conversion = SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16SYS,
+                                             static_cast<Uint8>(device->channels), device->frequency);
     if (conversion < 0) {
-        SDL_FreeWAV(samples);
+        SDL_FreeWAV(sound.data);
         throw VantelError(SdlErrorText());
+    }
+    if (conversion > 0 && size_t(length) * size_t(cvt.len_mult) > kMaxConvertedBytes) {
+        SDL_FreeWAV(sound.data);
+        throw VantelError(QStringLiteral("WAVE file too long to convert"));
     }
     if (conversion > 0) {
         cvt.len = static_cast<int>(length);
         cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
         if (!cvt.buf) {
-            SDL_FreeWAV(samples);
+            SDL_FreeWAV(sound.data);
             throw VantelError(QStringLiteral("Out of memory"));
         }
-        std::memcpy(cvt.buf, samples, length);
-        SDL_FreeWAV(samples);
+        std::memcpy(cvt.buf, sound.data, length);
+        SDL_FreeWAV(sound.data);
         if (SDL_ConvertAudio(&cvt) != 0) {
             SDL_free(cvt.buf);
             throw VantelError(SdlErrorText());
         }
-        samples = cvt.buf;
-        length = static_cast<Uint32>(cvt.len_cvt);
+        sound.data = cvt.buf;
+        sound.length = static_cast<Uint32>(cvt.len_cvt);
     }
-    const Uint32 frameBytes = static_cast<Uint32>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
-    length -= length % frameBytes;
-    Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples, length);
+    const Uint32 frameBytes = static_cast<Uint32>(SDL_AUDIO_BITSIZE(AUDIO_S16SYS) / 8 * device->channels);
+    sound.length -= sound.length % frameBytes;
+    return sound;
+}
+
+std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
+    if (!deviceOpen_) {
+        const WaveSamples sound = LoadWave(source, nullptr);
+        return std::make_unique<SoundChunk>(sound.data, sound.length, nullptr);
+    }
+    // The device was opened allowing no changes, so it has exactly this format.
+    const WaveSamples sound = LoadWave(source, &format_);
+    Mix_Chunk* chunk = Mix_QuickLoad_RAW(sound.data, sound.length);
     if (!chunk) {
-        SDL_free(samples);
+        SDL_free(sound.data);
         throw VantelError(SdlErrorText());
     }
-    return std::make_unique<SoundChunk>(samples, length, chunk);
+    return std::make_unique<SoundChunk>(sound.data, sound.length, chunk);
 }
 
 bool SdlSoundEngine::PlayFileAndWait(const QString& fileName) {
