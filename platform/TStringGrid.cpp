@@ -26,7 +26,18 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
     cells_.SetCells(col, row, text);
     if (col == col_ && row == row_ && !editor_->isHidden() && editor_->text() != text)
         editor_->setText(text);
-    update(CellRect(col, row));
+    if (startsInside(col, row))
+        update(CellRect(col, row));
+}
+
+bool TStringGrid::startsInside(int col, int row) const {
+    int x = kBorder;
+    for (int c = 0; c < col && x < width(); ++c)
+        x += ColWidths(c) + GridLineWidth();
+    int y = kBorder;
+    for (int r = 0; r < row && y < height(); ++r)
+        y += RowHeights(r) + GridLineWidth();
+    return x < width() && y < height();
 }
 
 void TStringGrid::SetColCount(int count) {

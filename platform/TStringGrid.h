@@ -110,6 +110,9 @@ private:
     void hideEditor();
     bool hasEditableCell() const { return ColCount() > fixedCols_ && RowCount() > fixedRows_; }
     void clampCurrent();
+    // False for a cell that starts past the right or bottom edge; stops
+    // counting there, so filling a very wide grid stays linear.
+    bool startsInside(int col, int row) const;
     void relayout();
 
     CellTable cells_;
