@@ -360,8 +360,10 @@ void TStringGrid::paintCell(QPainter& painter, int col, int row) {
         OnDrawCell(this, col, row, cell, state, painter);
     } else {
         painter.fillRect(cell, brush);
+        // No glyph is narrower than a pixel, so a cell shows at most about its width in
+        // characters; laying out a whole loaded line of megabytes would take seconds.
         painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         Cells(col, row));
+                         Cells(col, row).left(4 * qMax(cell.width(), 1)));
     }
     painter.restore();
     if (state.fixed)

@@ -14,6 +14,7 @@ PACKAGES=(
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
+  clang libclang-rt-14-dev
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

@@ -1,9 +1,11 @@
 // Helper of the crash-safety tests: writes the settings file or a name-panel
 // file the way the program does, over and over, until it is killed.
 //
-//   write_loop settings|namepanel PATH serve       for each line "go" on stdin, start a
-//                                                  writer process and print its pid; when it
-//                                                  has been killed, print "killed"
+//   write_loop settings|namepanel PATH serve       write the old content, print how many
+//                                                  microseconds one write takes, then for each
+//                                                  line "go" on stdin start a writer process and
+//                                                  print its pid; when it has been killed, print
+//                                                  "killed"
 //   write_loop settings|namepanel PATH GENERATION  write one content once
 //   write_loop settings|namepanel PATH big BYTES   write once under a file-size limit of BYTES
 //
@@ -16,11 +18,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,15 +84,30 @@ int main(int argc, char** argv) {
     };
     try {
         if (std::strcmp(argv[3], "serve") == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
             // Forking is only sound while this process has a single thread.
             if (QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() != 1)
                 return 4;
+            // Warm up here, so every writer starts with fonts and converters ready, and
+            // tell how long one write takes: the test kills within a few of them.
+            write(0, QString());
+            QElapsedTimer timer;
+            timer.start();
+            for (int generation = 1; generation <= 4; ++generation)
+                write(generation % 2, QString());
+            write(0, QString()); // leaves the old content in place
+            std::printf("%lld\n", static_cast<long long>(timer.nsecsElapsed() / 4000));
+            std::fflush(stdout);
             char line[16];
             while (std::fgets(line, sizeof line, stdin)) {
                 const pid_t writer = fork();
-                if (writer == 0)
+                if (writer == 0) {
+                    // Never outlive a test that died before killing us.
+                    prctl(PR_SET_PDEATHSIG, SIGKILL);
+                    alarm(20);
                     for (int generation = 1;; generation ^= 1)
                         write(generation, QString());
+                }
                 std::printf("%d\n", int(writer));
                 std::fflush(stdout);
                 int status = 0;
