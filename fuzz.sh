@@ -5,6 +5,7 @@
 # build-fuzz/artifacts/NAME. Prints runs and coverage per target; fails when
 # any target found a crash, a hang, a leak or a broken property.
 #   ./fuzz.sh [SECONDS] [NAME...]     NAME: settings_file delimited_text ...
+# VANTEL_FUZZ_RUNS=N stops each target after N runs, if that comes first.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -23,7 +24,8 @@ fi
 cmake --build "$build" --target "${names[@]/#/fuzz_}"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export ASAN_OPTIONS=abort_on_error=1:allocator_may_return_null=0
+# Without allocation stacks the targets run faster; rerun a crash input to see them.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:malloc_context_size=0}
 failed=()
 printf '%-16s %12s %8s %8s %8s  %s\n' target runs cov ft corpus result
 for name in "${names[@]}"; do
@@ -31,6 +33,7 @@ for name in "${names[@]}"; do
   log="$build/logs/$name.log"
   options=(-max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048
            -artifact_prefix="$build/artifacts/$name/")
+  [ -n "${VANTEL_FUZZ_RUNS:-}" ] && options+=(-runs="$VANTEL_FUZZ_RUNS")
   [ -f "fuzz/$name.dict" ] && options+=(-dict="fuzz/$name.dict")
   [ -f "fuzz/$name.options" ] && read -r -a extra <"fuzz/$name.options" && options+=("${extra[@]}")
   result=ok
