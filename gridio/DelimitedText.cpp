@@ -241,9 +241,9 @@ std::optional<Table> LoadTable(const QByteArray& bytes, QChar delimiter, bool qu
                                int columns, qint64 maxCells) {
     const QString text = FromCp932(bytes);
     // Only the records that reach the grid are cut out, so a long file costs
-    // no more than its text.
-    const QStringList records = SplitRecords(text, delimiter, quoting,
-                                             stretch ? std::numeric_limits<qsizetype>::max() : qMax(rows, 0));
+    // no more than its text; a stretched grid of more rows than cells is refused anyway.
+    const QStringList records =
+        SplitRecords(text, delimiter, quoting, stretch ? maxCells + 1 : qMax(rows, 0));
     Table table{rows, columns, {}};
     if (stretch) {
         table.rows = int(std::clamp<qsizetype>(records.size(), 1, INT_MAX));

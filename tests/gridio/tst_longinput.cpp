@@ -200,10 +200,16 @@ private slots:
         QCOMPARE(panel.row(1), (QStringList{"second", "", "", "", "", "row"}));
     }
 
-    void stretchTooLargeIsRefused() {
-        QByteArray bytes;
+    void stretchTooLargeIsRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray wide;
         for (int r = 0; r < 2000; ++r)
-            bytes += QByteArray(600, ',') + "\r\n"; // 2000 rows of 601 cells
+            wide += QByteArray(600, ',') + "\r\n";
+        QTest::newRow("2000 rows of 601 cells") << wide;
+        QTest::newRow("10 MB of empty lines") << QByteArray(10 * 1024 * 1024, '\n');
+    }
+    void stretchTooLargeIsRefused() {
+        QFETCH(QByteArray, bytes);
         const QString path = dir_.filePath("huge.csv");
         writeFile(path, bytes);
         TStringGrid grid;
@@ -211,6 +217,8 @@ private slots:
         TStringGridIO io;
         io.SetTargetGrid(&grid);
         io.SetStretch(true);
+        resetPeak();
+        const qint64 before = peakMegabytes();
         QString message;
         try {
             io.LoadFromText(path, u',', false);
@@ -220,6 +228,8 @@ private slots:
         QCOMPARE(message, "ファイル " + path + " は大きすぎて読み込めません");
         QCOMPARE(grid.Cells(0, 0), QString("kept"));
         QCOMPARE(grid.ColCount(), 5);
+        if (kMemoryMeasurable)
+            QVERIFY2(peakMegabytes() - before < 200, qPrintable(QString::number(peakMegabytes() - before)));
     }
 
     // Random texts of quotes, delimiters, breaks and letters split exactly as
