@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QtEndian>
 #include <SDL.h>
 #include <csignal>
 
@@ -70,6 +71,26 @@ private slots:
         QTest::newRow("another RIFF form")
             << QByteArray("RIFF\x1c\0\0\0AVI LIST\x04\0\0\0abcd", 24) << "not a Waveform file";
         QTest::newRow("cut short") << WaveFile(8000, 1, NoiseSamples(800)).left(900) << "data chunk";
+        // SDL set aside what the header claims before finding it missing.
+        QByteArray claimsTwoGigabytes = WaveFile(8000, 1, NoiseSamples(100));
+        qToLittleEndian<quint32>(0x80000000u, claimsTwoGigabytes.data() + 40);
+        QTest::newRow("data chunk claims 2 GB")
+            << claimsTwoGigabytes << "Could not read data of WAVE data chunk";
+        // One sample a second, played at 44100 Hz: gigabytes once converted.
+        QTest::newRow("too long once converted")
+            << WaveFile(1, 1, NoiseSamples(50000)) << "WAVE file too long to convert";
+    }
+
+    // A file without samples is a silent sound, also when it needs converting
+    // (its conversion once copied from a buffer that does not exist).
+    void soundWithoutSamplesOpens() {
+        const QString path = dir_.filePath(QStringLiteral("silent.wav"));
+        QVERIFY(WriteTestFile(path, WaveFile(11025, 1, {})));
+        SdlSoundEngine engine;
+        auto player = engine.CreatePlayer();
+        player->SetFileName(path);
+        player->Open();
+        QVERIFY(player->IsOpen());
     }
     void openErrorsCarryTheSoundSystemText() {
         QFETCH(QByteArray, content);
