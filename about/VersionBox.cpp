@@ -4,11 +4,11 @@
 #include "about/PictureBox.h"
 #include "about/ProgramIcon.h"
 #include "about/VersionLinks.h"
-#include "platform/Fonts.h"
-#include "platform/JpegImage.h"
-#include "platform/ScreenInfo.h"
-#include "platform/ShellLinks.h"
-#include "platform/TApplication.h"
+#include "widgets/Fonts.h"
+#include "core/JpegImage.h"
+#include "platform/desktop/ScreenInfo.h"
+#include "platform/desktop/ShellLinks.h"
+#include "platform/desktop/TApplication.h"
 #include "settings/SettingsFile.h"
 
 #include <QCoreApplication>

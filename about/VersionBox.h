@@ -4,7 +4,7 @@
 // and stores its position.
 #pragma once
 
-#include "platform/FileDialogs.h"
+#include "platform/desktop/FileDialogs.h"
 
 #include <QDialog>
 

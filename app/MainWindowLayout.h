@@ -1,6 +1,6 @@
 // The controls of the main window, as a table.
 #pragma once
 
-#include "app/ControlTable.h"
+#include "widgets/ControlTable.h"
 
 std::span<const ControlRow> MainWindowControls();

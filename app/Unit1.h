@@ -4,9 +4,9 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
-#include "platform/SystemMenu.h"
-#include "platform/TApplication.h"
-#include "platform/TStringGrid.h"
+#include "platform/desktop/SystemMenu.h"
+#include "platform/desktop/TApplication.h"
+#include "widgets/TStringGrid.h"
 #include "sound/SoundSlots.h"
 
 #include <QMainWindow>

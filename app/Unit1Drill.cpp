@@ -2,16 +2,16 @@
 // and judges of the four sheets, answer entry, and the status bar clock.
 #include "app/Unit1.h"
 
-#include "drill/CellDrawing.h"
+#include "widgets/CellDrawing.h"
 #include "drill/DrillTime.h"
 #include "drill/Judge.h"
 #include "drill/KeyFilter.h"
 #include "drill/SheetGenerator.h"
 #include "drill/stopwatchu.h"
-#include "platform/Clock.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
-#include "platform/TStringGrid.h"
+#include "platform/desktop/Clock.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
+#include "widgets/TStringGrid.h"
 
 #include <QTabWidget>
 

@@ -2,7 +2,7 @@
 #include "app/Unit1.h"
 
 #include "drill/ExpectedAnswer.h"
-#include "platform/PrinterSetup.h"
+#include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 

@@ -3,10 +3,10 @@
 
 #include "drill/DrillTime.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/HelpViewer.h"
-#include "platform/ScreenInfo.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/desktop/ScreenInfo.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 #include "settings/SettingsFile.h"
 #include "sound/EventSounds.h"
 

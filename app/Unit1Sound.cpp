@@ -1,10 +1,10 @@
 // The event sounds and the start-up greetings of the main window.
 #include "app/Unit1.h"
 
-#include "platform/Clock.h"
-#include "platform/FileDialogs.h"
-#include "platform/SoundEngine.h"
-#include "platform/TButton.h"
+#include "platform/desktop/Clock.h"
+#include "platform/desktop/FileDialogs.h"
+#include "platform/sound/SoundEngine.h"
+#include "widgets/TButton.h"
 #include "settings/SettingsFile.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"

@@ -3,7 +3,7 @@
 // latest marks.
 #pragma once
 
-#include "platform/TickCounter.h"
+#include "drill/TickCounter.h"
 
 #include <QObject>
 #include <cstdint>

@@ -2,10 +2,10 @@
 
 #include "gridio/DelimitedText.h"
 #include "gridio/HtmlTable.h"
-#include "platform/Cp932.h"
-#include "platform/SpreadsheetCalc.h"
-#include "platform/VantelError.h"
-#include "platform/WholeFile.h"
+#include "core/Cp932.h"
+#include "platform/spreadsheet/SpreadsheetCalc.h"
+#include "core/VantelError.h"
+#include "core/WholeFile.h"
 
 #include <algorithm>
 #include <climits>

@@ -8,8 +8,8 @@
 // it touches a cell, and a save replaces the file whole or not at all.
 #pragma once
 
-#include "platform/Spreadsheet.h"
-#include "platform/TStringGrid.h"
+#include "platform/spreadsheet/Spreadsheet.h"
+#include "widgets/TStringGrid.h"
 
 #include <QChar>
 #include <QObject>

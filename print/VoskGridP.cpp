@@ -1,6 +1,6 @@
 #include "print/VoskGridP.h"
 
-#include "platform/TStringGrid.h"
+#include "widgets/TStringGrid.h"
 
 #include <cstdlib>
 

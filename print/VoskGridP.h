@@ -7,7 +7,7 @@
 // broken page or print simply ends.
 #pragma once
 
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 
 #include <QObject>
 #include <QRect>

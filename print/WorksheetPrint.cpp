@@ -1,7 +1,7 @@
 #include "print/WorksheetPrint.h"
 
-#include "platform/Printer.h"
-#include "platform/PrinterSetup.h"
+#include "platform/print/Printer.h"
+#include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 
 const QString kWorksheetNotice = QStringLiteral("このプリントは Vantel で作成しました。");

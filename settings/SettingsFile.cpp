@@ -1,7 +1,7 @@
 #include "settings/SettingsFile.h"
 
-#include "platform/VantelError.h"
-#include "platform/WholeFile.h"
+#include "core/VantelError.h"
+#include "core/WholeFile.h"
 #include "settings/ProfileText.h"
 
 #include <QDir>

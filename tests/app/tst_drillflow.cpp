@@ -1,10 +1,10 @@
 // A whole attempt through the keyboard, on the real main window.
 #include "drill/ExpectedAnswer.h"
 #include "drill/Judge.h"
-#include "platform/GridCellEditor.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
-#include "platform/TStringGrid.h"
+#include "widgets/GridCellEditor.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
+#include "widgets/TStringGrid.h"
 
 #include "tests/support/FormTestCase.h"
 #include "tests/support/HeaderValues.h"

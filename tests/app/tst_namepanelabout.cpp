@@ -1,7 +1,7 @@
 // The name panel commands and the About commands of the main window.
 #include "about/VersionBox.h"
-#include "platform/Cp932.h"
-#include "platform/TButton.h"
+#include "core/Cp932.h"
+#include "widgets/TButton.h"
 
 #include "tests/support/FormFixture.h"
 

@@ -1,6 +1,6 @@
 // The event sounds and greetings as the main window plays them.
 #include "drill/ExpectedAnswer.h"
-#include "platform/TButton.h"
+#include "widgets/TButton.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
 

@@ -2,9 +2,9 @@
 // what is restored, what is saved and in which order, the caption, the
 // best-time reset, help, and the greyed Close command.
 #include "drill/DrillSheet.h"
-#include "platform/Cp932.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
+#include "core/Cp932.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 #include "settings/SettingsFile.h"
 
 #include "tests/support/FormFixture.h"

@@ -3,7 +3,7 @@
 #include "drill/ExpectedAnswer.h"
 #include "drill/Judge.h"
 #include "drill/SheetGenerator.h"
-#include "platform/CellTable.h"
+#include "drill/CellTable.h"
 
 #include "tests/support/ScriptedRandom.h"
 

@@ -1,7 +1,7 @@
 // The settings file on disk: defaults, integer and boolean reading, exact
 // string round trips in code page 932, edits that keep the rest of the
 // file, failed writes, and the path rule.
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
 #include "settings/SettingsFile.h"
 
 #include <QDir>

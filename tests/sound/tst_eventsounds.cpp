@@ -2,7 +2,7 @@
 // message comes, and what the exit sound does at close.
 #include "sound/EventSounds.h"
 
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeSound.h"

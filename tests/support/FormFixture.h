@@ -3,8 +3,8 @@
 
 #include "about/VersionBox.h"
 #include "app/Unit1.h"
-#include "platform/Fonts.h"
-#include "platform/TApplication.h"
+#include "widgets/Fonts.h"
+#include "platform/desktop/TApplication.h"
 #include "settings/SettingsFile.h"
 
 #include "tests/support/FakeFileDialogs.h"

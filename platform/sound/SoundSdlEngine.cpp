@@ -1,0 +1,296 @@
+#include "platform/sound/SoundSdlEngine.h"
+
+#include "core/VantelError.h"
+
+#include <QFile>
+#include <QMetaObject>
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <array>
+#include <atomic>
+#include <cstring>
+
+namespace {
+
+// Channel 0 is shared by the greetings and the exit sound; players take 1, 2, ...
+constexpr int kSharedChannel = 0;
+constexpr int kMaxChannels = 32;
+
+std::atomic<SdlSoundEngine*> activeEngine{nullptr};
+// Counts the playbacks started on each channel, so a notice can tell whether
+// it belongs to the playback that is current.
+std::array<std::atomic<quint64>, kMaxChannels> playSerials{};
+
+QString SdlErrorText() { return QString::fromUtf8(SDL_GetError()); }
+
+} // namespace
+
+// A sound in the device's format, ready for a channel.
+class SoundChunk {
+public:
+    SoundChunk(Uint8* samples, Uint32 length, Mix_Chunk* chunk)
+        : samples_(samples), length_(length), chunk_(chunk) {}
+    ~SoundChunk() {
+        if (chunk_)
+            Mix_FreeChunk(chunk_); // halts any channel still playing it
+        SDL_free(samples_);
+    }
+    SoundChunk(const SoundChunk&) = delete;
+    SoundChunk& operator=(const SoundChunk&) = delete;
+
+    Mix_Chunk* Chunk() const { return chunk_; }
+    bool Empty() const { return length_ == 0; }
+
+private:
+    Uint8* samples_;
+    Uint32 length_;
+    Mix_Chunk* chunk_; // null when no device is open
+};
+
+class SdlSoundPlayer : public SoundPlayer {
+public:
+    SdlSoundPlayer(SdlSoundEngine& engine, int channel) : engine_(&engine), channel_(channel) {}
+    ~SdlSoundPlayer() override {
+        if (engine_) {
+            Close();
+            engine_->Forget(channel_);
+        }
+    }
+
+    bool IsOpen() const override { return sound_ != nullptr; }
+    void Open() override {
+        Close();
+        if (engine_)
+            sound_ = engine_->LoadFile(FileName());
+    }
+    void Play() override {
+        if (engine_ && sound_)
+            engine_->PlayOnChannel(channel_, *sound_);
+    }
+    void Stop() override {
+        if (engine_)
+            engine_->Halt(channel_);
+    }
+    void Close() override {
+        Stop();
+        sound_.reset();
+    }
+
+    void Finished() { Notify(); }
+    // The engine is going away before this player.
+    void Detach() {
+        sound_.reset();
+        engine_ = nullptr;
+    }
+
+private:
+    SdlSoundEngine* engine_;
+    int channel_;
+    std::unique_ptr<SoundChunk> sound_;
+};
+
+// Runs on the audio thread, or inside Mix_HaltChannel on the caller's: it
+// only posts to the GUI thread and never calls the mixer.
+void SdlSoundEngine::ChannelFinished(int channel) {
+    if (channel <= kSharedChannel || channel >= kMaxChannels)
+        return;
+    SdlSoundEngine* engine = activeEngine.load();
+    if (engine)
+        engine->PostNotice(channel);
+}
+
+SdlSoundEngine::SdlSoundEngine(SoundDeviceFormat format) : format_(format) {}
+
+SdlSoundEngine::~SdlSoundEngine() {
+    for (auto& [channel, player] : players_)
+        player->Detach();
+    shared_.reset();
+    if (deviceOpen_) {
+        Mix_ChannelFinished(nullptr);
+        Mix_HaltChannel(-1);
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    if (started_)
+        activeEngine.store(nullptr);
+}
+
+std::unique_ptr<SoundPlayer> SdlSoundEngine::CreatePlayer() {
+    if (nextChannel_ >= kMaxChannels)
+        throw VantelError(QStringLiteral("Too many sound players"));
+    const int channel = nextChannel_++;
+    if (deviceOpen_)
+        Mix_AllocateChannels(nextChannel_);
+    auto player = std::make_unique<SdlSoundPlayer>(*this, channel);
+    players_[channel] = player.get();
+    return player;
+}
+
+QString SdlSoundEngine::DriverName() const {
+    const char* name = started_ ? SDL_GetCurrentAudioDriver() : nullptr;
+    return name ? QString::fromUtf8(name) : QString();
+}
+
+void SdlSoundEngine::Start() {
+    if (started_)
+        return;
+    started_ = true;
+    // Without this SDL installs its own SIGINT/SIGTERM handlers and the
+    // program would no longer end on SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Strict loading gives the real reason a WAVE file is refused.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    activeEngine.store(this);
+    deviceOpen_ = OpenDevice();
+    if (!deviceOpen_) {
+        // No sound card: play into the dummy driver so that everything,
+        // waiting included, behaves as it would with one.
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        deviceOpen_ = OpenDevice();
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    }
+    if (!deviceOpen_)
+        return; // files are still checked; plays end at once
+    Mix_AllocateChannels(nextChannel_);
+    Mix_ChannelFinished(&ChannelFinished);
+}
+
+bool SdlSoundEngine::OpenDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    // About 20 ms a buffer: short enough that a wait ends close to the sound's end.
+    frames_ = 256;
+    while (frames_ < format_.frequency / 50)
+        frames_ *= 2;
+    // No changes allowed: SDL converts for the hardware, and the mixer's
+    // output is exactly the format asked for.
+    if (Mix_OpenAudioDevice(format_.frequency, AUDIO_S16SYS, format_.channels, frames_, nullptr, 0) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<SoundChunk> SdlSoundEngine::LoadFile(const QString& fileName) {
+    Start();
+    SDL_RWops* source = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
+    if (!source)
+        throw VantelError(SdlErrorText());
+    return Load(source);
+}
+
+std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
+    SDL_AudioSpec wave;
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
+        throw VantelError(SdlErrorText());
+    if (!deviceOpen_)
+        return std::make_unique<SoundChunk>(samples, length, nullptr);
+
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    SDL_AudioCVT cvt;
+    const int conversion = SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, format,
+                                             static_cast<Uint8>(channels), frequency);
+    if (conversion < 0) {
+        SDL_FreeWAV(samples);
+        throw VantelError(SdlErrorText());
+    }
+    if (conversion > 0) {
+        cvt.len = static_cast<int>(length);
+        cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
+        if (!cvt.buf) {
+            SDL_FreeWAV(samples);
+            throw VantelError(QStringLiteral("Out of memory"));
+        }
+        std::memcpy(cvt.buf, samples, length);
+        SDL_FreeWAV(samples);
+        if (SDL_ConvertAudio(&cvt) != 0) {
+            SDL_free(cvt.buf);
+            throw VantelError(SdlErrorText());
+        }
+        samples = cvt.buf;
+        length = static_cast<Uint32>(cvt.len_cvt);
+    }
+    const Uint32 frameBytes = static_cast<Uint32>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
+    length -= length % frameBytes;
+    Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples, length);
+    if (!chunk) {
+        SDL_free(samples);
+        throw VantelError(SdlErrorText());
+    }
+    return std::make_unique<SoundChunk>(samples, length, chunk);
+}
+
+bool SdlSoundEngine::PlayFileAndWait(const QString& fileName) {
+    try {
+        return PlayShared(LoadFile(fileName), true);
+    } catch (const VantelError&) {
+        return false; // like a failed system sound: nothing to say
+    }
+}
+
+bool SdlSoundEngine::PlayImage(QByteArrayView image, bool wait) {
+    Start();
+    std::unique_ptr<SoundChunk> sound;
+    try {
+        sound = Load(SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())));
+    } catch (const VantelError&) {
+        return false;
+    }
+    return PlayShared(std::move(sound), wait);
+}
+
+bool SdlSoundEngine::PlayShared(std::unique_ptr<SoundChunk> sound, bool wait) {
+    if (!deviceOpen_)
+        return false;
+    Mix_HaltChannel(kSharedChannel);
+    shared_ = std::move(sound);
+    if (shared_->Empty())
+        return true;
+    if (Mix_PlayChannel(kSharedChannel, shared_->Chunk(), 0) < 0)
+        return false;
+    if (wait)
+        WaitForEnd(kSharedChannel);
+    return true;
+}
+
+void SdlSoundEngine::WaitForEnd(int channel) {
+    while (Mix_Playing(channel))
+        SDL_Delay(5);
+    // The mixer is done when the last samples are in the device's buffer;
+    // they are heard one buffer later. Allow two for SDL's own conversion.
+    SDL_Delay(static_cast<Uint32>(2 * frames_ * 1000 / format_.frequency + 1));
+}
+
+void SdlSoundEngine::PlayOnChannel(int channel, const SoundChunk& sound) {
+    // Halting first makes any notice of the earlier playback carry the old serial.
+    Halt(channel);
+    ++playSerials[channel];
+    if (!deviceOpen_ || sound.Empty() || Mix_PlayChannel(channel, sound.Chunk(), 0) < 0)
+        PostNotice(channel);
+}
+
+void SdlSoundEngine::Halt(int channel) {
+    if (deviceOpen_)
+        Mix_HaltChannel(channel);
+}
+
+void SdlSoundEngine::PostNotice(int channel) {
+    const quint64 serial = playSerials[channel].load();
+    QMetaObject::invokeMethod(
+        &notices_, [this, channel, serial] { DeliverNotice(channel, serial); }, Qt::QueuedConnection);
+}
+
+void SdlSoundEngine::DeliverNotice(int channel, quint64 serial) {
+    if (serial != playSerials[channel].load())
+        return;
+    const auto found = players_.find(channel);
+    if (found != players_.end())
+        found->second->Finished();
+}
+
+void SdlSoundEngine::Forget(int channel) { players_.erase(channel); }
