@@ -172,7 +172,7 @@ void TVersionBox::loadPicture(const QString& path) {
 }
 
 void TVersionBox::FormCreate() {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     QString path = ini.ReadString(kPictureSection, kPictureKey, DefaultPicturePath());
     if (!QFileInfo(path).isFile()) {
         // A choice made here serves this run only; the stored path stays.
@@ -208,7 +208,7 @@ void TVersionBox::FitToPicture() {
 }
 
 bool TVersionBox::ChangePicture(FileDialogs& dialogs) {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     const auto choice = dialogs.OpenFile(PictureDialogOptions());
     if (!choice)
         return false;
@@ -222,7 +222,7 @@ bool TVersionBox::ChangePicture(FileDialogs& dialogs) {
 }
 
 void TVersionBox::FormClose() {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     ini.WriteInteger(kPlaceSection, QStringLiteral("top"), y());
     ini.WriteInteger(kPlaceSection, QStringLiteral("left"), x());
 }

@@ -1,7 +1,6 @@
 #include "app/Program.h"
 
-#include "about/VersionBox.h"
-#include "app/Unit1.h"
+#include "app/MainWindowAssembly.h"
 #include "platform/desktop/ClockSeededRandom.h"
 #include "platform/desktop/DesktopLinks.h"
 #include "platform/desktop/DialogMessageBoxes.h"
@@ -16,6 +15,7 @@
 #include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "platform/desktop/SystemClock.h"
 #include "platform/desktop/TerminationSignals.h"
+#include "settings/SettingsFile.h"
 
 #include <QApplication>
 
@@ -26,10 +26,9 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QApplication::setApplicationName(QStringLiteral("Vantel"));
     InstallFontSubstitutions();
 
-    TApplication app;
-    DialogMessageBoxes messages(app);
-    app.SetMessages(&messages);
-    app.SetTitle(QStringLiteral("Vantel"));
+    const QString title = QStringLiteral("Vantel");
+    DialogMessageBoxes messages(title);
+    TApplication app(title, messages);
 
     SystemClock clock;
     ClockSeededRandom random;
@@ -39,12 +38,12 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     CalcSpreadsheet spreadsheet;
     DesktopLinks links;
     PrinterOnFirstUse printer;
-    PrinterSetupOnFirstUse printerSetup;
-    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
-                                  printerSetup});
-    // Made hidden right after the main window; it may ask for its picture now.
-    TVersionBox versionBox(VersionBoxServices{app, dialogs, links, screen}, &form);
-    form.VersionBox = &versionBox;
+    PrinterSetupOnFirstUse printerSetup(printer);
+    SettingsFile settings(DefaultSettingsPath());
+    const std::unique_ptr<TForm1> window = MakeMainWindow(
+        app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup,
+                          links, settings});
+    TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();
     if (afterShow)

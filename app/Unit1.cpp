@@ -48,10 +48,15 @@ TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
     app_.Guard([this] { FormCreate(); });
-    qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() = default;
+
+void TForm1::AttachVersionBox(TVersionBox* box) {
+    VersionBox = box;
+    // Closing the box hands the activation back to this window.
+    connect(box, &QDialog::finished, this, [this] { aboutBoxClosed_ = true; });
+}
 
 template <typename T> T* TForm1::control(const char* name) const {
     return findChild<T*>(QString::fromUtf8(name));
@@ -128,11 +133,10 @@ void TForm1::buildWindow() {
     StatusBar1->setGeometry(0, kClientHeight - 32, kClientWidth, 32);
     buildMenu();
 
-    StringGridIO1 = new TStringGridIO(this);
+    StringGridIO1 = new TStringGridIO(services_.spreadsheet, this);
     StringGridIO1->setObjectName(QStringLiteral("StringGridIO1"));
     StringGridIO1->SetTargetGrid(StringGrid4);
     StringGridIO1->SetStretch(false);
-    StringGridIO1->SetSpreadsheet(&services_.spreadsheet);
 
     StopWatch1 = new StopWatch(services_.ticks, this);
     StopWatch1->setObjectName(QStringLiteral("StopWatch1"));
@@ -241,12 +245,6 @@ bool TForm1::event(QEvent* event) {
         app_.Guard([this] { FormActivate(); });
     }
     return QMainWindow::event(event);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && VersionBox && watched == VersionBox)
-        aboutBoxClosed_ = true;
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

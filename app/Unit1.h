@@ -25,6 +25,8 @@ class QTabWidget;
 class QTimer;
 class RandomSource;
 class ScreenInfo;
+class SettingsFile;
+class ShellLinks;
 class SoundEngine;
 class Spreadsheet;
 class StartupGreeting;
@@ -50,6 +52,8 @@ struct FormServices {
     SoundEngine& sound;
     TPrinter& printer;
     PrinterSetup& printerSetup; // PrinterSetupDialog1
+    ShellLinks& links;          // the About box's links
+    SettingsFile& settings;
 };
 
 class TForm1 : public QMainWindow {
@@ -98,8 +102,9 @@ public:
     TVoskSGridPrinter* VoskSGridPrinter2;
     TVoskSGridPrinter* VoskSGridPrinter3;
     TVoskSGridPrinter* VoskSGridPrinter4;
-    // The About box, made right after this window at program entry.
+    // The About box, made right after this window at program entry; a child of it.
     TVersionBox* VersionBox = nullptr;
+    void AttachVersionBox(TVersionBox* box);
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 
@@ -189,7 +194,6 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

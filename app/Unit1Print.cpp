@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 void TForm1::wirePrintHandlers() {
-    VoskSGridPrinter1 = new TVoskSGridPrinter(this, &services_.printer);
-    VoskSGridPrinter2 = new TVoskSGridPrinter(this, &services_.printer);
-    VoskSGridPrinter3 = new TVoskSGridPrinter(this, &services_.printer);
-    VoskSGridPrinter4 = new TVoskSGridPrinter(this, &services_.printer);
+    VoskSGridPrinter1 = new TVoskSGridPrinter(services_.printer, this);
+    VoskSGridPrinter2 = new TVoskSGridPrinter(services_.printer, this);
+    VoskSGridPrinter3 = new TVoskSGridPrinter(services_.printer, this);
+    VoskSGridPrinter4 = new TVoskSGridPrinter(services_.printer, this);
     VoskSGridPrinter1->setObjectName(QStringLiteral("VoskSGridPrinter1"));
     VoskSGridPrinter2->setObjectName(QStringLiteral("VoskSGridPrinter2"));
     VoskSGridPrinter3->setObjectName(QStringLiteral("VoskSGridPrinter3"));

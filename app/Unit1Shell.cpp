@@ -29,7 +29,7 @@ const QString kHighestScore = QStringLiteral("the highest score");
 QLineEdit* TForm1::soundFileEdit(const SoundSlotInfo& slot) const { return findChild<QLineEdit*>(slot.edit); }
 
 void TForm1::FormCreate() {
-    SettingsFile ini;
+    const SettingsFile& ini = services_.settings;
     const int top = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("top"), 0);
     const int left = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("left"), 0);
     for (QLatin1String box : kOptionCheckBoxes)
@@ -93,7 +93,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
 }
 
 void TForm1::FormClose() {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     const QRect frame = frameGeometry();
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("top"), frame.top());
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("left"), frame.left());

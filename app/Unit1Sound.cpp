@@ -56,7 +56,7 @@ void TForm1::enableSlotControls(SoundSlot slot) {
 void TForm1::chooseSoundFile(SoundSlot slot) {
     const SoundSlotInfo& info = SlotInfo(slot);
     sounds_->ChooseFile(slot, services_.dialogs, [&](const QString& path) {
-        SettingsFile().WriteString(name(info.section), name(kSoundFileNameKey), path);
+        services_.settings.WriteString(name(info.section), name(kSoundFileNameKey), path);
         findChild<QLineEdit*>(name(info.edit))->setText(path);
     });
 }

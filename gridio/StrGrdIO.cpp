@@ -3,7 +3,6 @@
 #include "gridio/DelimitedText.h"
 #include "gridio/HtmlTable.h"
 #include "core/Cp932.h"
-#include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "core/VantelError.h"
 #include "core/WholeFile.h"
 
@@ -28,7 +27,8 @@ void writeFile(const QString& fileName, const QStringList& lines) {
 }
 } // namespace
 
-TStringGridIO::TStringGridIO(QObject* owner) : QObject(owner) {}
+TStringGridIO::TStringGridIO(Spreadsheet& spreadsheet, QObject* owner)
+    : QObject(owner), spreadsheet_(spreadsheet) {}
 
 TStringGridIO::~TStringGridIO() = default;
 
@@ -77,7 +77,7 @@ void TStringGridIO::TransferToExcel() {
     if (!targetGrid_)
         return;
     const TStringGrid& grid = *targetGrid_;
-    const std::unique_ptr<SpreadsheetApplication> application = spreadsheet().Application();
+    const std::unique_ptr<SpreadsheetApplication> application = spreadsheet_.Application();
     application->SetVisible(true);
     application->SetScreenUpdating(false);
     try {
@@ -104,10 +104,3 @@ void TStringGridIO::ClearCells() {
             targetGrid_->SetCells(k, r, QString());
 }
 
-Spreadsheet& TStringGridIO::spreadsheet() {
-    if (spreadsheet_)
-        return *spreadsheet_;
-    if (!calc_)
-        calc_ = std::make_unique<CalcSpreadsheet>();
-    return *calc_;
-}

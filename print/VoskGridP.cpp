@@ -11,13 +11,12 @@ constexpr long double kMmPerInch = 25.4L;
 int px(long double value) { return int(value); }
 } // namespace
 
-TVoskSGridPrinter::TVoskSGridPrinter(QObject* owner, TPrinter* printer) : QObject(owner), printer_(printer) {
+TVoskSGridPrinter::TVoskSGridPrinter(TPrinter& printer, QObject* owner) : QObject(owner), printer_(printer) {
     layout();
 }
 
 TVoskSGridPrinter::~TVoskSGridPrinter() = default;
 
-TPrinter& TVoskSGridPrinter::printer() const { return printer_ ? *printer_ : Printer(); }
 
 void TVoskSGridPrinter::SetNormalGridWidth(int value) {
     if (value >= 1)
@@ -44,7 +43,7 @@ void TVoskSGridPrinter::layout() {
     if (!targetGrid_)
         return;
     try {
-        TPrinter& device = printer();
+        TPrinter& device = printer_;
         printerDpiX_ = device.DpiX();
         printerDpiY_ = device.DpiY();
         const int gridDpiX = GridDpiX();
@@ -114,13 +113,13 @@ void TVoskSGridPrinter::Print() {
     if (!targetGrid_)
         return;
     try {
-        canvas_ = &printer().Canvas();
+        canvas_ = &printer_.Canvas();
         layout();
         for (int colBand = 1; colBand <= ColPages(); ++colBand)
             for (int rowBand = 1; rowBand <= RowPages(); ++rowBand) {
                 // The first page is whatever page the owner has open.
                 if (colBand > 1 || rowBand > 1)
-                    printer().NewPage();
+                    printer_.NewPage();
                 printPage(colBand, rowBand);
             }
     } catch (...) {
@@ -209,7 +208,7 @@ int TVoskSGridPrinter::MmToFontSize(int mm) const {
         if (!canvas_)
             return -1;
         const int height = std::abs(canvas_->TextHeight(QStringLiteral("XX")));
-        const int dpi = printer().DpiY();
+        const int dpi = printer_.DpiY();
         if (height == 0 || dpi <= 0)
             return -1;
         const long double inches = mm / kMmPerInch;

@@ -21,7 +21,6 @@ std::optional<QString> storedValue(const QString& path, const QString& section, 
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
-SettingsFile::SettingsFile() : path_(DefaultSettingsPath()) {}
 
 QString SettingsFile::ReadString(const QString& section, const QString& key,
                                  const QString& defaultValue) const {

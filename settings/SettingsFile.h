@@ -9,10 +9,8 @@
 
 class SettingsFile {
 public:
-    // The file at an explicit path (tests, and the path rule below).
+    // The program's own file is at DefaultSettingsPath().
     explicit SettingsFile(QString path);
-    // The program's own settings file (see DefaultSettingsPath).
-    SettingsFile();
 
     const QString& Path() const { return path_; }
 
@@ -36,5 +34,3 @@ QString DefaultSettingsPath();
 // or relative xdgConfigHome stands for home + "/.config".
 QString SettingsPathFor(const QString& executablePath, bool folderWritable, const QString& xdgConfigHome,
                         const QString& home);
-// Overrides the path rule for the rest of the run (tests; "" restores it).
-void SetSettingsPathOverride(const QString& path);

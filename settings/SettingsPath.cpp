@@ -7,15 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-QString& pathOverride() {
-    static QString path;
-    return path;
-}
-} // namespace
-
-void SetSettingsPathOverride(const QString& path) { pathOverride() = path; }
-
 QString SettingsPathFor(const QString& executablePath, bool folderWritable, const QString& xdgConfigHome,
                         const QString& home) {
     if (folderWritable && !executablePath.isEmpty()) {
@@ -30,8 +21,6 @@ QString SettingsPathFor(const QString& executablePath, bool folderWritable, cons
 }
 
 QString DefaultSettingsPath() {
-    if (!pathOverride().isEmpty())
-        return pathOverride();
     const QString executable =
         QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     const bool folderWritable =

@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     auto names = MakeNamePanel();
     auto sheet = MakeAdditionSheet();
     FillAnswerKey(*sheet, SheetOf(DrillKind::Addition));
-    TVoskSGridPrinter namePrinter(nullptr, &printer);
-    TVoskSGridPrinter sheetPrinter(nullptr, &printer);
+    TVoskSGridPrinter namePrinter(printer);
+    TVoskSGridPrinter sheetPrinter(printer);
     SetUpNamePanelPrinter(namePrinter, names.get());
     SetUpSheetPrinter(sheetPrinter, sheet.get());
     const auto worksheet = [&] { PrintWorksheet(printer, namePrinter, sheetPrinter); };

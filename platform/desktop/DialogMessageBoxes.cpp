@@ -1,7 +1,5 @@
 #include "platform/desktop/DialogMessageBoxes.h"
 
-#include "platform/desktop/TApplication.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -12,6 +10,6 @@ void show(QMessageBox::Icon icon, const QString& title, const QString& text) {
 }
 } // namespace
 
-void DialogMessageBoxes::ShowMessage(const QString& text) { show(QMessageBox::NoIcon, app_.Title(), text); }
+void DialogMessageBoxes::ShowMessage(const QString& text) { show(QMessageBox::NoIcon, title_, text); }
 
-void DialogMessageBoxes::ShowError(const QString& text) { show(QMessageBox::Critical, app_.Title(), text); }
+void DialogMessageBoxes::ShowError(const QString& text) { show(QMessageBox::Critical, title_, text); }

@@ -3,15 +3,15 @@
 
 #include "platform/desktop/MessageBoxes.h"
 
-class QWidget;
-class TApplication;
+#include <utility>
 
 class DialogMessageBoxes : public MessageBoxes {
 public:
-    explicit DialogMessageBoxes(const TApplication& app) : app_(app) {}
+    // Every box carries the application title.
+    explicit DialogMessageBoxes(QString title) : title_(std::move(title)) {}
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
 
 private:
-    const TApplication& app_;
+    const QString title_;
 };

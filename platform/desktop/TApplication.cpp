@@ -16,7 +16,7 @@ bool TApplication::Guard(const std::function<void()>& command) const {
 
 void TApplication::HandleException(const std::exception& error) const {
     if (const auto* own = dynamic_cast<const VantelError*>(&error))
-        messages_->ShowError(own->Message());
+        messages_.ShowError(own->Message());
     else
-        messages_->ShowError(QString::fromLocal8Bit(error.what()));
+        messages_.ShowError(QString::fromLocal8Bit(error.what()));
 }

@@ -8,16 +8,15 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <utility>
 
 class TApplication {
 public:
-    explicit TApplication(MessageBoxes* messages = nullptr) : messages_(messages) {}
-    void SetMessages(MessageBoxes* messages) { messages_ = messages; }
+    // The message boxes are titled with the same title.
+    TApplication(QString title, MessageBoxes& messages) : messages_(messages), title_(std::move(title)) {}
 
     const QString& Title() const { return title_; }
-    void SetTitle(const QString& title) { title_ = title; }
-
-    MessageBoxes& Messages() const { return *messages_; }
+    MessageBoxes& Messages() const { return messages_; }
 
     // Runs a command; any exception it throws goes to HandleException.
     // Returns false when the command failed.
@@ -25,6 +24,6 @@ public:
     void HandleException(const std::exception& error) const;
 
 private:
-    MessageBoxes* messages_;
-    QString title_;
+    MessageBoxes& messages_;
+    const QString title_;
 };

@@ -25,6 +25,3 @@ public:
     virtual int DpiX() const = 0;
     virtual int DpiY() const = 0;
 };
-
-// The process-wide printer, made on first use.
-TPrinter& Printer();

@@ -9,27 +9,40 @@
 #include <memory>
 
 class QWidget;
+class QtPrinter;
 
 class PrinterOnFirstUse : public TPrinter {
 public:
-    void BeginDoc() override { Printer().BeginDoc(); }
-    void EndDoc() override { Printer().EndDoc(); }
-    void NewPage() override { Printer().NewPage(); }
-    bool Printing() const override { return Printer().Printing(); }
-    PrinterCanvas& Canvas() override { return Printer().Canvas(); }
-    int PageWidth() const override { return Printer().PageWidth(); }
-    int PageHeight() const override { return Printer().PageHeight(); }
-    int DpiX() const override { return Printer().DpiX(); }
-    int DpiY() const override { return Printer().DpiY(); }
+    PrinterOnFirstUse();
+    ~PrinterOnFirstUse() override;
+
+    void BeginDoc() override;
+    void EndDoc() override;
+    void NewPage() override;
+    bool Printing() const override;
+    PrinterCanvas& Canvas() override;
+    int PageWidth() const override;
+    int PageHeight() const override;
+    int DpiX() const override;
+    int DpiY() const override;
+
+    // The printer itself, made now if it was not yet; the setup dialog
+    // changes its choice.
+    QtPrinter& Real() const;
+
+private:
+    mutable std::unique_ptr<QtPrinter> printer_;
 };
 
 class PrinterSetupOnFirstUse : public PrinterSetup {
 public:
-    explicit PrinterSetupOnFirstUse(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit PrinterSetupOnFirstUse(PrinterOnFirstUse& printer, QWidget* parent = nullptr)
+        : printer_(printer), parent_(parent) {}
     ~PrinterSetupOnFirstUse() override;
     bool ShowPrinterSetup() override;
 
 private:
+    PrinterOnFirstUse& printer_;
     QWidget* parent_;
     std::unique_ptr<PrinterSetup> setup_;
 };

@@ -179,18 +179,3 @@ int QtPrinter::PageHeight() const { return int(printer_->pageRect(QPrinter::Devi
 int QtPrinter::DpiX() const { return printer_->logicalDpiX(); }
 
 int QtPrinter::DpiY() const { return printer_->logicalDpiY(); }
-
-QtPrinter& SystemPrinter() {
-    // Gone with the application object, while the fonts it uses still exist.
-    static QtPrinter* printer = nullptr;
-    if (!printer) {
-        printer = new QtPrinter;
-        qAddPostRoutine([] {
-            delete printer;
-            printer = nullptr;
-        });
-    }
-    return *printer;
-}
-
-TPrinter& Printer() { return SystemPrinter(); }

@@ -79,6 +79,3 @@ private:
     PrinterChoice choice_;
     QString lastOutputFile_;
 };
-
-// The process-wide printer as its real type, for the setup dialog.
-QtPrinter& SystemPrinter();

@@ -139,7 +139,7 @@ private slots:
     void aboutShowsTheBoxThenFocusesStart() {
         f->form->PageControl1->setCurrentIndex(5);
         bool shown = false;
-        QTimer::singleShot(0, f->versionBox.get(), [&] {
+        QTimer::singleShot(0, f->versionBox, [&] {
             shown = f->versionBox->isVisible();
             f->versionBox->accept();
         });
@@ -158,7 +158,7 @@ private slots:
         f->form->findChild<QPushButton*>("BitBtn12")->click();
         QVERIFY(f->messages.errors.isEmpty());
         QCOMPARE(f->versionBox->size(), QSize(234, 184));
-        QCOMPARE(SettingsFile().ReadString("Image1", "FileName", QString()), path);
+        QCOMPARE(f->settings.ReadString("Image1", "FileName", QString()), path);
     }
 };
 

@@ -117,7 +117,7 @@ private slots:
         f->form->findChild<QAction*>("Open4")->trigger();
         QCOMPARE(f->form->Edit5->text(), wav);
         QVERIFY(!f->form->Edit5->isEnabled());
-        QCOMPARE(SettingsFile().ReadString("Sound4", "FileName", QString()), wav);
+        QCOMPARE(f->settings.ReadString("Sound4", "FileName", QString()), wav);
         QCOMPARE(f->dialogs.calls.last().options.filter, "音声ファイル( *.wav )|*.wav");
     }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "about/VersionBox.h"
-#include "app/Unit1.h"
+#include "app/MainWindowAssembly.h"
 #include "widgets/Fonts.h"
 #include "platform/desktop/TApplication.h"
 #include "settings/SettingsFile.h"
@@ -24,7 +24,7 @@
 struct FormFixture {
     QTemporaryDir settingsDir;
     FakeMessageBoxes messages;
-    TApplication app{&messages};
+    TApplication app{QStringLiteral("Vantel"), messages};
     FakeTicks ticks;
     FakeClock clock;
     ScriptedRandom random;
@@ -36,15 +36,14 @@ struct FormFixture {
     FakeSoundEngine sound;
     RecordingPrinter printer;
     FakePrinterSetup printerSetup;
-    std::unique_ptr<TVersionBox> versionBox;
+    SettingsFile settings;
     std::unique_ptr<TForm1> form;
+    TVersionBox* versionBox = nullptr; // the form's
 
     // Settings go to a fresh folder unless the test chose a file itself.
-    explicit FormFixture(const QString& settingsPath = {}) {
-        app.SetTitle(QStringLiteral("Vantel"));
+    explicit FormFixture(const QString& settingsPath = {})
+        : settings(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini")) : settingsPath) {
         InstallFontSubstitutions();
-        SetSettingsPathOverride(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
-                                                       : settingsPath);
     }
     // A settings file in the folder that holds only a user name, so start-up
     // goes on to the caption, the system menu and "data.txt".
@@ -54,19 +53,14 @@ struct FormFixture {
         return path;
     }
 
-    ~FormFixture() {
-        versionBox.reset();
-        form.reset();
-    }
+    ~FormFixture() { form.reset(); }
 
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs,
-                                                          spreadsheet, sound, printer, printerSetup});
-        versionBox =
-            std::make_unique<TVersionBox>(VersionBoxServices{app, dialogs, links, screen}, form.get());
-        form->VersionBox = versionBox.get();
+        form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
+                                                printer, printerSetup, links, settings});
+        versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
                           : QTest::qWaitForWindowExposed(form.get());

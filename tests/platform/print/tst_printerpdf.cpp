@@ -1,6 +1,7 @@
 // The real printer writing PDF files: numbering that never overwrites, the
 // resolution and printable area, a job that cannot start, and a worksheet
 // rendered back to pixels to see that everything stands where it should.
+#include "platform/print/PrinterOnFirstUse.h"
 #include "platform/print/PrinterQt.h"
 #include "core/VantelError.h"
 #include "print/VoskGridP.h"
@@ -111,10 +112,11 @@ private slots:
         QCOMPARE(choice.pageSize.id(), QPageSize::A4);
     }
 
-    void oneSystemPrinter() {
-        QCOMPARE(&Printer(), static_cast<TPrinter*>(&SystemPrinter()));
-        QCOMPARE(Printer().DpiX(), 600);
-        QVERIFY(!Printer().Printing());
+    void systemPrinterMadeOnce() {
+        PrinterOnFirstUse printer;
+        QCOMPARE(&printer.Real(), &printer.Real());
+        QCOMPARE(printer.DpiX(), 600);
+        QVERIFY(!printer.Printing());
     }
 
     void eachPrintGoesToANewFile() {
@@ -195,7 +197,7 @@ private slots:
         printer.SetChoice(pdfIn(folder.path()));
         auto sheet = MakeAdditionSheet();
         sheet->SetRowCount(40); // 40 rows of 10.3 mm
-        TVoskSGridPrinter sheetPrinter(nullptr, &printer);
+        TVoskSGridPrinter sheetPrinter(printer);
         sheetPrinter.SetTargetGrid(sheet.get());
         printer.BeginDoc();
         sheetPrinter.Print();
@@ -227,8 +229,8 @@ private slots:
         names->SetCells(1, 0, QStringLiteral("1年"));
         if (answers)
             FillAnswerKey(*sheet, SheetOf(DrillKind::Addition));
-        TVoskSGridPrinter namePrinter(nullptr, &printer);
-        TVoskSGridPrinter sheetPrinter(nullptr, &printer);
+        TVoskSGridPrinter namePrinter(printer);
+        TVoskSGridPrinter sheetPrinter(printer);
         SetUpNamePanelPrinter(namePrinter, names.get());
         SetUpSheetPrinter(sheetPrinter, sheet.get());
         PrintWorksheet(printer, namePrinter, sheetPrinter);

@@ -70,9 +70,8 @@ private slots:
         grid.SetCells(2, 0, "=1+1");
         grid.SetCells(3, 0, "a,\"b\"");
         grid.SetCells(5, 1, "やまだ　はなこ");
-        TStringGridIO io;
+        TStringGridIO io(calc);
         io.SetTargetGrid(&grid);
-        io.SetSpreadsheet(&calc);
         io.TransferToExcel();
 
         QCOMPARE(launches.files.size(), 1);
@@ -124,9 +123,8 @@ private slots:
         LaunchLog launches;
         CalcSpreadsheet calc(launches.launcher(), "/bin/true", folder);
         TStringGrid grid;
-        TStringGridIO io;
+        TStringGridIO io(calc);
         io.SetTargetGrid(&grid);
-        io.SetSpreadsheet(&calc);
         io.TransferToExcel();
         QCOMPARE(launches.files.size(), 1);
         QStringList expected{"other.xlsx", "transfer-new.xlsx", QFileInfo(launches.files[0]).fileName()};
