@@ -1,6 +1,6 @@
 // The text cells of a grid, addressed (column, row) from the top left.
-// Drill logic, printing and file exchange work on this interface, so they
-// can be tested on a plain table as well as on the grid widget.
+// The drill's generators, judges and answer keys work on this interface, so
+// they run on a plain CellTable in tests and on the grid widget in the window.
 #pragma once
 
 #include <QString>

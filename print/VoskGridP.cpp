@@ -1,4 +1,5 @@
 #include "print/VoskGridP.h"
+#include "core/Logging.h"
 
 #include "widgets/TStringGrid.h"
 
@@ -68,6 +69,7 @@ void TVoskSGridPrinter::layout() {
                     [&](int col) { return px(grid.ColWidths(col) * ratioX_); });
     } catch (...) {
         // A layout that fails keeps what it had computed.
+        LogCurrentFailure(lcPrint(), "Laying out the grid's pages");
     }
 }
 
@@ -124,6 +126,7 @@ void TVoskSGridPrinter::Print() {
             }
     } catch (...) {
         // Pages already drawn stay in the job; the owner carries on.
+        LogCurrentFailure(lcPrint(), "Printing the grid");
     }
 }
 
@@ -164,6 +167,7 @@ void TVoskSGridPrinter::printPage(int colBand, int rowBand) {
             OnEndPage(this);
     } catch (...) {
         // The rest of this page is lost; the next page starts afresh.
+        LogCurrentFailure(lcPrint(), "Printing a page of the grid");
     }
 }
 
@@ -214,6 +218,7 @@ int TVoskSGridPrinter::MmToFontSize(int mm) const {
         const long double inches = mm / kMmPerInch;
         return px(canvas_->FontSize() * inches / (static_cast<long double>(height) / dpi));
     } catch (...) {
+        LogCurrentFailure(lcPrint(), "Measuring the printer font");
         return -1;
     }
 }

@@ -1,4 +1,5 @@
 #include "print/WorksheetPrint.h"
+#include "core/Logging.h"
 
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterSetup.h"
@@ -46,6 +47,7 @@ void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVos
         try {
             printer.EndDoc();
         } catch (...) {
+            LogCurrentFailure(lcPrint(), "Ending the failed print job");
         }
         throw;
     }

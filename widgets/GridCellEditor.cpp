@@ -16,7 +16,6 @@ GridCellEditor::GridCellEditor(TStringGrid* grid) : QLineEdit(grid), grid_(grid)
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         grid_->cells_.SetCells(grid_->Col(), grid_->Row(), text);
-        emit grid_->cellTextEdited(grid_->Col(), grid_->Row());
     });
 }
 

@@ -1,5 +1,5 @@
-// A push button that, once focused, is pressed with Enter as well as Space,
-// as on the desktop the drill's keyboard flow was made for.
+// A push button that, once focused, is pressed with Enter as well as Space:
+// a child answers the last cell, presses Enter on Stop, then Enter on Start.
 #pragma once
 
 #include <QPushButton>

@@ -17,7 +17,6 @@ public:
     explicit TStatusBar(QWidget* parent = nullptr);
 
     void SetPanels(const QList<Panel>& panels);
-    int PanelCount() const { return int(panels_.size()); }
     QString PanelText(int index) const { return panels_.value(index).text; }
     void SetPanelText(int index, const QString& text);
     // Where a panel is drawn, within the bar.

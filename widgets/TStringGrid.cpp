@@ -141,11 +141,6 @@ void TStringGrid::SendTabKey(bool backwards) {
     moveTo(col, row);
 }
 
-void TStringGrid::SetEditing(bool on) {
-    editing_ = on;
-    relayout();
-}
-
 void TStringGrid::moveTo(int col, int row, bool extendSelection) {
     if (!hasEditableCell())
         return;
@@ -175,7 +170,7 @@ void TStringGrid::relayout() {
 }
 
 void TStringGrid::placeEditor() {
-    if (!editing_ || !hasEditableCell()) {
+    if (!hasEditableCell()) {
         hideEditor();
         return;
     }

@@ -79,16 +79,11 @@ public:
     // next row, from the last cell back to the first.
     void SendTabKey(bool backwards = false);
 
-    bool Editing() const { return editing_; }
-    void SetEditing(bool on);
     // The editor currently standing over the current cell, if any.
     GridCellEditor* Editor() const { return editor_; }
 
     KeyPressHandler OnKeyPress;
     DrawCellHandler OnDrawCell;
-
-signals:
-    void cellTextEdited(int col, int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -123,6 +118,5 @@ private:
     int row_ = 1;
     int anchorCol_ = 1;
     int anchorRow_ = 1;
-    bool editing_ = true;
     GridCellEditor* editor_ = nullptr;
 };

@@ -1,8 +1,8 @@
-// The drawing surface of the printer, in printer pixels. It keeps the
-// Windows-style state the grid printer relies on: a pen (colour and width)
-// for outlines, a brush that may be clear, and a font whose size is in points
-// and whose colour is the text colour. Text positions are the top-left corner
-// of the text, not its baseline.
+// The drawing surface of the printer, in printer pixels. It keeps the state
+// the grid printer sets between calls: a pen (colour and width) for outlines,
+// a brush that may be clear, and a font whose size is in points and whose
+// colour is the text colour. Text positions are the top-left corner of the
+// text, not its baseline.
 #pragma once
 
 #include <QColor>

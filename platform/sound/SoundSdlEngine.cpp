@@ -1,4 +1,5 @@
 #include "platform/sound/SoundSdlEngine.h"
+#include "core/Logging.h"
 
 #include "core/VantelError.h"
 
@@ -229,7 +230,9 @@ bool SdlSoundEngine::PlayFileAndWait(const QString& fileName) {
     try {
         return PlayShared(LoadFile(fileName), true);
     } catch (const VantelError&) {
-        return false; // like a failed system sound: nothing to say
+        // Like a failed system sound: nothing to say to the user.
+        LogCurrentFailure(lcSound(), "Playing a sound file");
+        return false;
     }
 }
 
@@ -239,6 +242,7 @@ bool SdlSoundEngine::PlayImage(QByteArrayView image, bool wait) {
     try {
         sound = Load(SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())));
     } catch (const VantelError&) {
+        LogCurrentFailure(lcSound(), "Loading a built-in sound");
         return false;
     }
     return PlayShared(std::move(sound), wait);

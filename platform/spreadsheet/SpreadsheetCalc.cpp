@@ -1,4 +1,5 @@
 #include "platform/spreadsheet/SpreadsheetCalc.h"
+#include "core/Logging.h"
 
 #include "platform/spreadsheet/SpreadsheetXlsx.h"
 #include "core/VantelError.h"
@@ -118,6 +119,7 @@ public:
         try {
             showChanged();
         } catch (...) {
+            LogCurrentFailure(lcSpreadsheet(), "Showing the last cells in Calc");
         }
     }
 
