@@ -10,6 +10,7 @@
 #include "platform/print/PrinterOnFirstUse.h"
 #include "platform/desktop/ProgramTicks.h"
 #include "platform/desktop/QtFileDialogs.h"
+#include "platform/desktop/QtTranslations.h"
 #include "platform/desktop/ScreenInfoPrimary.h"
 #include "platform/sound/SoundSdlEngine.h"
 #include "platform/spreadsheet/SpreadsheetCalc.h"
@@ -25,6 +26,7 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantel"));
     InstallFontSubstitutions();
+    InstallJapaneseQtTexts();
 
     const QString title = QStringLiteral("Vantel");
     DialogMessageBoxes messages(title);

@@ -2,12 +2,12 @@
 
 #include "widgets/Fonts.h"
 #include "widgets/TButton.h"
+#include "widgets/TEdit.h"
 #include "widgets/TStringGrid.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace {
 QWidget* make(ControlKind kind, QWidget* parent, const QString& caption) {
@@ -23,7 +23,7 @@ QWidget* make(ControlKind kind, QWidget* parent, const QString& caption) {
     case ControlKind::CheckBox:
         return new QCheckBox(caption, parent);
     case ControlKind::Edit:
-        return new QLineEdit(caption, parent);
+        return new TEdit(caption, parent);
     case ControlKind::Grid:
         return new TStringGrid(parent);
     }

@@ -7,7 +7,9 @@ namespace {
 std::optional<FileDialogChoice> run(QFileDialog::AcceptMode mode, const FileDialogOptions& options) {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // A typed name is taken as it stands, also for opening: the command that
+    // reads the file says when it cannot be opened.
+    dialog.setFileMode(QFileDialog::AnyFile);
     // The program's own dialog looks the same on every desktop and reports the chosen type.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // A save replaces an existing file without a question.

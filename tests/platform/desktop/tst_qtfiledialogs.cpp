@@ -1,10 +1,73 @@
 #include "platform/desktop/QtFileDialogs.h"
+#include "platform/desktop/QtTranslations.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+// Answers the dialog that comes up next: types name and presses its accept
+// button. A warning Qt shows instead of accepting is recorded and closed,
+// and the dialog is then cancelled.
+struct TypedAnswer {
+    QString name;
+    bool typed = false;
+    bool warned = false;
+    QStringList labels; // the texts the dialog showed
+
+    void start() {
+        auto* timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, timer, [this, timer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                warned = true;
+                box->reject();
+            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                if (typed) {
+                    dialog->reject();
+                    return;
+                }
+                typed = true;
+                for (QLabel* label : dialog->findChildren<QLabel*>())
+                    labels << label->text();
+                for (QAbstractButton* button : dialog->findChildren<QDialogButtonBox*>().constFirst()->buttons())
+                    labels << button->text();
+                dialog->selectFile(name);
+                dialog->accept();
+            } else if (typed && !modal) {
+                timer->deleteLater();
+            }
+        });
+        timer->start(20);
+    }
+};
+
+bool hasKana(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x3040 && c.unicode() <= 0x30FF)
+            return true;
+    return false;
+}
+
+// English words left in a caption, its mnemonic "(&N)" aside.
+bool hasLatinWords(QString caption) {
+    caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&")));
+    return caption.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}")));
+}
+} // namespace
 
 class TestQtFileDialogs : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(InstallJapaneseQtTexts()); }
+
     void filtersOfTheLayout_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("expected");
@@ -22,7 +85,58 @@ private slots:
         QFETCH(QStringList, expected);
         QCOMPARE(QtNameFilters(filter), expected);
     }
+
+    // A typed name is returned as it stands, with no warning from Qt, whether
+    // or not the file exists; the command that reads it reports a missing file.
+    void typedNameIsTakenWithoutACheck_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("open, missing file") << false << false;
+        QTest::newRow("open, existing file") << false << true;
+        QTest::newRow("save, missing file") << true << false;
+        QTest::newRow("save, existing file, replaced without a question") << true << true;
+    }
+    void typedNameIsTakenWithoutACheck() {
+        QFETCH(bool, save);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("名簿.txt"));
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        TypedAnswer answer{path};
+        answer.start();
+        QtFileDialogs dialogs;
+        const FileDialogOptions options{QStringLiteral("テキストファイル|*.txt|HTML|*.html"), QString(), QString()};
+        const auto choice = save ? dialogs.SaveFile(options) : dialogs.OpenFile(options);
+        QVERIFY(answer.typed);
+        QVERIFY(!answer.warned);
+        QVERIFY(choice.has_value());
+        QCOMPARE(choice->path, path);
+        QCOMPARE(choice->filterIndex, 1);
+    }
+
+    // Qt's own texts of the dialogs and message boxes are Japanese.
+    void qtTextsAreJapanese() {
+        TypedAnswer answer{QStringLiteral("/nonexistent/x.txt")};
+        answer.start();
+        QtFileDialogs dialogs;
+        dialogs.OpenFile({QStringLiteral("テキストファイル|*.txt"), QString(), QString()});
+        QVERIFY(answer.typed);
+        // Look in, File name, Files of type, Open, Cancel.
+        QStringList english;
+        for (const QString& label : answer.labels)
+            if (hasLatinWords(label))
+                english << label;
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+        QVERIFY(answer.labels.size() >= 5);
+
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vantel"), QStringLiteral("x"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        QVERIFY(hasKana(box.button(QMessageBox::Cancel)->text()));
+    }
 };
 
-QTEST_APPLESS_MAIN(TestQtFileDialogs)
+QTEST_MAIN(TestQtFileDialogs)
 #include "tst_qtfiledialogs.moc"
