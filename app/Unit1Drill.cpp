@@ -83,11 +83,13 @@ void TForm1::judge(DrillKind kind) {
 
     const JudgeResult result =
         JudgeSheet(*GridOf(sheet), sheet, ms, time, StatusBar1->PanelText(sheet.bestPanel));
+    // A sound file the sound system refuses is reported in its own box; the
+    // child still gets the result after it.
     if (result.outcome == JudgeResult::Outcome::NewBest) {
         StatusBar1->SetPanelText(sheet.bestPanel, time);
-        BitBtn19Click();
+        app_.Guard([this] { BitBtn19Click(); });
     } else if (result.outcome == JudgeResult::Outcome::AllCorrect) {
-        BitBtn14Click();
+        app_.Guard([this] { BitBtn14Click(); });
     }
     app_.Messages().ShowMessage(JudgeMessage(result, sheet));
 }

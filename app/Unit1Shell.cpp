@@ -110,7 +110,8 @@ void TForm1::FormClose() {
 }
 
 void TForm1::Contents1Click() {
-    services_.help.ShowContents();
+    // Help that cannot be opened is reported; Start gets the focus either way.
+    app_.Guard([this] { services_.help.ShowContents(); });
     focusStart();
 }
 

@@ -35,8 +35,9 @@ QPainter& PainterCanvas::activePainter() {
 }
 
 // A bold font whose face has no bold style is emboldened on the screen, but
-// the PDF output drops that: such text goes out as outlines widened by the
-// amount the screen adds, em / 24.
+// the PDF output drops that: such text is drawn in the face as it is and its
+// outline stroked over it, widened by the amount the screen adds, em / 24.
+// The text stays text that can be searched, copied and read aloud.
 bool PainterCanvas::needsSyntheticBold() const {
     if (font_.weight() < QFont::DemiBold)
         return false;
@@ -48,23 +49,26 @@ void PainterCanvas::drawText(int x, int y, const QString& text) {
     QPainter& painter = activePainter();
     const QFontMetrics metrics(font_, &device_);
     const QPoint baseline(x, y + metrics.ascent());
+    painter.save();
+    painter.setPen(fontColor_);
+    painter.setBackgroundMode(Qt::TransparentMode);
     if (!needsSyntheticBold()) {
         painter.setFont(font_);
-        painter.setPen(fontColor_);
-        painter.setBackgroundMode(Qt::TransparentMode);
         painter.drawText(baseline, text);
+        painter.restore();
         return;
     }
-    // Outlines take the size in device pixels, not in points.
-    QFont devicePixels = font_;
+    // Text and outline in one size in device pixels, so they cover each
+    // other; the face's own weight, so Qt draws no second copy of the text.
+    QFont face = font_;
+    face.setWeight(QFont::Normal);
     const double emPx = font_.pointSizeF() * device_.logicalDpiY() / 72.0;
-    devicePixels.setPixelSize(qMax(1, qRound(emPx)));
+    face.setPixelSize(qMax(1, qRound(emPx)));
+    painter.setFont(face);
+    painter.drawText(baseline, text);
     QPainterPath outline;
-    outline.addText(baseline, devicePixels, text);
-    painter.save();
-    painter.setPen(QPen(fontColor_, emPx / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(fontColor_);
-    painter.drawPath(outline);
+    outline.addText(baseline, face, text);
+    painter.strokePath(outline, QPen(fontColor_, emPx / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.restore();
 }
 

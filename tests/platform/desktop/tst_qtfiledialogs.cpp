@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,35 +18,48 @@ namespace {
 // button. A warning Qt shows instead of accepting is recorded and closed,
 // and the dialog is then cancelled.
 struct TypedAnswer {
+    explicit TypedAnswer(QString typed) : name(std::move(typed)) {}
     QString name;
     bool typed = false;
     bool warned = false;
+    int tries = 0;
     QStringList labels; // the texts the dialog showed
+    QTimer timer;       // stops with the answer
 
     void start() {
-        auto* timer = new QTimer(qApp);
-        QObject::connect(timer, &QTimer::timeout, timer, [this, timer] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                warned = true;
-                box->reject();
-            } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                if (typed) {
-                    dialog->reject();
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                    warned = true;
+                    box->done(QMessageBox::Ok);
                     return;
                 }
-                typed = true;
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (warned || tries == 50) {
+                dialog->reject();
+                return;
+            }
+            if (tries++ == 0) {
                 for (QLabel* label : dialog->findChildren<QLabel*>())
                     labels << label->text();
                 for (QAbstractButton* button : dialog->findChildren<QDialogButtonBox*>().constFirst()->buttons())
                     labels << button->text();
-                dialog->selectFile(name);
-                dialog->accept();
-            } else if (typed && !modal) {
-                timer->deleteLater();
             }
+            typed = true;
+            // Queued, so a warning Qt shows from accept does not block this
+            // timer; again on the next tick if the dialog was still busy.
+            QMetaObject::invokeMethod(
+                dialog,
+                [dialog, this] {
+                    // Typed into the name field, as selectFile leaves a focused field alone.
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+                    static_cast<QDialog*>(dialog)->accept();
+                },
+                Qt::QueuedConnection);
         });
-        timer->start(20);
+        timer.start(20);
     }
 };
 
@@ -105,7 +119,7 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        TypedAnswer answer{path};
+        TypedAnswer answer(path);
         answer.start();
         QtFileDialogs dialogs;
         const FileDialogOptions options{QStringLiteral("テキストファイル|*.txt|HTML|*.html"), QString(), QString()};
@@ -119,7 +133,7 @@ private slots:
 
     // Qt's own texts of the dialogs and message boxes are Japanese.
     void qtTextsAreJapanese() {
-        TypedAnswer answer{QStringLiteral("/nonexistent/x.txt")};
+        TypedAnswer answer(QStringLiteral("/nonexistent/x.txt"));
         answer.start();
         QtFileDialogs dialogs;
         dialogs.OpenFile({QStringLiteral("テキストファイル|*.txt"), QString(), QString()});

@@ -70,6 +70,47 @@ int firstDarkX(const QImage& image, int y) {
     return -1;
 }
 
+// A word of the text layer, its box in points from the paper's top left.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+QList<PdfWord> wordsOf(const QString& pdf) {
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    run.waitForFinished();
+    const QString xhtml = QString::fromUtf8(run.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(xhtml)) {
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.append({m.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+// The words whose box starts inside area, left to right.
+QString textStartingIn(const QList<PdfWord>& words, const QRectF& area, QRectF* box = nullptr) {
+    QList<PdfWord> inside;
+    for (const PdfWord& word : words)
+        if (area.contains(word.box.topLeft()))
+            inside.append(word);
+    std::sort(inside.begin(), inside.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+    QString text;
+    QRectF united;
+    for (const PdfWord& word : inside) {
+        text += word.text;
+        united = united.isNull() ? word.box : united.united(word.box);
+    }
+    if (box)
+        *box = united;
+    return text;
+}
+
 int inkIn(const QImage& image, const QRect& area) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -285,6 +326,74 @@ private slots:
         QVERIFY2(qAbs(noticeLeft - (kMarginPx + mm(20))) <= 4, qPrintable(QString::number(noticeLeft)));
         QCOMPARE(
             inkIn(page, QRect(0, notice.bottom() + 8, page.width(), page.height() - notice.bottom() - 8)), 0);
+    }
+
+    // The printed answer key is text: every header and answer, the name
+    // panel's texts and the notice, each where the page has drawn it all
+    // along (2 grid pixels in from its box's top-left corner).
+    void answerKeyIsText() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QTemporaryDir folder;
+        QtPrinter printer;
+        printer.SetChoice(pdfIn(folder.path()));
+        auto names = MakeNamePanel();
+        auto sheet = MakeAdditionSheet();
+        names->SetCells(0, 0, QStringLiteral("なまえ"));
+        names->SetCells(1, 0, QStringLiteral("1年"));
+        names->SetCells(5, 1, QStringLiteral("3組"));
+        FillAnswerKey(*sheet, SheetOf(DrillKind::Addition));
+        TVoskSGridPrinter namePrinter(printer);
+        TVoskSGridPrinter sheetPrinter(printer);
+        SetUpNamePanelPrinter(namePrinter, names.get());
+        SetUpSheetPrinter(sheetPrinter, sheet.get());
+        PrintWorksheet(printer, namePrinter, sheetPrinter);
+        const QList<PdfWord> words = wordsOf(printer.LastOutputFile());
+
+        // In points: the printable area starts 10 pt in; a grid pixel is 0.75 pt.
+        const double margin = 10;
+        const double left = margin + 10 / 25.4 * 72;
+        const double px = 0.75;
+        const auto expectText = [&](const QString& text, double x, double y, const QString& where) {
+            QRectF box;
+            const QString found = textStartingIn(words, QRectF(x - 2, y - 4, 20, 12), &box);
+            QVERIFY2(found == text, qPrintable(QStringLiteral("%1: \"%2\", not \"%3\"").arg(where, found, text)));
+            QVERIFY2(qAbs(box.left() - x) <= 0.5,
+                     qPrintable(QStringLiteral("%1 starts at x %2, not %3").arg(where).arg(box.left()).arg(x)));
+        };
+
+        // The sheet: 11 x 11 boxes of 60 x 39 grid pixels from 50 mm down (1181 printer pixels).
+        const double sheetTop = margin + 1181.0 / 600 * 72;
+        int cells = 0;
+        for (int row = 0; row <= 10; ++row)
+            for (int col = 0; col <= 10; ++col) {
+                const double x = left + (col * 60 + 2) * px;
+                const double y = sheetTop + (row * 39 + 2) * px;
+                expectText(sheet->Cells(col, row), x, y, QStringLiteral("cell %1,%2").arg(col).arg(row));
+                ++cells;
+            }
+        QCOMPARE(cells, 121);
+
+        // The name panel from 10 mm down: column 0 is 190 wide, the others 95; rows of 49.
+        const double panelTop = margin + 10 / 25.4 * 72;
+        expectText(QStringLiteral("なまえ"), left + 2 * px, panelTop + 2 * px, QStringLiteral("name panel 0,0"));
+        expectText(QStringLiteral("1年"), left + (190 + 2) * px, panelTop + 2 * px, QStringLiteral("name panel 1,0"));
+        expectText(QStringLiteral("3組"), left + (190 + 4 * 95 + 2) * px, panelTop + (49 + 2) * px,
+                   QStringLiteral("name panel 5,1"));
+
+        // The notice 20 mm in, right under the sheet's last row.
+        const double noticeTop = sheetTop + 11 * 39 * px;
+        QRectF noticeBox;
+        const QString notice =
+            textStartingIn(words, QRectF(margin + 20 / 25.4 * 72 - 2, noticeTop - 4, 400, 12), &noticeBox);
+        QCOMPARE(notice, QString(kWorksheetNotice).remove(QLatin1Char(' ')));
+        QVERIFY(qAbs(noticeBox.left() - (margin + 20 / 25.4 * 72)) <= 0.5);
+
+        // Nothing else, and nothing twice: every word belongs to one of the above.
+        int expectedWords = 0;
+        for (const PdfWord& word : words)
+            expectedWords += !word.text.isEmpty();
+        QCOMPARE(expectedWords, 121 + 3 + kWorksheetNotice.count(QLatin1Char(' ')) + 1);
     }
 };
 
