@@ -1,6 +1,7 @@
 // The name panel commands and the About commands of the main window.
 #include "about/VersionBox.h"
 #include "core/Cp932.h"
+#include "sound/SoundSlots.h"
 #include "widgets/TButton.h"
 
 #include "tests/support/FormFixture.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace {
@@ -138,13 +141,26 @@ private slots:
 
     void aboutShowsTheBoxThenFocusesStart() {
         f->form->PageControl1->setCurrentIndex(5);
+        const QString wav = dir.filePath("about.wav");
+        QFile sound(wav);
+        QVERIFY(sound.open(QIODevice::WriteOnly));
+        sound.write("RIFF");
+        sound.close();
+        f->form->CheckBox5->setChecked(true);
+        f->form->Edit2->setText(wav);
+        const FakeSoundPlayer& player = *f->sound.players.at(std::size_t(SoundSlot::Sound1));
         bool shown = false;
+        QStringList playedBeforeTheBox;
         QTimer::singleShot(0, f->versionBox, [&] {
             shown = f->versionBox->isVisible();
+            playedBeforeTheBox = player.calls;
             f->versionBox->accept();
         });
         f->form->findChild<QAction*>("About1")->trigger();
         QVERIFY(shown);
+        // Sound1 plays first and goes on while the box is open.
+        QCOMPARE(playedBeforeTheBox, (QStringList{"open " + wav, "play " + wav}));
+        QCOMPARE(player.calls, playedBeforeTheBox);
         // The window's focus; the offscreen screen does not hand activation back.
         QTRY_COMPARE(f->form->focusWidget(), f->form->BitBtn7);
     }
