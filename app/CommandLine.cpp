@@ -32,8 +32,14 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("百ます計算で暗算を練習します。\n"
                                                     "Drills mental arithmetic with the hundred-cell method."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own help options would offer --help-all, whose Qt options are let
+    // through here unlisted.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and exits."));
+    parser.addOption(help);
+    parser.addOption(version);
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -53,7 +59,7 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments) {
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.isSet(help))
         return CommandLineAnswer{0, parser.helpText(), QString()};
     if (parser.isSet(version))
         return CommandLineAnswer{0, QStringLiteral("Vantel %1\n").arg(QStringLiteral(VANTEL_VERSION)), QString()};

@@ -14,6 +14,7 @@ PACKAGES=(
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
+  librsvg2-bin dpkg-dev desktop-file-utils appstream groff-base xdotool
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("a bad option beside help") << QStringList{"--help", "--bogus"} << 2 << "^$" << "bogus";
         QTest::newRow("Qt's option without its value") << QStringList{"-platform"} << 2 << "^$"
                                                         << "Missing value after '-platform'";
+        QTest::newRow("Qt's help-all is not offered") << QStringList{"--help-all"} << 2 << "^$" << "help-all";
         QTest::newRow("a file name") << QStringList{"sheet.txt"} << 2 << "^$"
                                      << "Unexpected argument 'sheet.txt'";
         QTest::newRow("Japanese text") << QStringList{"算数"} << 2 << "^$" << "'算数'";
