@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
-# Only the program and its files are built for the package, not the tests.
-cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+# CPack packs what is built: the program and its files, not the tests.
+cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-deb --target vantel vantel_packaging_files
 (cd build-deb && cpack -G DEB -B "$PWD")
 ls "$PWD"/build-deb/vantel_*.deb

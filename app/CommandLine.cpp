@@ -12,9 +12,20 @@
 
 namespace {
 // Options that QGuiApplication and QApplication take out of argv themselves.
-const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                       "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
-                                       "geometry", "style", "stylesheet", "session", "name", "title"};
+const char* const kQtValueOptions[] = {"platform",
+                                       "platformpluginpath",
+                                       "platformtheme",
+                                       "plugin",
+                                       "qwindowgeometry",
+                                       "qwindowicon",
+                                       "qwindowtitle",
+                                       "display",
+                                       "geometry",
+                                       "style",
+                                       "stylesheet",
+                                       "session",
+                                       "name",
+                                       "title"};
 const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void print(std::FILE* stream, const QString& text) {
@@ -30,8 +41,9 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // "-platform offscreen" is one option, as Qt reads it, not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("百ます計算で暗算を練習します。\n"
-                                                    "Drills mental arithmetic with the hundred-cell method."));
+    parser.setApplicationDescription(
+        QStringLiteral("百ます計算で暗算を練習します。\n"
+                       "Drills mental arithmetic with the hundred-cell method."));
     // Qt's own help options would offer --help-all, whose Qt options are let
     // through here unlisted.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -51,18 +63,20 @@ std::optional<CommandLineAnswer> ReadCommandLine(const QStringList& arguments) {
         parser.addOption(option);
     }
 
-    const QString program = arguments.isEmpty() ? QStringLiteral("vantel") : QFileInfo(arguments[0]).fileName();
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("vantel") : QFileInfo(arguments[0]).fileName();
     const auto refuse = [&program](const QString& why) {
-        return CommandLineAnswer{2, QString(),
-                                 QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                                     .arg(program, why)};
+        return CommandLineAnswer{
+            2, QString(),
+            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, why)};
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (parser.isSet(help))
         return CommandLineAnswer{0, parser.helpText(), QString()};
     if (parser.isSet(version))
-        return CommandLineAnswer{0, QStringLiteral("Vantel %1\n").arg(QStringLiteral(VANTEL_VERSION)), QString()};
+        return CommandLineAnswer{0, QStringLiteral("Vantel %1\n").arg(QStringLiteral(VANTEL_VERSION)),
+                                 QString()};
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
     return std::nullopt;

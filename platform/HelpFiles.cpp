@@ -10,7 +10,8 @@
 QStringList DefaultHelpFolders() {
     QStringList folders{QCoreApplication::applicationDirPath()};
     // An installed program's own data folder, whatever the prefix.
-    folders.append(QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantel")));
+    folders.append(
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantel")));
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
         const QString folder = QDir::cleanPath(QDir(data).filePath(QStringLiteral("vantel")));
         if (!folders.contains(folder))

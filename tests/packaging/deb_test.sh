@@ -50,7 +50,11 @@ done
 for package in libreoffice-calc libreoffice-l10n-ja; do
   [[ "$recommends" == *"$package"* ]] || fail "Recommends lacks $package: $recommends"
 done
-dpkg-deb -c "$deb" | grep -q ' ./usr/share/vantel/Vantel.qhc$' || fail "the package holds no help collection"
+dpkg-deb -c "$deb" >"$work/contents"
+for file in usr/bin/vantel usr/share/vantel/Vantel.qhc usr/share/vantel/about.jpg \
+  usr/share/applications/vantel.desktop usr/share/icons/hicolor/scalable/apps/vantel.svg; do
+  grep -q " \./$file\$" "$work/contents" || fail "the package lacks /$file"
+done
 
 # Installed and started as any other program. Recommends stay out: the test
 # must not pull in LibreOffice's translations.

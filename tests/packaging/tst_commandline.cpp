@@ -15,27 +15,39 @@ private slots:
         QTest::addColumn<QString>("out");  // a pattern the standard output matches
         QTest::addColumn<QString>("err");  // a pattern the standard error matches
 
-        QTest::newRow("none") << QStringList{} << -1 << "^$" << "^$";
-        QTest::newRow("Qt's platform option") << QStringList{"-platform", "offscreen"} << -1 << "^$" << "^$";
+        QTest::newRow("none") << QStringList{} << -1 << "^$"
+                              << "^$";
+        QTest::newRow("Qt's platform option") << QStringList{"-platform", "offscreen"} << -1 << "^$"
+                                              << "^$";
         QTest::newRow("Qt's option, two dashes") << QStringList{"--platform", "offscreen"} << -1 << "^$"
                                                  << "^$";
-        QTest::newRow("Qt's style with =") << QStringList{"-style=fusion"} << -1 << "^$" << "^$";
-        QTest::newRow("Qt's flag") << QStringList{"-reverse"} << -1 << "^$" << "^$";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: .*--version" << "^$";
-        QTest::newRow("help, short") << QStringList{"-h"} << 0 << "Usage: " << "^$";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "^Vantel \\d+\\.\\d+\\.\\d+\\n$" << "^$";
-        QTest::newRow("version, short") << QStringList{"-v"} << 0 << "^Vantel \\d+\\.\\d+\\.\\d+\\n$" << "^$";
+        QTest::newRow("Qt's style with =") << QStringList{"-style=fusion"} << -1 << "^$"
+                                           << "^$";
+        QTest::newRow("Qt's flag") << QStringList{"-reverse"} << -1 << "^$"
+                                   << "^$";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: .*--version"
+                              << "^$";
+        QTest::newRow("help, short") << QStringList{"-h"} << 0 << "Usage: "
+                                     << "^$";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "^Vantel \\d+\\.\\d+\\.\\d+\\n$"
+                                 << "^$";
+        QTest::newRow("version, short") << QStringList{"-v"} << 0 << "^Vantel \\d+\\.\\d+\\.\\d+\\n$"
+                                        << "^$";
         QTest::newRow("unknown long option")
             << QStringList{"--bogus"} << 2 << "^$"
             << "^vantel: Unknown option 'bogus'\\.\\nTry 'vantel --help' for more information\\.\\n$";
-        QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << "^$" << "Unknown option 'x'";
-        QTest::newRow("a bad option beside help") << QStringList{"--help", "--bogus"} << 2 << "^$" << "bogus";
+        QTest::newRow("unknown short option") << QStringList{"-x"} << 2 << "^$"
+                                              << "Unknown option 'x'";
+        QTest::newRow("a bad option beside help") << QStringList{"--help", "--bogus"} << 2 << "^$"
+                                                  << "bogus";
         QTest::newRow("Qt's option without its value") << QStringList{"-platform"} << 2 << "^$"
-                                                        << "Missing value after '-platform'";
-        QTest::newRow("Qt's help-all is not offered") << QStringList{"--help-all"} << 2 << "^$" << "help-all";
+                                                       << "Missing value after '-platform'";
+        QTest::newRow("Qt's help-all is not offered") << QStringList{"--help-all"} << 2 << "^$"
+                                                      << "help-all";
         QTest::newRow("a file name") << QStringList{"sheet.txt"} << 2 << "^$"
                                      << "Unexpected argument 'sheet.txt'";
-        QTest::newRow("Japanese text") << QStringList{"算数"} << 2 << "^$" << "'算数'";
+        QTest::newRow("Japanese text") << QStringList{"算数"} << 2 << "^$"
+                                       << "'算数'";
     }
     void answers() {
         QFETCH(QStringList, arguments);

@@ -353,11 +353,16 @@ private slots:
         QTest::addColumn<QString>("made");   // what exists below the temporary root
         QTest::addColumn<QString>("folder"); // the program's folder below it
         QTest::addColumn<bool>("installed");
-        QTest::newRow("prefix with share/vantel") << "share/vantel/" << "bin" << true;
-        QTest::newRow("other prefix names") << "share/vantel/" << "opt" << true;
-        QTest::newRow("build folder") << "share/other/" << "bin" << false;
-        QTest::newRow("share/vantel is a file") << "share/vantel" << "bin" << false;
-        QTest::newRow("data beside, not above") << "bin/share/vantel/" << "bin" << false;
+        QTest::newRow("prefix with share/vantel") << "share/vantel/"
+                                                  << "bin" << true;
+        QTest::newRow("other prefix names") << "share/vantel/"
+                                            << "opt" << true;
+        QTest::newRow("build folder") << "share/other/"
+                                      << "bin" << false;
+        QTest::newRow("share/vantel is a file") << "share/vantel"
+                                                << "bin" << false;
+        QTest::newRow("data beside, not above") << "bin/share/vantel/"
+                                                << "bin" << false;
     }
     void installedLayout() {
         QFETCH(QString, made);
