@@ -6,12 +6,12 @@
 
 #include "tests/support/FormFixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QCheckBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {

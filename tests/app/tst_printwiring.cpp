@@ -96,7 +96,8 @@ private slots:
         form.BitBtn7Click();
         form.PageControl1->setCurrentIndex(5);
         // Every slot on, so its edit takes the focus.
-        for (QCheckBox* box : {form.CheckBox2, form.CheckBox3, form.CheckBox5, form.CheckBox6, form.CheckBox7})
+        for (QCheckBox* box :
+             {form.CheckBox2, form.CheckBox3, form.CheckBox5, form.CheckBox6, form.CheckBox7})
             box->setChecked(true);
         auto* field = form.findChild<QLineEdit*>(edit);
         field->setText(QStringLiteral("/home/はなこ/ok.wav"));

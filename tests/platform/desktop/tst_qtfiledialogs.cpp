@@ -44,7 +44,8 @@ struct TypedAnswer {
             if (tries++ == 0) {
                 for (QLabel* label : dialog->findChildren<QLabel*>())
                     labels << label->text();
-                for (QAbstractButton* button : dialog->findChildren<QDialogButtonBox*>().constFirst()->buttons())
+                for (QAbstractButton* button :
+                     dialog->findChildren<QDialogButtonBox*>().constFirst()->buttons())
                     labels << button->text();
             }
             typed = true;
@@ -122,7 +123,8 @@ private slots:
         TypedAnswer answer(path);
         answer.start();
         QtFileDialogs dialogs;
-        const FileDialogOptions options{QStringLiteral("テキストファイル|*.txt|HTML|*.html"), QString(), QString()};
+        const FileDialogOptions options{QStringLiteral("テキストファイル|*.txt|HTML|*.html"), QString(),
+                                        QString()};
         const auto choice = save ? dialogs.SaveFile(options) : dialogs.OpenFile(options);
         QVERIFY(answer.typed);
         QVERIFY(!answer.warned);

@@ -357,9 +357,11 @@ private slots:
         const auto expectText = [&](const QString& text, double x, double y, const QString& where) {
             QRectF box;
             const QString found = textStartingIn(words, QRectF(x - 2, y - 4, 20, 12), &box);
-            QVERIFY2(found == text, qPrintable(QStringLiteral("%1: \"%2\", not \"%3\"").arg(where, found, text)));
-            QVERIFY2(qAbs(box.left() - x) <= 0.5,
-                     qPrintable(QStringLiteral("%1 starts at x %2, not %3").arg(where).arg(box.left()).arg(x)));
+            QVERIFY2(found == text,
+                     qPrintable(QStringLiteral("%1: \"%2\", not \"%3\"").arg(where, found, text)));
+            QVERIFY2(
+                qAbs(box.left() - x) <= 0.5,
+                qPrintable(QStringLiteral("%1 starts at x %2, not %3").arg(where).arg(box.left()).arg(x)));
         };
 
         // The sheet: 11 x 11 boxes of 60 x 39 grid pixels from 50 mm down (1181 printer pixels).
@@ -376,8 +378,10 @@ private slots:
 
         // The name panel from 10 mm down: column 0 is 190 wide, the others 95; rows of 49.
         const double panelTop = margin + 10 / 25.4 * 72;
-        expectText(QStringLiteral("なまえ"), left + 2 * px, panelTop + 2 * px, QStringLiteral("name panel 0,0"));
-        expectText(QStringLiteral("1年"), left + (190 + 2) * px, panelTop + 2 * px, QStringLiteral("name panel 1,0"));
+        expectText(QStringLiteral("なまえ"), left + 2 * px, panelTop + 2 * px,
+                   QStringLiteral("name panel 0,0"));
+        expectText(QStringLiteral("1年"), left + (190 + 2) * px, panelTop + 2 * px,
+                   QStringLiteral("name panel 1,0"));
         expectText(QStringLiteral("3組"), left + (190 + 4 * 95 + 2) * px, panelTop + (49 + 2) * px,
                    QStringLiteral("name panel 5,1"));
 
