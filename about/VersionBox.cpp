@@ -95,22 +95,24 @@ void TVersionBox::buildWindow() {
 
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    const MadeControls made = BuildControls(this, kControls, [&blue](QWidget* control, const ControlRow& row) {
-        auto* label = qobject_cast<QLabel*>(control);
-        if (!label || row.kind == K::Image)
-            return;
-        // Blue plain text over the picture.
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setPalette(blue);
-        // Labels size themselves to their text, as the layout's do. The
-        // substitute faces reach a little lower than the layout's line
-        // height, so the label extends down far enough for descenders and
-        // underlines; its top stays where the layout puts it.
-        const QFontMetrics metrics = label->fontMetrics();
-        label->setGeometry(row.left, row.top, std::max(row.width, metrics.horizontalAdvance(label->text()) + 1),
-                           std::max(row.height, metrics.height() + 1));
-    });
+    const MadeControls made =
+        BuildControls(this, kControls, [&blue](QWidget* control, const ControlRow& row) {
+            auto* label = qobject_cast<QLabel*>(control);
+            if (!label || row.kind == K::Image)
+                return;
+            // Blue plain text over the picture.
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setPalette(blue);
+            // Labels size themselves to their text, as the layout's do. The
+            // substitute faces reach a little lower than the layout's line
+            // height, so the label extends down far enough for descenders and
+            // underlines; its top stays where the layout puts it.
+            const QFontMetrics metrics = label->fontMetrics();
+            label->setGeometry(row.left, row.top,
+                               std::max(row.width, metrics.horizontalAdvance(label->text()) + 1),
+                               std::max(row.height, metrics.height() + 1));
+        });
     BindControls<TVersionBox>(*this, made,
                               {
                                   {"Bevel1", &TVersionBox::Bevel1},

@@ -79,8 +79,8 @@ bool hasFont(ControlKind kind) {
 void place(QWidget* control, const ControlRow& row) {
     // Labels and check boxes never cut their caption: a face of other
     // metrics may need a few pixels more than the layout gives.
-    const bool caption = row.kind == ControlKind::Label || row.kind == ControlKind::Link ||
-                         row.kind == ControlKind::CheckBox;
+    const bool caption =
+        row.kind == ControlKind::Label || row.kind == ControlKind::Link || row.kind == ControlKind::CheckBox;
     QSize size(row.width, row.height);
     if (caption || !row.width || !row.height) {
         const QSize fitted = control->sizeHint();

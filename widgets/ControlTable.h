@@ -18,12 +18,12 @@
 class QWidget;
 
 enum class ControlKind {
-    Panel,       // a plain container
-    Button,      // TButton: Enter presses it too
-    PushButton,  // a plain push button, for dialogs with a default button
+    Panel,      // a plain container
+    Button,     // TButton: Enter presses it too
+    PushButton, // a plain push button, for dialogs with a default button
     GroupBox,
     Label,
-    Link,        // a label that reports clicks, underlined
+    Link, // a label that reports clicks, underlined
     CheckBox,
     Edit,
     Grid,        // TStringGrid
@@ -125,7 +125,8 @@ QStringList BindingFaults(Owner& owner, const MadeControls& made,
 // The one place a window's members get their controls. A missing or
 // mistyped control is a fault in the program, so it stops it at once.
 template <typename Owner>
-void BindControls(Owner& owner, const MadeControls& made, std::initializer_list<ControlBinding<Owner>> bindings) {
+void BindControls(Owner& owner, const MadeControls& made,
+                  std::initializer_list<ControlBinding<Owner>> bindings) {
     const QStringList faults = BindingFaults(owner, made, bindings);
     if (!faults.isEmpty())
         qFatal("Binding the controls of %s: %s", owner.metaObject()->className(),

@@ -87,19 +87,32 @@ private slots:
     void eachKindMakesItsClass_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
-        QTest::newRow("button presses on Enter") << "Go" << "TButton";
-        QTest::newRow("plain push button") << "Ok" << "QPushButton";
-        QTest::newRow("edit") << "Field" << "QLineEdit";
-        QTest::newRow("check box") << "Tick" << "QCheckBox";
-        QTest::newRow("label") << "Text" << "QLabel";
-        QTest::newRow("link") << "Mail" << "ClickLabel";
-        QTest::newRow("grid") << "Grid" << "TStringGrid";
-        QTest::newRow("image") << "Icon" << "QLabel";
-        QTest::newRow("picture") << "Photo" << "PictureBox";
-        QTest::newRow("frame") << "Bevel" << "QFrame";
-        QTest::newRow("page control") << "Pages" << "TPageControl";
-        QTest::newRow("status bar") << "Status" << "TStatusBar";
-        QTest::newRow("group box") << "Box" << "QGroupBox";
+        QTest::newRow("button presses on Enter") << "Go"
+                                                 << "TButton";
+        QTest::newRow("plain push button") << "Ok"
+                                           << "QPushButton";
+        QTest::newRow("edit") << "Field"
+                              << "QLineEdit";
+        QTest::newRow("check box") << "Tick"
+                                   << "QCheckBox";
+        QTest::newRow("label") << "Text"
+                               << "QLabel";
+        QTest::newRow("link") << "Mail"
+                              << "ClickLabel";
+        QTest::newRow("grid") << "Grid"
+                              << "TStringGrid";
+        QTest::newRow("image") << "Icon"
+                               << "QLabel";
+        QTest::newRow("picture") << "Photo"
+                                 << "PictureBox";
+        QTest::newRow("frame") << "Bevel"
+                               << "QFrame";
+        QTest::newRow("page control") << "Pages"
+                                      << "TPageControl";
+        QTest::newRow("status bar") << "Status"
+                                    << "TStatusBar";
+        QTest::newRow("group box") << "Box"
+                                   << "QGroupBox";
     }
     void eachKindMakesItsClass() {
         QFETCH(QString, name);
@@ -193,7 +206,7 @@ private slots:
         const QStringList faults = BindingFaults<Owner>(owner, made,
                                                         {
                                                             {"Gone", &Owner::Go},
-                                                            {"Ok", &Owner::Go},   // a plain push button
+                                                            {"Ok", &Owner::Go},     // a plain push button
                                                             {"Text", &Owner::Mail}, // a label, not a link
                                                             {"Field", &Owner::Field},
                                                         });
