@@ -92,7 +92,7 @@ private slots:
         QTest::newRow("plain push button") << "Ok"
                                            << "QPushButton";
         QTest::newRow("edit") << "Field"
-                              << "QLineEdit";
+                              << "TEdit";
         QTest::newRow("check box") << "Tick"
                                    << "QCheckBox";
         QTest::newRow("label") << "Text"
