@@ -1,6 +1,6 @@
 // SDL2 and SDL2_mixer, loaded on the engine's first use instead of at
 // program start: linked in, they and the dozens of libraries they bring
-// (decoders, a synthesizer, audio-server clients) took about a third of the
+// (decoders, a synthesizer, audio-server clients) took about a fifth of the
 // time to the first paint, for a sound most runs play a second later or not
 // at all.
 #pragma once
