@@ -12,6 +12,7 @@ public:
         int width = 50;
         Qt::Alignment alignment = Qt::AlignLeft;
         QString text;
+        QString name; // what a screen reader calls the panel
     };
 
     explicit TStatusBar(QWidget* parent = nullptr);
@@ -19,6 +20,9 @@ public:
     void SetPanels(const QList<Panel>& panels);
     QString PanelText(int index) const { return panels_.value(index).text; }
     void SetPanelText(int index, const QString& text);
+    QString PanelName(int index) const { return panels_.value(index).name; }
+    void SetPanelName(int index, const QString& name);
+    int PanelCount() const { return int(panels_.size()); }
     // Where a panel is drawn, within the bar.
     QRect PanelRect(int index) const;
 

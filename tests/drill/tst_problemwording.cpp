@@ -19,17 +19,28 @@ private slots:
         const int sub = int(DrillKind::Subtraction);
         const int mul = int(DrillKind::Multiplication);
         const int kuku = int(DrillKind::Kuku);
-        QTest::newRow("addition") << add << "7" << "8" << 1 << 1 << "7 たす 8";
-        QTest::newRow("subtraction reads top minus left") << sub << "15" << "6" << 3 << 2 << "15 ひく 6";
-        QTest::newRow("multiplication") << mul << "4" << "9" << 10 << 10 << "4 かける 9";
-        QTest::newRow("zero is a number") << mul << "0" << "0" << 5 << 5 << "0 かける 0";
-        QTest::newRow("times table, last cell") << kuku << "9" << "9" << 8 << 8 << "9 かける 9";
-        QTest::newRow("stray spaces around a header") << add << " 3 " << "2" << 2 << 2 << "3 たす 2";
-        QTest::newRow("no headers yet (after Clear)") << add << "" << "" << 1 << 1 << "";
-        QTest::newRow("one header missing") << sub << "12" << "" << 1 << 1 << "";
-        QTest::newRow("header cell is no problem") << add << "1" << "2" << 0 << 1 << "";
-        QTest::newRow("corner is no problem") << add << "1" << "2" << 0 << 0 << "";
-        QTest::newRow("outside the times table") << kuku << "2" << "3" << 9 << 1 << "";
+        QTest::newRow("addition") << add << "7"
+                                  << "8" << 1 << 1 << "7 たす 8";
+        QTest::newRow("subtraction reads top minus left") << sub << "15"
+                                                          << "6" << 3 << 2 << "15 ひく 6";
+        QTest::newRow("multiplication") << mul << "4"
+                                        << "9" << 10 << 10 << "4 かける 9";
+        QTest::newRow("zero is a number") << mul << "0"
+                                          << "0" << 5 << 5 << "0 かける 0";
+        QTest::newRow("times table, last cell") << kuku << "9"
+                                                << "9" << 8 << 8 << "9 かける 9";
+        QTest::newRow("stray spaces around a header") << add << " 3 "
+                                                      << "2" << 2 << 2 << "3 たす 2";
+        QTest::newRow("no headers yet (after Clear)") << add << ""
+                                                      << "" << 1 << 1 << "";
+        QTest::newRow("one header missing") << sub << "12"
+                                            << "" << 1 << 1 << "";
+        QTest::newRow("header cell is no problem") << add << "1"
+                                                   << "2" << 0 << 1 << "";
+        QTest::newRow("corner is no problem") << add << "1"
+                                              << "2" << 0 << 0 << "";
+        QTest::newRow("outside the times table") << kuku << "2"
+                                                 << "3" << 9 << 1 << "";
     }
     void cellProblem() {
         QFETCH(int, kind);
@@ -59,10 +70,13 @@ private slots:
     void values_data() {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("heard");
-        QTest::newRow("typed") << "15" << "15";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("typed") << "15"
+                               << "15";
+        QTest::newRow("empty") << ""
+                               << "";
         QTest::newRow("judged correct") << kCorrectMark << "正解";
-        QTest::newRow("wrong answer stays as typed") << "1." << "1.";
+        QTest::newRow("wrong answer stays as typed") << "1."
+                                                     << "1.";
     }
     void values() {
         QFETCH(QString, cell);
