@@ -14,6 +14,8 @@ PACKAGES=(
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
+  qt6-base-private-dev
+  dbus at-spi2-core python3-pyatspi
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

@@ -25,8 +25,7 @@ void TStatusBar::SetPanelText(int index, const QString& text) {
 }
 
 void TStatusBar::SetPanelName(int index, const QString& name) {
-    if (index >= 0 && index < panels_.size())
-        panels_[index].name = name;
+    names_.insert(index, name);
 }
 
 QRect TStatusBar::PanelRect(int index) const {

@@ -2,6 +2,7 @@
 // own alignment. Panel texts are plain stored strings that callers read back.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -12,7 +13,6 @@ public:
         int width = 50;
         Qt::Alignment alignment = Qt::AlignLeft;
         QString text;
-        QString name; // what a screen reader calls the panel
     };
 
     explicit TStatusBar(QWidget* parent = nullptr);
@@ -20,7 +20,8 @@ public:
     void SetPanels(const QList<Panel>& panels);
     QString PanelText(int index) const { return panels_.value(index).text; }
     void SetPanelText(int index, const QString& text);
-    QString PanelName(int index) const { return panels_.value(index).name; }
+    // What a screen reader calls a panel ("たしざん 今回のタイム").
+    QString PanelName(int index) const { return names_.value(index); }
     void SetPanelName(int index, const QString& name);
     int PanelCount() const { return int(panels_.size()); }
     // Where a panel is drawn, within the bar.
@@ -31,4 +32,5 @@ protected:
 
 private:
     QList<Panel> panels_;
+    QHash<int, QString> names_;
 };

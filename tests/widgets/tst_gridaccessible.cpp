@@ -186,9 +186,9 @@ private slots:
 
     void statusPanelsAreNamedAndValued() {
         TStatusBar bar(window);
-        bar.SetPanels(
-            {{65, Qt::AlignHCenter, QStringLiteral("00:00"), QStringLiteral("たしざん 今回のタイム")},
-             {150, Qt::AlignLeft, QString(), QString()}});
+        bar.SetPanels({TStatusBar::Panel{65, Qt::AlignHCenter, QStringLiteral("00:00")},
+                       TStatusBar::Panel{150, Qt::AlignLeft, QString()}});
+        bar.SetPanelName(0, QStringLiteral("たしざん 今回のタイム"));
         bar.show();
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&bar);
         QCOMPARE(iface->role(), QAccessible::StatusBar);
