@@ -5,6 +5,7 @@
 #include "app/MainWindowAssembly.h"
 #include "widgets/Fonts.h"
 #include "platform/desktop/TApplication.h"
+#include "readaloud/ReadAloudSettings.h"
 #include "settings/SettingsFile.h"
 
 #include "tests/support/FakeFileDialogs.h"
@@ -13,6 +14,7 @@
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/FakeSpeech.h"
 #include "tests/support/FakeSpreadsheet.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedRandom.h"
@@ -37,6 +39,8 @@ struct FormFixture {
     RecordingPrinter printer;
     FakePrinterSetup printerSetup;
     SettingsFile settings;
+    FakeSpeech speech;
+    ReadAloudSettings readAloudSettings{settingsDir.filePath(QStringLiteral("readaloud.conf"))};
     std::unique_ptr<TForm1> form;
     TVersionBox* versionBox = nullptr; // the form's
 
@@ -59,7 +63,8 @@ struct FormFixture {
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
         form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
-                                                printer, printerSetup, links, settings});
+                                                printer, printerSetup, links, settings, speech,
+                                                readAloudSettings});
         versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
