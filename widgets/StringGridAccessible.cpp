@@ -1,5 +1,6 @@
 #include "widgets/StringGridAccessible.h"
 
+#include "widgets/ClickLabel.h"
 #include "widgets/StatusBarAccessible.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
@@ -115,6 +116,26 @@ private:
     int row_;
 };
 
+// A link label: named by its text, pressed as a click.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? label()->text() : own;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit label()->clicked();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+};
+
 StringGridAccessible* gridInterface(TStringGrid* grid) {
     // Nobody listening: no cell interfaces are made just to tell no one.
     if (!grid || !QAccessible::isActive())
@@ -125,6 +146,8 @@ StringGridAccessible* gridInterface(TStringGrid* grid) {
 QAccessibleInterface* widgetFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("TStringGrid"))
         return new StringGridAccessible(static_cast<TStringGrid*>(object));
+    if (className == QLatin1String("ClickLabel"))
+        return new LinkAccessible(static_cast<ClickLabel*>(object));
     if (className == QLatin1String("TStatusBar"))
         return new StatusBarAccessible(static_cast<TStatusBar*>(object));
     return nullptr;

@@ -52,8 +52,8 @@ private:
     mutable QHash<quint64, QAccessible::Id> cells_;
 };
 
-// Registers the interfaces of our own widgets with Qt's accessibility; once
-// is enough, later calls do nothing.
+// Registers the interfaces of our own widgets (the grid, the status bar, the
+// link label) with Qt's accessibility; once is enough, later calls do nothing.
 void InstallWidgetAccessibility();
 
 // Reports to assistive technology, where one listens, that the current cell

@@ -24,9 +24,7 @@ void TStatusBar::SetPanelText(int index, const QString& text) {
     NotifyStatusPanelChanged(this, index);
 }
 
-void TStatusBar::SetPanelName(int index, const QString& name) {
-    names_.insert(index, name);
-}
+void TStatusBar::SetPanelName(int index, const QString& name) { names_.insert(index, name); }
 
 QRect TStatusBar::PanelRect(int index) const {
     int left = 0;

@@ -1,6 +1,7 @@
 // What assistive technology sees of the grid and the status bar: a table of
 // named cells with header cells, panels with names and values, and the
 // events that tell a screen reader the focus moved or a value changed.
+#include "widgets/ClickLabel.h"
 #include "widgets/GridCellEditor.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
@@ -182,6 +183,21 @@ private slots:
         QVERIFY(!cell(3, 2));
         QCOMPARE(table()->childCount(), 6);
         QCOMPARE(cell(1, 1)->text(QAccessible::Name), "7 8");
+    }
+
+    void aLinkLabelIsALinkThatCanBePressed() {
+        ClickLabel link(window);
+        link.setText(QStringLiteral("https://example.org/"));
+        int clicks = 0;
+        connect(&link, &ClickLabel::clicked, [&] { ++clicks; });
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&link);
+        QCOMPARE(iface->role(), QAccessible::Link);
+        QCOMPARE(iface->text(QAccessible::Name), "https://example.org/");
+        QAccessibleActionInterface* actions = iface->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks, 1);
     }
 
     void statusPanelsAreNamedAndValued() {
