@@ -3,6 +3,7 @@
 #include "widgets/GridCellEditor.h"
 #include "widgets/StringGridAccessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -70,6 +71,9 @@ QString TStringGrid::AccessibleCellValue(int col, int row) const {
 }
 
 void TStringGrid::nameEditor() {
+    // Named only while assistive technology listens: typing stays cheap.
+    if (!QAccessible::isActive())
+        return;
     const QString name = AccessibleCellName(col_, row_);
     if (editor_->accessibleName() != name)
         editor_->setAccessibleName(name);

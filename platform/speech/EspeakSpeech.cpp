@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -56,8 +57,16 @@ void EspeakSpeech::Say(const QString& text) {
         return;
     }
     pending_ = text;
-    if (!process_)
-        synthesise(text);
+    if (process_ || startQueued_)
+        return;
+    // Started once the key that asked has been handled and painted: starting
+    // a process costs more than the keystroke itself.
+    startQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        startQueued_ = false;
+        if (!process_ && !pending_.isEmpty())
+            synthesise(pending_);
+    });
 }
 
 void EspeakSpeech::Hush() {

@@ -44,6 +44,7 @@ private:
     QProcess* process_ = nullptr; // the synthesis under way, if any
     QString synthesising_;
     QString pending_; // the newest text not yet spoken
+    bool startQueued_ = false;
     QHash<QString, QByteArray> voiced_;
     bool failureLogged_ = false;
 };
