@@ -13,6 +13,8 @@
 #include "platform/desktop/QtTranslations.h"
 #include "platform/desktop/ScreenInfoPrimary.h"
 #include "platform/sound/SoundSdlEngine.h"
+#include "platform/speech/EspeakSpeech.h"
+#include "readaloud/ReadAloudSettings.h"
 #include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "platform/desktop/SystemClock.h"
 #include "platform/desktop/TerminationSignals.h"
@@ -42,9 +44,11 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     PrinterOnFirstUse printer;
     PrinterSetupOnFirstUse printerSetup(printer);
     SettingsFile settings(DefaultSettingsPath());
+    EspeakSpeech speech(sound);
+    ReadAloudSettings readAloudSettings;
     const std::unique_ptr<TForm1> window = MakeMainWindow(
         app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup,
-                          links, settings});
+                          links, settings, speech, readAloudSettings});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();

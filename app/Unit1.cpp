@@ -12,6 +12,7 @@
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"
 #include "print/VoskGridP.h"
+#include "readaloud/ReadAloud.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
 
@@ -63,6 +64,7 @@ void TForm1::buildWindow() {
     wireHandlers();
     wireSoundHandlers();
     wirePrintHandlers();
+    setUpListening();
     Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.
@@ -168,6 +170,7 @@ void TForm1::bindControls(const MadeControls& made) {
                              {"Contents1", &TForm1::Contents1},
                              {"SearchforHelpOn1", &TForm1::SearchforHelpOn1},
                              {"About1", &TForm1::About1},
+                             {"ReadAloud1", &TForm1::ReadAloud1},
                          });
 }
 

@@ -25,6 +25,9 @@ class QMenu;
 class QTabWidget;
 class QTimer;
 class RandomSource;
+class ReadAloud;
+class ReadAloudSettings;
+class Speech;
 class ScreenInfo;
 class SettingsFile;
 class ShellLinks;
@@ -55,6 +58,8 @@ struct FormServices {
     PrinterSetup& printerSetup; // PrinterSetupDialog1
     ShellLinks& links;          // the About box's links
     SettingsFile& settings;
+    Speech& speech;                       // reads problems aloud
+    ReadAloudSettings& readAloudSettings; // readaloud.conf
 };
 
 class TForm1 : public QMainWindow {
@@ -152,6 +157,7 @@ public:
     QAction* Contents1;
     QAction* SearchforHelpOn1;
     QAction* About1;
+    QAction* ReadAloud1; // "問題を読み上げる", checkable
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
@@ -250,6 +256,9 @@ public slots:
     void BitBtn10Click();
     void BitBtn11Click();
 
+    // Read-aloud mode
+    void ReadAloud1Click();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -279,12 +288,14 @@ private:
     void enableSlotControls(SoundSlot slot);
     void chooseSoundFile(SoundSlot slot);
     void playSlot(SoundSlot slot);
+    void setUpListening();
 
     TApplication& app_;
     FormServices services_;
     SystemMenu systemMenu_;
     std::unique_ptr<EventSounds> sounds_;
     std::unique_ptr<StartupGreeting> greeting_;
+    std::unique_ptr<ReadAloud> readAloud_;
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop

@@ -9,6 +9,7 @@
 #include "drill/SheetGenerator.h"
 #include "drill/stopwatchu.h"
 #include "platform/desktop/Clock.h"
+#include "readaloud/ReadAloud.h"
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
@@ -26,6 +27,7 @@ void TForm1::BitBtn7Click() {
     const DrillSheet* sheet = ActiveSheet();
     if (!sheet)
         return;
+    readAloud_->AttemptStarted();
     (this->*kGenerators[int(sheet->kind)])();
     TStringGrid* grid = GridOf(*sheet);
     grid->setFocus();
@@ -45,6 +47,7 @@ void TForm1::BitBtn15Click() {
     if (!sheet)
         return;
     ClearSheet(*GridOf(*sheet), *sheet);
+    readAloud_->AttemptCleared();
     focusStart();
 }
 
@@ -91,6 +94,7 @@ void TForm1::judge(DrillKind kind) {
     } else if (result.outcome == JudgeResult::Outcome::AllCorrect) {
         app_.Guard([this] { BitBtn14Click(); });
     }
+    readAloud_->AttemptJudged(result, sheet);
     app_.Messages().ShowMessage(JudgeMessage(result, sheet));
 }
 

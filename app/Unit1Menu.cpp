@@ -13,6 +13,7 @@ struct MenuRow {
     QKeySequence shortcut;
     bool enabled = true;
     std::optional<Glyph> icon = std::nullopt;
+    bool checkable = false;
 };
 
 struct MenuTable {
@@ -57,6 +58,8 @@ const MenuTable kMenus[] = {
          {"Open3", "開く  (3)", {}, true, Glyph::Speaker},
          {"Open4", "開く　(4)", {}, true, Glyph::Speaker},
          {"Open5", "開く　(5)", {}, true, Glyph::Speaker},
+         {"N10", "-", {}},
+         {"ReadAloud1", "問題を読み上げる", {}, true, std::nullopt, true},
      }},
     {"Help1",
      "ヘルプ(&H)",
@@ -83,6 +86,7 @@ void TForm1::makeMenu(MadeControls& made) {
             made.insert(action->objectName(), action);
             action->setShortcut(row.shortcut);
             action->setEnabled(row.enabled);
+            action->setCheckable(row.checkable);
             if (row.icon)
                 action->setIcon(GlyphIcon(*row.icon));
         }

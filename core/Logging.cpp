@@ -11,6 +11,7 @@ Q_LOGGING_CATEGORY(lcSpreadsheet, "vantel.spreadsheet")
 Q_LOGGING_CATEGORY(lcHelp, "vantel.help")
 Q_LOGGING_CATEGORY(lcSettings, "vantel.settings")
 Q_LOGGING_CATEGORY(lcDesktop, "vantel.desktop")
+Q_LOGGING_CATEGORY(lcSpeech, "vantel.speech")
 
 namespace {
 QString currentReason() {

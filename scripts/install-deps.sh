@@ -15,6 +15,8 @@ PACKAGES=(
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
   librsvg2-bin dpkg-dev desktop-file-utils appstream groff-base xdotool
+  qt6-base-private-dev
+  dbus at-spi2-core python3-pyatspi
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

@@ -1,6 +1,14 @@
 #include "widgets/ClickLabel.h"
 
+#include "widgets/StringGridAccessible.h"
+
 #include <QMouseEvent>
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { InstallWidgetAccessibility(); }
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    InstallWidgetAccessibility();
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

@@ -1,4 +1,5 @@
 // A label that reports a click: a left button pressed and released on it.
+// Assistive technology sees it as a link that can be pressed.
 #pragma once
 
 #include <QLabel>
@@ -6,7 +7,8 @@
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();

@@ -124,6 +124,11 @@ MadeControls BuildControls(QWidget* root, std::span<const ControlRow> rows, cons
             place(control, row);
         if (*row.hint)
             control->setToolTip(QString::fromUtf8(row.hint));
+        // A glyph-only button is heard by its hint, as it is seen by its glyph.
+        if (*row.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        else if (!*row.caption && *row.hint)
+            control->setAccessibleName(QString::fromUtf8(row.hint));
         if (!row.enabled)
             control->setEnabled(false);
         if (finish)

@@ -54,6 +54,9 @@ struct ControlRow {
     bool enabled = true;
     FontFace face = FontFace::Gothic;
     int tabHeight = 0; // of a page control
+    // What a screen reader calls the control, where its caption or hint does
+    // not say it alone; never shown in the window.
+    const char* accessibleName = "";
 
     // The rarer facts, added to a row after its common columns.
     constexpr ControlRow WithGlyph(GlyphMaker maker, int px = 0) const {
@@ -70,6 +73,11 @@ struct ControlRow {
     constexpr ControlRow Mincho() const {
         ControlRow row = *this;
         row.face = FontFace::Mincho;
+        return row;
+    }
+    constexpr ControlRow Heard(const char* name) const {
+        ControlRow row = *this;
+        row.accessibleName = name;
         return row;
     }
     constexpr ControlRow TabHeight(int pixels) const {

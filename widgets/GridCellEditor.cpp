@@ -16,6 +16,7 @@ GridCellEditor::GridCellEditor(TStringGrid* grid) : QLineEdit(grid), grid_(grid)
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         grid_->cells_.SetCells(grid_->Col(), grid_->Row(), text);
+        grid_->cellChanged(grid_->Col(), grid_->Row());
     });
 }
 

@@ -1,9 +1,15 @@
 #include "widgets/TStatusBar.h"
 
+#include "widgets/StatusBarAccessible.h"
+#include "widgets/StringGridAccessible.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
-TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
+TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
+    InstallWidgetAccessibility();
+    setAutoFillBackground(true);
+}
 
 void TStatusBar::SetPanels(const QList<Panel>& panels) {
     panels_ = panels;
@@ -15,7 +21,10 @@ void TStatusBar::SetPanelText(int index, const QString& text) {
         return;
     panels_[index].text = text;
     update(PanelRect(index));
+    NotifyStatusPanelChanged(this, index);
 }
+
+void TStatusBar::SetPanelName(int index, const QString& name) { names_.insert(index, name); }
 
 QRect TStatusBar::PanelRect(int index) const {
     int left = 0;

@@ -2,6 +2,7 @@
 // own alignment. Panel texts are plain stored strings that callers read back.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -19,6 +20,10 @@ public:
     void SetPanels(const QList<Panel>& panels);
     QString PanelText(int index) const { return panels_.value(index).text; }
     void SetPanelText(int index, const QString& text);
+    // What a screen reader calls a panel ("たしざん 今回のタイム").
+    QString PanelName(int index) const { return names_.value(index); }
+    void SetPanelName(int index, const QString& name);
+    int PanelCount() const { return int(panels_.size()); }
     // Where a panel is drawn, within the bar.
     QRect PanelRect(int index) const;
 
@@ -27,4 +32,5 @@ protected:
 
 private:
     QList<Panel> panels_;
+    QHash<int, QString> names_;
 };

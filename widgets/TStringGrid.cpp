@@ -1,7 +1,9 @@
 #include "widgets/TStringGrid.h"
 
 #include "widgets/GridCellEditor.h"
+#include "widgets/StringGridAccessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +14,7 @@ constexpr int kBorder = 2; // the sunken frame around the cells
 }
 
 TStringGrid::TStringGrid(QWidget* parent) : QWidget(parent), cells_(5, 5) {
+    InstallWidgetAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     colWidths_.fill(defaultColWidth_, ColCount());
@@ -23,22 +26,71 @@ TStringGrid::TStringGrid(QWidget* parent) : QWidget(parent), cells_(5, 5) {
 TStringGrid::~TStringGrid() = default;
 
 void TStringGrid::SetCells(int col, int row, const QString& text) {
+    const bool changed = cells_.Contains(col, row) && cells_.Cells(col, row) != text;
     cells_.SetCells(col, row, text);
     if (col == col_ && row == row_ && !editor_->isHidden() && editor_->text() != text)
         editor_->setText(text);
     update(CellRect(col, row));
+    if (changed)
+        cellChanged(col, row);
+}
+
+void TStringGrid::cellChanged(int col, int row) {
+    // A header names the cells it heads, the current one's editor among them.
+    if ((col < fixedCols_ && row == row_) || (row < fixedRows_ && col == col_))
+        nameEditor();
+    NotifyGridCellChanged(this, col, row);
+}
+
+QString TStringGrid::AccessibleCellName(int col, int row) const {
+    if (!cells_.Contains(col, row))
+        return {};
+    if (OnCellName) {
+        const QString name = OnCellName(this, col, row);
+        if (!name.isEmpty())
+            return name;
+    }
+    if (col < fixedCols_ || row < fixedRows_)
+        return Cells(col, row);
+    QStringList headers;
+    for (int r = 0; r < fixedRows_; ++r)
+        if (!Cells(col, r).isEmpty())
+            headers << Cells(col, r);
+    for (int c = 0; c < fixedCols_; ++c)
+        if (!Cells(c, row).isEmpty())
+            headers << Cells(c, row);
+    if (!headers.isEmpty())
+        return headers.join(u' ');
+    return tr("%1 行 %2 列").arg(row + 1).arg(col + 1);
+}
+
+QString TStringGrid::AccessibleCellValue(int col, int row) const {
+    if (!cells_.Contains(col, row))
+        return {};
+    return OnCellValue ? OnCellValue(this, col, row) : Cells(col, row);
+}
+
+void TStringGrid::nameEditor() {
+    // Named only while assistive technology listens: typing stays cheap.
+    if (!QAccessible::isActive())
+        return;
+    const QString name = AccessibleCellName(col_, row_);
+    if (editor_->accessibleName() != name)
+        editor_->setAccessibleName(name);
 }
 
 void TStringGrid::SetColCount(int count) {
     cells_.Resize(count, RowCount());
     colWidths_.resize(ColCount(), defaultColWidth_);
     relayout();
+    NotifyGridResized(this);
 }
 
 void TStringGrid::SetRowCount(int count) {
     cells_.Resize(ColCount(), count);
     rowHeights_.resize(RowCount(), defaultRowHeight_);
     relayout();
+    NotifyGridResized(this);
 }
 
 void TStringGrid::SetFixedCols(int count) {
@@ -157,6 +209,8 @@ void TStringGrid::moveTo(int col, int row, bool extendSelection) {
     // sheet, while a child types.
     update(before);
     update(selectionArea());
+    NotifyGridCurrentCell(this, col_, row_);
+    emit CurrentCellChanged(col_, row_);
 }
 
 QRect TStringGrid::selectionArea() const {
@@ -188,6 +242,7 @@ void TStringGrid::placeEditor() {
     editor_->setFont(font());
     editor_->setGeometry(CellRect(col_, row_));
     editor_->setText(Cells(col_, row_));
+    nameEditor();
     editor_->selectAll();
     editor_->show();
     setFocusProxy(editor_);

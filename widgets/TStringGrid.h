@@ -32,6 +32,9 @@ public:
     using DrawCellHandler = std::function<void(TStringGrid* sender, int col, int row, const QRect& rect,
                                                GridDrawState state, QPainter& canvas)>;
 
+    // How a screen reader hears a cell; see AccessibleCellName and AccessibleCellValue.
+    using CellSpeechHandler = std::function<QString(const TStringGrid* sender, int col, int row)>;
+
     explicit TStringGrid(QWidget* parent = nullptr);
     ~TStringGrid() override;
 
@@ -82,8 +85,21 @@ public:
     // The editor currently standing over the current cell, if any.
     GridCellEditor* Editor() const { return editor_; }
 
+    // A cell's name for assistive technology: OnCellName's answer when it has
+    // one; else a fixed cell's text, or the cell's place among the headers.
+    QString AccessibleCellName(int col, int row) const;
+    // A cell's value for assistive technology: OnCellValue's answer, else its text.
+    QString AccessibleCellValue(int col, int row) const;
+
     KeyPressHandler OnKeyPress;
     DrawCellHandler OnDrawCell;
+    CellSpeechHandler OnCellName;
+    CellSpeechHandler OnCellValue;
+
+signals:
+    // The current cell was set, by a key, the mouse or the program; also
+    // when it stays where it was.
+    void CurrentCellChanged(int col, int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +124,9 @@ private:
     bool hasEditableCell() const { return ColCount() > fixedCols_ && RowCount() > fixedRows_; }
     void clampCurrent();
     void relayout();
+    // A cell's text changed, by the program or through the editor.
+    void cellChanged(int col, int row);
+    void nameEditor();
 
     CellTable cells_;
     int fixedCols_ = 1;

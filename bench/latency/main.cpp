@@ -16,7 +16,8 @@
 // plain keystroke, Stop and Start at most 3x the grid repaint. Exit status 1
 // when one is missed, 2 when the run itself went wrong.
 //
-// Usage: bench_latency [events]   (timed events of each kind, default 1000)
+// Usage: bench_latency [events] [--read-aloud]   (timed events of each kind,
+// default 1000; --read-aloud: with problems read aloud by the real voice)
 // Run it offscreen (QT_QPA_PLATFORM=offscreen) and under xvfb-run -a.
 #include "PaintProbe.h"
 #include "Percentiles.h"
@@ -27,6 +28,8 @@
 #include "widgets/GridCellEditor.h"
 #include "widgets/TButton.h"
 
+#include "platform/sound/SoundSdlEngine.h"
+#include "platform/speech/EspeakSpeech.h"
 #include "tests/support/FormFixture.h"
 
 #include <QGuiApplication>
@@ -34,6 +37,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 [[noreturn]] void fail(const char* what) {
@@ -118,12 +122,23 @@ bool printBudget(const Row& row, const Row& baseline, double budget) {
 
 int main(int argc, char* argv[]) {
     PaintProbe app(argc, argv);
-    const int events = qMax(100, argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000);
+    const bool readAloud = app.arguments().contains(QStringLiteral("--read-aloud"));
+    const int events =
+        qMax(100, argc > 1 && argv[1][0] != '-' ? QString::fromLocal8Bit(argv[1]).toInt() : 1000);
 
+    std::unique_ptr<SdlSoundEngine> voiceSound;
+    std::unique_ptr<EspeakSpeech> voice;
     FormFixture f;
+    if (readAloud) {
+        voiceSound = std::make_unique<SdlSoundEngine>();
+        voice = std::make_unique<EspeakSpeech>(*voiceSound);
+        f.voice = voice.get();
+    }
     if (!f.Open(false))
         fail("the main window was not shown");
     TForm1& form = *f.form;
+    if (readAloud)
+        form.ReadAloud1->trigger();
     QWindow* formWindow = form.windowHandle();
     TStringGrid* grid = form.StringGrid1;
     const DrillSheet& sheet = SheetOf(DrillKind::Addition);

@@ -3,9 +3,10 @@
 
 #include "about/VersionBox.h"
 #include "app/MainWindowAssembly.h"
-#include "widgets/Fonts.h"
 #include "platform/desktop/TApplication.h"
+#include "readaloud/ReadAloudSettings.h"
 #include "settings/SettingsFile.h"
+#include "widgets/Fonts.h"
 
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHelp.h"
@@ -13,6 +14,7 @@
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/FakeSpeech.h"
 #include "tests/support/FakeSpreadsheet.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedRandom.h"
@@ -37,12 +39,16 @@ struct FormFixture {
     RecordingPrinter printer;
     FakePrinterSetup printerSetup;
     SettingsFile settings;
+    FakeSpeech speech;
+    Speech* voice = nullptr; // a real voice in place of the fake, set before Open
+    ReadAloudSettings readAloudSettings{settingsDir.filePath(QStringLiteral("readaloud.conf"))};
     std::unique_ptr<TForm1> form;
     TVersionBox* versionBox = nullptr; // the form's
 
     // Settings go to a fresh folder unless the test chose a file itself.
     explicit FormFixture(const QString& settingsPath = {})
-        : settings(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini")) : settingsPath) {
+        : settings(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
+                                          : settingsPath) {
         InstallFontSubstitutions();
     }
     // A settings file in the folder that holds only a user name, so start-up
@@ -58,8 +64,9 @@ struct FormFixture {
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
-                                                printer, printerSetup, links, settings});
+        form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet,
+                                                sound, printer, printerSetup, links, settings,
+                                                voice ? *voice : speech, readAloudSettings});
         versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())

@@ -185,7 +185,8 @@ void TestHelp::contentsTreeHasThePages() {
     const QStringList expected{
         "Vantel ヘルプ",          "計算ドリルのしかた",     "プリントの印刷と答え",
         "氏名らんの保存・読込み", "サウンドと起動時の挨拶", "使う人の名前とベストタイムの初期化",
-        "バージョン情報",         "キー操作とメニュー",     "インストールとコマンドライン"};
+        "バージョン情報",         "耳で使う（読み上げとスクリーンリーダー）",
+        "キー操作とメニュー",     "インストールとコマンドライン"};
     QCOMPARE(titles, expected);
     QCOMPARE(model->contentItemAt(model->index(0, 0))->url(), HelpWindow::ContentsPage());
 
@@ -230,6 +231,10 @@ void TestHelp::indexHoldsTheMainKeywords_data() {
                            << "drill.html#clear";
     QTest::newRow("best time") << "ベストタイム"
                                << "drill.html#besttime";
+    QTest::newRow("read aloud") << "問題を読み上げる"
+                                << "ear.html#readaloud";
+    QTest::newRow("screen reader") << "スクリーンリーダー"
+                                   << "ear.html#screenreader";
     QTest::newRow("kuku") << "九九"
                           << "drill.html#drills";
     QTest::newRow("print") << "プリント印刷"
