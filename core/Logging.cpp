@@ -10,6 +10,7 @@ Q_LOGGING_CATEGORY(lcGridIo, "vantel.gridio")
 Q_LOGGING_CATEGORY(lcSpreadsheet, "vantel.spreadsheet")
 Q_LOGGING_CATEGORY(lcHelp, "vantel.help")
 Q_LOGGING_CATEGORY(lcSettings, "vantel.settings")
+Q_LOGGING_CATEGORY(lcProgress, "vantel.progress")
 
 namespace {
 QString currentReason() {
