@@ -70,7 +70,7 @@ double FactStats::Weakness(const FactStat& stat) const {
         return 0;
     double weakness = stat.ErrorRate() * 2;
     if (stat.medianMs > 0 && overallMedianMs > 0)
-        weakness += std::max(0.0, stat.medianMs / overallMedianMs - 1) * 0.5;
+        weakness += std::clamp(stat.medianMs / overallMedianMs - 1, 0.0, 1.0) * 0.5; // at most one error in four
     return weakness;
 }
 
