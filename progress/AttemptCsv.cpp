@@ -1,6 +1,5 @@
 #include "progress/AttemptCsv.h"
 
-#include "drill/DrillTime.h"
 
 QString CsvField(const QString& text) {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
@@ -11,15 +10,14 @@ QString CsvField(const QString& text) {
 }
 
 QByteArray AttemptsCsv(const QList<Attempt>& attempts) {
-    QString text = QStringLiteral("名前,ドリル,日付,時刻,時間,時間(ミリ秒),点数,満点,新記録\r\n");
+    // ISO dates and plain numbers: a spreadsheet reads them back as they were written.
+    QString text = QStringLiteral("名前,ドリル,開始日時,時間(秒),点数,満点,新記録\r\n");
     for (const Attempt& a : attempts) {
         const QDateTime local = a.StartedLocal();
         const QStringList fields{ChildLabel(a.child),
                                  DrillLabel(a.drill),
-                                 local.toString(QStringLiteral("yyyy/MM/dd")),
-                                 local.toString(QStringLiteral("HH:mm:ss")),
-                                 FormatDrillTime(a.durationMs),
-                                 QString::number(a.durationMs),
+                                 local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                 QString::number(a.durationMs / 1000.0, 'g', 12),
                                  QString::number(a.score),
                                  QString::number(a.fullScore),
                                  a.newBest ? QStringLiteral("○") : QString()};

@@ -55,7 +55,7 @@ inline QList<Attempt> SampleHistory(const QString& child, DrillKind drill, const
         const int errors = int(rng() % 4);
         for (int e = 0; e < errors; ++e)
             wrong << Fact{tops[int(rng() % tops.size())], lefts[int(rng() % lefts.size())]};
-        const QDateTime started = last.addDays(i - count + 1).addSecs(int(rng() % 3600));
+        const QDateTime started = last.addDays(i - count + 1).addSecs(-int(rng() % 3600));
         const auto duration = std::uint32_t(240000 - i * 120000 / qMax(1, count) + int(rng() % 20000));
         history << SampleAttempt(child, drill, started, duration, wrong, int(duration / 100),
                                  {Fact{tops.last(), lefts.last()}}, int(duration / 40));
