@@ -16,6 +16,8 @@ GridCellEditor::GridCellEditor(TStringGrid* grid) : QLineEdit(grid), grid_(grid)
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         grid_->cells_.SetCells(grid_->Col(), grid_->Row(), text);
+        if (grid_->OnCellEdited)
+            grid_->OnCellEdited(grid_, grid_->Col(), grid_->Row());
     });
 }
 

@@ -82,8 +82,12 @@ public:
     // The editor currently standing over the current cell, if any.
     GridCellEditor* Editor() const { return editor_; }
 
+    // After a keystroke changed the text of a cell through the editor.
+    using CellEditedHandler = std::function<void(TStringGrid* sender, int col, int row)>;
+
     KeyPressHandler OnKeyPress;
     DrawCellHandler OnDrawCell;
+    CellEditedHandler OnCellEdited;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
