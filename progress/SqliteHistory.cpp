@@ -290,6 +290,12 @@ bool SqliteHistory::Record(const Attempt& attempt) {
     return pending_.isEmpty();
 }
 
+bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
+    pending_ << attempts;
+    Flush();
+    return pending_.isEmpty();
+}
+
 void SqliteHistory::Flush() {
     if (pending_.isEmpty())
         return;

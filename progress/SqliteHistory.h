@@ -25,6 +25,8 @@ public:
     ~SqliteHistory() override;
 
     bool Record(const Attempt& attempt) override;
+    // Many attempts in one transaction (an import, a benchmark's history).
+    bool RecordAll(const QList<Attempt>& attempts);
     void Flush() override;
     QStringList Children() override;
     QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override;
