@@ -12,6 +12,7 @@
 #include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
@@ -76,6 +77,10 @@ QString DefaultPicturePath() {
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/about.jpg");
     if (QFileInfo(beside).isFile())
         return beside;
+    const QString ownData =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantel/about.jpg");
+    if (QFileInfo(ownData).isFile())
+        return QDir::cleanPath(ownData);
     const QString installed =
         QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("vantel/about.jpg"));
     return installed.isEmpty() ? beside : installed;

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-  libqt6svg6 qt6-l10n-tools
+  libqt6svg6 qt6-l10n-tools qt6-qpa-plugins libqt6sql6-sqlite
   libgl-dev libxkbcommon-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   libsdl2-dev libsdl2-mixer-dev
@@ -15,6 +15,7 @@ PACKAGES=(
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
+  librsvg2-bin dpkg-dev desktop-file-utils appstream groff-base xdotool
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

@@ -9,8 +9,14 @@
 
 QStringList DefaultHelpFolders() {
     QStringList folders{QCoreApplication::applicationDirPath()};
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        folders.append(QDir(data).filePath(QStringLiteral("vantel")));
+    // An installed program's own data folder, whatever the prefix.
+    folders.append(
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantel")));
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString folder = QDir::cleanPath(QDir(data).filePath(QStringLiteral("vantel")));
+        if (!folders.contains(folder))
+            folders.append(folder);
+    }
     // An install under /usr is found even when XDG_DATA_DIRS leaves it out.
     const QString system = QStringLiteral("/usr/share/vantel");
     if (!folders.contains(system))

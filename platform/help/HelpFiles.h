@@ -7,7 +7,8 @@
 
 inline const QString kHelpCollectionName = QStringLiteral("Vantel.qhc");
 
-// The program's folder, then every "<data folder>/vantel" of the desktop.
+// The program's folder, then <prefix>/share/vantel beside it, then every
+// "<data folder>/vantel" of the desktop.
 QStringList DefaultHelpFolders();
 
 // The full path of the first folder's "Vantel.qhc" that exists; throws

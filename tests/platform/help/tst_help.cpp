@@ -182,10 +182,10 @@ void TestHelp::contentsTreeHasThePages() {
     QStringList titles;
     for (int row = 0; row < model->rowCount(); ++row)
         titles.append(model->data(model->index(row, 0), Qt::DisplayRole).toString());
-    const QStringList expected{"Vantel ヘルプ",          "計算ドリルのしかた",
-                               "プリントの印刷と答え",   "氏名らんの保存・読込み",
-                               "サウンドと起動時の挨拶", "使う人の名前とベストタイムの初期化",
-                               "バージョン情報",         "キー操作とメニュー"};
+    const QStringList expected{
+        "Vantel ヘルプ",          "計算ドリルのしかた",     "プリントの印刷と答え",
+        "氏名らんの保存・読込み", "サウンドと起動時の挨拶", "使う人の名前とベストタイムの初期化",
+        "バージョン情報",         "キー操作とメニュー",     "インストールとコマンドライン"};
     QCOMPARE(titles, expected);
     QCOMPARE(model->contentItemAt(model->index(0, 0))->url(), HelpWindow::ContentsPage());
 
