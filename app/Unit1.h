@@ -6,6 +6,7 @@
 #include "drill/DrillSheet.h"
 #include "platform/desktop/SystemMenu.h"
 #include "platform/desktop/TApplication.h"
+#include "widgets/ControlTable.h"
 #include "widgets/TStringGrid.h"
 #include "sound/SoundSlots.h"
 
@@ -66,7 +67,15 @@ public:
     // The sheet of the active page, or null on the pages without one.
     const DrillSheet* ActiveSheet() const;
 
-    // Controls and components, by their names in the window.
+    // Controls and components, by their names in the window; the window's
+    // table makes the controls and bindControls() hands them out.
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    QWidget* TabSheet4;
+    QWidget* TabSheet5;
+    QWidget* TabSheet6;
     TStringGrid* StringGrid1;
     TStringGrid* StringGrid2;
     TStringGrid* StringGrid3;
@@ -76,7 +85,39 @@ public:
     TButton* BitBtn6;
     TButton* BitBtn15;
     TButton* BitBtn5;
-    QTabWidget* PageControl1;
+    TButton* BitBtn4;
+    TButton* BitBtn8;
+    TButton* BitBtn1;
+    TButton* BitBtn2;
+    TButton* BitBtn3;
+    TButton* BitBtn24;
+    TButton* SpeedButton4;
+    TButton* SpeedButton3;
+    TButton* SpeedButton5;
+    TButton* SpeedButton1;
+    TButton* BitBtn20;
+    TButton* BitBtn21;
+    TButton* BitBtn22;
+    TButton* BitBtn23;
+    TButton* BitBtn12;
+    TButton* BitBtn9;
+    TButton* BitBtn10;
+    TButton* BitBtn11;
+    TButton* Button1;
+    TButton* Button2;
+    TButton* Button3;
+    TButton* Button4;
+    TButton* Button5;
+    TButton* BitBtn17;
+    TButton* BitBtn18;
+    TButton* BitBtn19;
+    TButton* BitBtn13;
+    TButton* BitBtn14;
+    TButton* Button6;
+    TButton* Button7;
+    TButton* Button8;
+    TButton* Button9;
+    TButton* Button10;
     TStatusBar* StatusBar1;
     QCheckBox* CheckBox1;
     QCheckBox* CheckBox2;
@@ -90,10 +131,27 @@ public:
     QLineEdit* Edit5;
     QLineEdit* Edit6;
     QLineEdit* Edit7;
+    // The main menu's items that have handlers.
     QMenu* Edit1;
+    QAction* Print1;
+    QAction* Print2;
+    QAction* Print3;
+    QAction* PrintSetup1;
+    QAction* Exit1;
     QAction* Cut1;
     QAction* Find1;
-    QAction* Exit1;
+    QAction* N6;
+    QAction* N7;
+    QAction* N8;
+    QAction* N991;
+    QAction* Open1;
+    QAction* Open2;
+    QAction* Open3;
+    QAction* Open4;
+    QAction* Open5;
+    QAction* Contents1;
+    QAction* SearchforHelpOn1;
+    QAction* About1;
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
@@ -198,21 +256,24 @@ protected:
 
 private:
     void buildWindow();
-    void buildMenu();
-    void buildStatusBar();
-    void findControls();
+    void makeClientArea();
+    MadeControls makeControls();
+    void makeMenu(MadeControls& made);
+    void bindControls(const MadeControls& made);
+    void setUpGrids();
+    void setUpStatusBar();
+    void makeComponents();
     void wireHandlers();
     // Connects a signal to a handler that runs inside the application's error guard.
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
-    template <typename T> T* control(const char* name) const;
     void focusStart();
     void generate(DrillKind kind);
     void judge(DrillKind kind);
     void resetBestTime(DrillKind kind);
     void showUserNameInCaption();
     void wireSoundHandlers();
-    QLineEdit* soundFileEdit(const SoundSlotInfo& slot) const;
+    QLineEdit* soundFileEdit(SoundSlot slot) const;
     void wirePrintHandlers();
     void printWorksheet(TVoskSGridPrinter& sheetPrinter);
     void enableSlotControls(SoundSlot slot);

@@ -1,4 +1,5 @@
-// The main menu, as a table: menus, items, shortcuts and enabled states.
+// The main menu, as a table: menus, items, shortcuts and enabled states. The
+// items join the window's made controls, so bindControls() hands them out too.
 #include "app/Glyphs.h"
 #include "app/Unit1.h"
 
@@ -67,24 +68,23 @@ const MenuTable kMenus[] = {
 };
 } // namespace
 
-void TForm1::buildMenu() {
+void TForm1::makeMenu(MadeControls& made) {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuTable& table : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(table.caption));
         menu->setObjectName(QString::fromUtf8(table.name));
+        made.insert(menu->objectName(), menu);
         for (const MenuRow& row : table.items) {
             QAction* action = qstrcmp(row.caption, "-") == 0
                                   ? menu->addSeparator()
                                   : menu->addAction(QString::fromUtf8(row.caption));
             action->setObjectName(QString::fromUtf8(row.name));
+            Q_ASSERT_X(!made.contains(action->objectName()), row.name, "each name once in the window");
+            made.insert(action->objectName(), action);
             action->setShortcut(row.shortcut);
             action->setEnabled(row.enabled);
             if (row.icon)
                 action->setIcon(GlyphIcon(*row.icon));
         }
     }
-    Edit1 = findChild<QMenu*>(QStringLiteral("Edit1"));
-    Cut1 = findChild<QAction*>(QStringLiteral("Cut1"));
-    Find1 = findChild<QAction*>(QStringLiteral("Find1"));
-    Exit1 = findChild<QAction*>(QStringLiteral("Exit1"));
 }

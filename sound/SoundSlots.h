@@ -1,6 +1,7 @@
-// The five event-sound slots: for each, the settings section of its file, its
-// controls in the main window, its player and the event that plays it. The
-// window and the slot logic both work from this one table.
+// The five event-sound slots: for each, the settings section of its file, the
+// names of its controls in the main window, its player and the event that
+// plays it. The slot logic works from this table; the window reaches the
+// named controls through its own members and checks they bear these names.
 #pragma once
 
 #include <QLatin1String>

@@ -1,7 +1,7 @@
 // The About box: fitting to its picture, the stored position, closing,
 // the links, the start-up dialog and changing the picture.
-#include "about/ClickLabel.h"
-#include "about/PictureBox.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/PictureBox.h"
 #include "about/VersionBox.h"
 #include "widgets/Fonts.h"
 #include "platform/desktop/TApplication.h"

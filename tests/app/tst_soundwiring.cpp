@@ -54,6 +54,44 @@ private slots:
         QVERIFY(!form.Edit3->isEnabled());
     }
 
+    // Each slot's check box, edit, buttons and menu item, by the names the
+    // slot table gives them, work together and with the slot's own player.
+    void eachSlotWorksWithTheControlsItsTableNames_data() {
+        QTest::addColumn<SoundSlot>("slot");
+        for (const SoundSlotInfo& info : kSoundSlots)
+            QTest::newRow(info.section.data()) << info.slot;
+    }
+    void eachSlotWorksWithTheControlsItsTableNames() {
+        QFETCH(SoundSlot, slot);
+        const SoundSlotInfo& info = SlotInfo(slot);
+        TForm1& form = *f->form;
+        auto* box = form.findChild<QCheckBox*>(QString(info.checkBox));
+        auto* edit = form.findChild<QLineEdit*>(QString(info.edit));
+        auto* browse = form.findChild<QPushButton*>(QString(info.browseButton));
+        auto* test = form.findChild<QPushButton*>(QString(info.testButton));
+        auto* item = form.findChild<QAction*>(QString(info.menuItem));
+        QVERIFY(box && edit && browse && test && item);
+
+        box->setChecked(true);
+        for (QWidget* control : std::initializer_list<QWidget*>{edit, browse, test})
+            QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+        f->dialogs.Choose(wav);
+        item->trigger();
+        QCOMPARE(edit->text(), wav);
+        QCOMPARE(f->settings.ReadString(QString(info.section), "FileName", QString()), wav);
+        edit->clear();
+        f->dialogs.Choose(wav);
+        browse->click();
+        QCOMPARE(edit->text(), wav);
+        test->click();
+        QVERIFY(player(slot).calls.contains("play " + wav));
+        if (info.locksExitWhilePlaying)
+            player(slot).Finish();
+        box->setChecked(false);
+        for (QWidget* control : std::initializer_list<QWidget*>{edit, browse, test})
+            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    }
+
     void offSlotIsSilentEvenWithAMissingFile() {
         f->form->Edit3->setText(dir.filePath("gone.wav"));
         f->form->PageControl1->setCurrentIndex(2);

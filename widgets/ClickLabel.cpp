@@ -1,4 +1,4 @@
-#include "about/ClickLabel.h"
+#include "widgets/ClickLabel.h"
 
 #include <QMouseEvent>
 

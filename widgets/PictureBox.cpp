@@ -1,4 +1,4 @@
-#include "about/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
