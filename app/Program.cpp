@@ -15,6 +15,7 @@
 #include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "platform/desktop/SystemClock.h"
 #include "platform/desktop/TerminationSignals.h"
+#include "progress/SqliteHistory.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
@@ -40,9 +41,10 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     PrinterOnFirstUse printer;
     PrinterSetupOnFirstUse printerSetup(printer);
     SettingsFile settings(DefaultSettingsPath());
+    SqliteHistory history(DefaultHistoryPath(), messages); // opens its file on the first attempt
     const std::unique_ptr<TForm1> window = MakeMainWindow(
         app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup,
-                          links, settings});
+                          links, settings, history});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();

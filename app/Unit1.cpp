@@ -2,6 +2,9 @@
 // controls and menu items to their handlers.
 #include "app/Unit1.h"
 
+#include "progress/AttemptRecording.h"
+#include "progress/ProgressWindow.h"
+
 #include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
 #include "app/MainWindowLayout.h"
@@ -63,6 +66,7 @@ void TForm1::buildWindow() {
     wireHandlers();
     wireSoundHandlers();
     wirePrintHandlers();
+    wireProgress();
     Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.
@@ -168,6 +172,7 @@ void TForm1::bindControls(const MadeControls& made) {
                              {"Contents1", &TForm1::Contents1},
                              {"SearchforHelpOn1", &TForm1::SearchforHelpOn1},
                              {"About1", &TForm1::About1},
+                             {"ShowProgress1", &TForm1::ShowProgress1},
                          });
 }
 

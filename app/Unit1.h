@@ -11,12 +11,16 @@
 #include "sound/SoundSlots.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class Clock;
 class EventSounds;
 class PrinterSetup;
 class FileDialogs;
+class HistoryStore;
+class KeystrokeLog;
+class ProgressWindow;
 class HelpViewer;
 class QAction;
 class QCheckBox;
@@ -55,6 +59,7 @@ struct FormServices {
     PrinterSetup& printerSetup; // PrinterSetupDialog1
     ShellLinks& links;          // the About box's links
     SettingsFile& settings;
+    HistoryStore& history; // every judged attempt
 };
 
 class TForm1 : public QMainWindow {
@@ -152,6 +157,7 @@ public:
     QAction* Contents1;
     QAction* SearchforHelpOn1;
     QAction* About1;
+    QAction* ShowProgress1;
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
@@ -163,6 +169,8 @@ public:
     // The About box, made right after this window at program entry; a child of it.
     TVersionBox* VersionBox = nullptr;
     void AttachVersionBox(TVersionBox* box);
+    // The progress window while it is open.
+    QPointer<ProgressWindow> ProgressWindow1;
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 
@@ -250,6 +258,9 @@ public slots:
     void BitBtn10Click();
     void BitBtn11Click();
 
+    // The progress history.
+    void ShowProgress1Click();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -279,6 +290,9 @@ private:
     void enableSlotControls(SoundSlot slot);
     void chooseSoundFile(SoundSlot slot);
     void playSlot(SoundSlot slot);
+    void wireProgress();
+    void recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
+                       std::uint32_t ms);
 
     TApplication& app_;
     FormServices services_;
@@ -288,6 +302,8 @@ private:
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
+    std::unique_ptr<KeystrokeLog> keystrokes_;
+    QString userNameInForce_; // loaded at start or confirmed with OK: whose attempts these are
 };
 
 template <typename Sender, typename Signal>

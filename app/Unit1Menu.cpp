@@ -58,6 +58,11 @@ const MenuTable kMenus[] = {
          {"Open4", "開く　(4)", {}, true, Glyph::Speaker},
          {"Open5", "開く　(5)", {}, true, Glyph::Speaker},
      }},
+    {"Record1",
+     "記録(&R)",
+     {
+         {"ShowProgress1", "成績の記録を見る...", QKeySequence(Qt::CTRL | Qt::Key_R)},
+     }},
     {"Help1",
      "ヘルプ(&H)",
      {

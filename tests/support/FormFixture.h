@@ -9,6 +9,7 @@
 
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHelp.h"
+#include "tests/support/FakeHistory.h"
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
@@ -37,6 +38,7 @@ struct FormFixture {
     RecordingPrinter printer;
     FakePrinterSetup printerSetup;
     SettingsFile settings;
+    FakeHistory history;
     std::unique_ptr<TForm1> form;
     TVersionBox* versionBox = nullptr; // the form's
 
@@ -59,7 +61,7 @@ struct FormFixture {
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
         form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
-                                                printer, printerSetup, links, settings});
+                                                printer, printerSetup, links, settings, history});
         versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
