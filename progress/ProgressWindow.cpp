@@ -113,7 +113,10 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     AttemptTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     AttemptTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AttemptTable->verticalHeader()->hide();
+    AttemptTable->setWordWrap(false);
+    AttemptTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     AttemptTable->horizontalHeader()->setSectionResizeMode(AttemptTableModel::Date, QHeaderView::Stretch);
+    AttemptTable->horizontalHeader()->setMinimumSectionSize(60);
 
     FactMap = new FactMapView;
     WeakestList = new QListWidget;
@@ -237,12 +240,13 @@ void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
         if (bestSoFar >= 0)
             best << QPointF(double(last.toMSecsSinceEpoch()), bestSoFar);
     }
-    if (first.secsTo(last) < 86400)
-        first = last.addDays(-1);
     TimeSeries->replace(times);
     BestSeries->replace(best);
     WrongSeries->replace(wrong);
-    dateAxis_->setRange(first.addSecs(-3600), last.addSecs(3600));
+    // Over a few days the day alone repeats along the axis; the hour tells the attempts apart.
+    dateAxis_->setFormat(first.daysTo(last) > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm"));
+    const qint64 margin = std::max<qint64>(3600, first.secsTo(last) / 20);
+    dateAxis_->setRange(first.addSecs(-margin), last.addSecs(margin));
     timeAxis_->setRange(0, std::ceil(top * 1.1 / 30) * 30);
 }
 
