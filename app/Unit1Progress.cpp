@@ -28,10 +28,9 @@ void TForm1::wireProgress() {
 
 void TForm1::recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
                            std::uint32_t ms) {
-    const JudgedSheet judged{*GridOf(sheet), sheet,
-                             typed,          score,
-                             newBest,        ms,
-                             std::uint32_t(StopWatch1->StartTicks), services_.clock.Now()};
+    const JudgedSheet judged{
+        *GridOf(sheet),       sheet, typed, score, newBest, ms, std::uint32_t(StopWatch1->StartTicks),
+        services_.clock.Now()};
     // Committed before the result is shown; a failure is told by the store and keeps the attempt.
     services_.history.Record(MakeAttempt(judged, *keystrokes_, userNameInForce_));
 }

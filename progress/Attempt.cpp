@@ -1,8 +1,6 @@
 #include "progress/Attempt.h"
 
-QString ChildLabel(const QString& child) {
-    return child.isEmpty() ? QStringLiteral("名前なし") : child;
-}
+QString ChildLabel(const QString& child) { return child.isEmpty() ? QStringLiteral("名前なし") : child; }
 
 QString DrillLabel(DrillKind drill) {
     switch (drill) {

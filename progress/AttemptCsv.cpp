@@ -1,6 +1,5 @@
 #include "progress/AttemptCsv.h"
 
-
 QString CsvField(const QString& text) {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;

@@ -8,7 +8,9 @@ void KeystrokeLog::Clear(DrillKind drill) {
         it = (it.key() >> 16) == int(drill) ? ticks_.erase(it) : std::next(it);
 }
 
-void KeystrokeLog::Typed(DrillKind drill, int col, int row, std::uint32_t tick) { ticks_[key(drill, col, row)] = tick; }
+void KeystrokeLog::Typed(DrillKind drill, int col, int row, std::uint32_t tick) {
+    ticks_[key(drill, col, row)] = tick;
+}
 
 std::optional<std::uint32_t> KeystrokeLog::LastTick(DrillKind drill, int col, int row) const {
     const auto it = ticks_.constFind(key(drill, col, row));

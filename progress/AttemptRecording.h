@@ -30,7 +30,7 @@ QStringList AnswerTexts(const GridCells& grid, const DrillSheet& sheet);
 struct JudgedSheet {
     const GridCells& grid; // after judging: right answers show the mark
     const DrillSheet& sheet;
-    QStringList typed;     // AnswerTexts before judging
+    QStringList typed; // AnswerTexts before judging
     int score = 0;
     bool newBest = false;
     std::uint32_t durationMs = 0;

@@ -12,7 +12,9 @@ int AttemptTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(attempts_.size());
 }
 
-int AttemptTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int AttemptTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant AttemptTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= attempts_.size())

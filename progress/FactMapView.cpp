@@ -45,8 +45,8 @@ QColor FactMapView::ColorOf(const FactStat& stat) const {
 }
 
 QString FactMapView::ToolTipOf(const FactStat& stat) const {
-    const QString problem = FactText(stats_.drill, stat.fact) +
-                            QStringLiteral(" = %1").arg(FactAnswer(stats_.drill, stat.fact));
+    const QString problem =
+        FactText(stats_.drill, stat.fact) + QStringLiteral(" = %1").arg(FactAnswer(stats_.drill, stat.fact));
     if (stat.seen == 0)
         return problem + QStringLiteral("\nまだ記録がありません");
     QString text = problem + QStringLiteral("\nまちがい %1 / %2 回（%3%）")

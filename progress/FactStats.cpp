@@ -70,7 +70,8 @@ double FactStats::Weakness(const FactStat& stat) const {
         return 0;
     double weakness = stat.ErrorRate() * 2;
     if (stat.medianMs > 0 && overallMedianMs > 0)
-        weakness += std::clamp(stat.medianMs / overallMedianMs - 1, 0.0, 1.0) * 0.5; // at most one error in four
+        weakness +=
+            std::clamp(stat.medianMs / overallMedianMs - 1, 0.0, 1.0) * 0.5; // at most one error in four
     return weakness;
 }
 
@@ -81,9 +82,8 @@ QList<FactStat> FactStats::Weakest(int count) const {
         if (stat.wrong > 0 || slow)
             weak << stat;
     }
-    std::stable_sort(weak.begin(), weak.end(), [this](const FactStat& a, const FactStat& b) {
-        return Weakness(a) > Weakness(b);
-    });
+    std::stable_sort(weak.begin(), weak.end(),
+                     [this](const FactStat& a, const FactStat& b) { return Weakness(a) > Weakness(b); });
     if (weak.size() > count)
         weak.resize(count);
     return weak;

@@ -26,15 +26,16 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace {
 constexpr int kWeakestShown = 10;
 constexpr int kNameShownPx = 220; // long names are elided; the tool tip has more
 } // namespace
 
-ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, DrillKind drill, QWidget* parent)
+ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, DrillKind drill,
+                               QWidget* parent)
     : QDialog(parent), services_(services) {
     setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle(QStringLiteral("成績の記録"));
@@ -44,7 +45,8 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     ChildBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ChildBox->setMinimumContentsLength(14);
     DrillBox = new QComboBox;
-    for (DrillKind kind : {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
+    for (DrillKind kind :
+         {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
         DrillBox->addItem(DrillLabel(kind), int(kind));
     RangeBox = new QComboBox;
     RangeBox->addItems({QStringLiteral("最近30日"), QStringLiteral("最近90日"), QStringLiteral("すべて")});
@@ -126,7 +128,8 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     factLayout->setContentsMargins(0, 0, 0, 0);
     factLayout->addWidget(new QLabel(QStringLiteral("問題ごとのできぐあい（数字はまちがえた回数）")));
     factLayout->addWidget(FactMap, 1);
-    auto* legend = new QLabel(QStringLiteral("緑: よくできている　黄: 時間がかかる・ときどきまちがえる　赤: よくまちがえる　灰: 記録なし"));
+    auto* legend = new QLabel(QStringLiteral(
+        "緑: よくできている　黄: 時間がかかる・ときどきまちがえる　赤: よくまちがえる　灰: 記録なし"));
     legend->setWordWrap(true);
     factLayout->addWidget(legend);
     factLayout->addWidget(new QLabel(QStringLiteral("苦手な問題")));
@@ -259,14 +262,15 @@ void ProgressWindow::ExportCsv() {
     if (!choice)
         return;
     if (!WriteWholeFile(choice->path, AttemptsCsv(Model->Attempts())))
-        services_.messages.ShowError(QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
+        services_.messages.ShowError(
+            QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
 }
 
 void ProgressWindow::PrintWorksheet() {
     const QList<Fact> facts = ChooseWorksheetFacts(stats_, CountBox->value(), services_.random);
     try {
-        PrintWeakFactSheetCommand(services_.printerSetup, services_.printer, services_.namePanelPrinter, Drill(),
-                                  facts, ChildLabel(Child()));
+        PrintWeakFactSheetCommand(services_.printerSetup, services_.printer, services_.namePanelPrinter,
+                                  Drill(), facts, ChildLabel(Child()));
     } catch (const VantelError& error) {
         services_.messages.ShowError(error.Message());
     }

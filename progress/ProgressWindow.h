@@ -45,7 +45,8 @@ class ProgressWindow : public QDialog {
 public:
     enum Range { Last30Days, Last90Days, All };
 
-    ProgressWindow(ProgressServices services, const QString& child, DrillKind drill, QWidget* parent = nullptr);
+    ProgressWindow(ProgressServices services, const QString& child, DrillKind drill,
+                   QWidget* parent = nullptr);
 
     // Reads the history again, for the chosen child, drill and range.
     void Refresh();

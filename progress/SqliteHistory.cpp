@@ -89,7 +89,8 @@ QString DefaultHistoryPath() {
         .filePath(QStringLiteral("vantel/history.sqlite"));
 }
 
-SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages) : path_(std::move(path)), messages_(messages) {
+SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
+    : path_(std::move(path)), messages_(messages) {
     static std::atomic<int> serial{0};
     connection_ = QStringLiteral("vantel-history-%1").arg(++serial);
 }
@@ -180,7 +181,8 @@ void SqliteHistory::moveAsideDamaged() {
     close();
     const QFileInfo info(path_);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = info.dir().filePath(QStringLiteral("%1-damaged-%2.sqlite").arg(info.completeBaseName(), stamp));
+    QString aside =
+        info.dir().filePath(QStringLiteral("%1-damaged-%2.sqlite").arg(info.completeBaseName(), stamp));
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = info.dir().filePath(
             QStringLiteral("%1-damaged-%2-%3.sqlite").arg(info.completeBaseName(), stamp).arg(n));
@@ -190,9 +192,10 @@ void SqliteHistory::moveAsideDamaged() {
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(path_ + suffix))
             QFile::rename(path_ + suffix, aside + suffix);
-    messages_.ShowError(QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
-                                       "元のファイル: %1")
-                            .arg(aside));
+    messages_.ShowError(
+        QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
+                       "元のファイル: %1")
+            .arg(aside));
 }
 
 bool SqliteHistory::ensureOpen() {
@@ -224,8 +227,9 @@ std::int64_t SqliteHistory::childId(const QString& name) {
 
 void SqliteHistory::writeOne(const Attempt& attempt) {
     QSqlQuery insert = prepared(
-        *db_, QStringLiteral("INSERT INTO attempts (child_id, drill, started_ms, utc_offset_s, duration_ms, score,"
-                             " full_score, new_best, top_headers, left_headers) VALUES (?,?,?,?,?,?,?,?,?,?)"));
+        *db_,
+        QStringLiteral("INSERT INTO attempts (child_id, drill, started_ms, utc_offset_s, duration_ms, score,"
+                       " full_score, new_best, top_headers, left_headers) VALUES (?,?,?,?,?,?,?,?,?,?)"));
     insert.addBindValue(qint64(childId(attempt.child)));
     insert.addBindValue(int(attempt.drill));
     insert.addBindValue(attempt.startedUtc.toMSecsSinceEpoch());
@@ -247,10 +251,13 @@ void SqliteHistory::writeOne(const Attempt& attempt) {
         bs << cell.left;
         typed << cell.typed;
         right << (cell.right ? 1 : 0);
-        keys << (cell.lastKeyMs >= 0 ? QVariant(qint64(cell.lastKeyMs)) : QVariant(QMetaType(QMetaType::LongLong)));
+        keys << (cell.lastKeyMs >= 0 ? QVariant(qint64(cell.lastKeyMs))
+                                     : QVariant(QMetaType(QMetaType::LongLong)));
     }
     QSqlQuery answers = prepared(
-        *db_, QStringLiteral("INSERT INTO answers (attempt_id, cell, a, b, typed, right, key_ms) VALUES (?,?,?,?,?,?,?)"));
+        *db_,
+        QStringLiteral(
+            "INSERT INTO answers (attempt_id, cell, a, b, typed, right, key_ms) VALUES (?,?,?,?,?,?,?)"));
     for (const QVariantList* column : {&ids, &cells, &as, &bs, &typed, &right, &keys})
         answers.addBindValue(*column);
     if (!answers.execBatch())
@@ -278,10 +285,11 @@ void SqliteHistory::tellWriteFailure(const QString& reason) {
     if (toldWriteFailure_)
         return;
     toldWriteFailure_ = true;
-    messages_.ShowError(QStringLiteral("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
-                                       "書き込めるかを確かめてください。\n"
-                                       "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
-                            .arg(reason));
+    messages_.ShowError(
+        QStringLiteral("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
+                       "書き込めるかを確かめてください。\n"
+                       "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
+            .arg(reason));
 }
 
 bool SqliteHistory::Record(const Attempt& attempt) {
@@ -350,10 +358,11 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
     try {
         ensureOpen();
         QSqlQuery query = prepared(
-            *db_, QStringLiteral("SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
-                                 " t.new_best, t.top_headers, t.left_headers FROM attempts t"
-                                 " JOIN children c ON c.id = t.child_id"
-                                 " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY t.started_ms, t.id"));
+            *db_, QStringLiteral(
+                      "SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
+                      " t.new_best, t.top_headers, t.left_headers FROM attempts t"
+                      " JOIN children c ON c.id = t.child_id"
+                      " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY t.started_ms, t.id"));
         query.setForwardOnly(true);
         query.addBindValue(nameValue(child));
         query.addBindValue(int(drill));
@@ -385,9 +394,10 @@ FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDat
     try {
         ensureOpen();
         QSqlQuery query = prepared(
-            *db_, QStringLiteral("SELECT s.attempt_id, s.a, s.b, s.right, s.key_ms FROM answers s"
-                                 " JOIN attempts t ON t.id = s.attempt_id JOIN children c ON c.id = t.child_id"
-                                 " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY s.attempt_id"));
+            *db_,
+            QStringLiteral("SELECT s.attempt_id, s.a, s.b, s.right, s.key_ms FROM answers s"
+                           " JOIN attempts t ON t.id = s.attempt_id JOIN children c ON c.id = t.child_id"
+                           " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY s.attempt_id"));
         query.setForwardOnly(true);
         query.addBindValue(nameValue(child));
         query.addBindValue(int(drill));
@@ -403,8 +413,8 @@ FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDat
             }
             current = id;
             const QVariant key = query.value(4);
-            cells.push_back(AnswerSample{query.value(1).toInt(), query.value(2).toInt(), query.value(3).toInt() != 0,
-                                         key.isNull() ? -1 : key.toLongLong()});
+            cells.push_back(AnswerSample{query.value(1).toInt(), query.value(2).toInt(),
+                                         query.value(3).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
         }
         if (!cells.empty())
             builder.AddAttempt(std::move(cells));

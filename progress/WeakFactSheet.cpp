@@ -24,8 +24,8 @@ void shuffle(QList<Fact>& facts, RandomSource& random) {
 int pixelsY(TPrinter& printer, double mm) { return int(mm * printer.DpiY() / 25.4); }
 int pixelsX(TPrinter& printer, double mm) { return int(mm * printer.DpiX() / 25.4); }
 
-void printPage(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill, const QList<Fact>& facts,
-               const QString& title, bool withAnswers) {
+void printPage(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill,
+               const QList<Fact>& facts, const QString& title, bool withAnswers) {
     namePanelPrinter.Print();
     PrinterCanvas& canvas = printer.Canvas();
     canvas.SetPenColor(Qt::black);

@@ -63,8 +63,9 @@ void fillSheet(TStringGrid& grid, int round) {
     }
     for (int row = 1; row <= 10; ++row)
         for (int col = 1; col <= 10; ++col)
-            grid.SetCells(col, row, row == 5 && col == 5 ? QStringLiteral("99")
-                                                         : ExpectedAnswer(grid, Operation::Add, col, row));
+            grid.SetCells(col, row,
+                          row == 5 && col == 5 ? QStringLiteral("99")
+                                               : ExpectedAnswer(grid, Operation::Add, col, row));
 }
 } // namespace
 
@@ -95,7 +96,8 @@ int main(int argc, char* argv[]) {
                 const QStringList typed = AnswerTexts(grid, sheet);
                 const JudgeResult result = JudgeSheet(grid, sheet, 61000, "01:01", "59:59");
                 if (record)
-                    history.Record(MakeAttempt({grid, sheet, typed, result.correct, false, 61000, 0, now}, keys, "bench"));
+                    history.Record(MakeAttempt({grid, sheet, typed, result.correct, false, 61000, 0, now},
+                                               keys, "bench"));
                 grid.repaint();
                 const double ms = double(timer.nsecsElapsed()) / 1e6;
                 if (round >= 10) // the first rounds open the file and warm the caches
@@ -103,8 +105,8 @@ int main(int argc, char* argv[]) {
             }
         }
         const double p = median(plain), r = median(recorded);
-        std::printf("stop: judge+repaint %.2f ms, with recording %.2f ms, ratio %.2f (record adds %.1f%%)\n", p, r,
-                    r / p, (r / p - 1) * 100);
+        std::printf("stop: judge+repaint %.2f ms, with recording %.2f ms, ratio %.2f (record adds %.1f%%)\n",
+                    p, r, r / p, (r / p - 1) * 100);
     }
 
     // 2. A long history.
@@ -171,8 +173,8 @@ int main(int argc, char* argv[]) {
         switching.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     const double b = median(bare), p = median(progress), s = median(switching);
-    std::printf("bare chart window %.1f ms, progress window (30 days) %.1f ms: ratio %.2f (target <= 3)\n", b, p,
-                p / b);
+    std::printf("bare chart window %.1f ms, progress window (30 days) %.1f ms: ratio %.2f (target <= 3)\n", b,
+                p, p / b);
     std::printf("switching the drill %.1f ms: ratio %.2f against the bare window\n", s, s / b);
     return 0;
 }

@@ -22,8 +22,7 @@ int main(int argc, char* argv[]) {
     const int count = mode == QLatin1String("crash") ? 1 : mode.toInt();
     const QDateTime start(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
     for (int i = 0; i < count; ++i)
-        if (!history.Record(SampleAttempt(child, DrillKind::Addition, start.addSecs(i * 60), 90000 + i)))
-        {
+        if (!history.Record(SampleAttempt(child, DrillKind::Addition, start.addSecs(i * 60), 90000 + i))) {
             std::fprintf(stderr, "%s\n", qUtf8Printable(messages.errors.join(u'\n')));
             return 3;
         }

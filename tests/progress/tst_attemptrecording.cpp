@@ -22,7 +22,7 @@ private slots:
         keys.Typed(DrillKind::Kuku, 1, 1, 10); // from an older sheet
         keys.Clear(DrillKind::Kuku);
         keys.Typed(DrillKind::Addition, 2, 1, 7); // another drill: kept apart
-        const std::uint32_t start = 0xFFFFFF00u; // the counter wraps during the attempt
+        const std::uint32_t start = 0xFFFFFF00u;  // the counter wraps during the attempt
         for (int row = 1; row <= 8; ++row)
             for (int col = 1; col <= 8; ++col) {
                 grid.SetCells(col, row, ExpectedAnswer(grid, Operation::Multiply, col, row));
@@ -35,7 +35,8 @@ private slots:
         const QStringList typed = AnswerTexts(grid, sheet);
         const JudgeResult result = JudgeSheet(grid, sheet, 61000, "01:01", "59:59");
         const QDateTime stopped(QDate(2026, 12, 8), QTime(10, 0, 1), Qt::OffsetFromUTC, 9 * 3600);
-        const Attempt a = MakeAttempt({grid, sheet, typed, result.correct, false, 61000, start, stopped}, keys, "け");
+        const Attempt a =
+            MakeAttempt({grid, sheet, typed, result.correct, false, 61000, start, stopped}, keys, "け");
 
         QCOMPARE(a.child, "け");
         QCOMPARE(a.drill, DrillKind::Kuku);
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(wrong.lastKeyMs, (2 * 8 + 3) * 100);
         QCOMPARE(a.cells[0].typed, "18");
         QVERIFY(a.cells[0].right);
-        QCOMPARE(a.cells[0].lastKeyMs, -1); // never typed in this sheet
+        QCOMPARE(a.cells[0].lastKeyMs, -1);         // never typed in this sheet
         QCOMPARE(a.cells[3 * 8 + 3].lastKeyMs, -1); // typed before Start
         QCOMPARE(a.cells[63].lastKeyMs, (8 * 8 + 8) * 100);
     }

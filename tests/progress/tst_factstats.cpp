@@ -20,8 +20,10 @@ std::vector<AnswerSample> samplesOf(const Attempt& a) {
 // Three attempts: 7 + 8 wrong twice, 3 + 4 wrong once, 9 + 9 slow each time.
 FactStats crafted() {
     FactStatsBuilder builder(DrillKind::Addition);
-    builder.AddAttempt(samplesOf(SampleAttempt("a", DrillKind::Addition, kDay, 1, {{7, 8}, {3, 4}}, 1000, {{9, 9}}, 6000)));
-    builder.AddAttempt(samplesOf(SampleAttempt("a", DrillKind::Addition, kDay, 1, {{7, 8}}, 1000, {{9, 9}}, 8000)));
+    builder.AddAttempt(
+        samplesOf(SampleAttempt("a", DrillKind::Addition, kDay, 1, {{7, 8}, {3, 4}}, 1000, {{9, 9}}, 6000)));
+    builder.AddAttempt(
+        samplesOf(SampleAttempt("a", DrillKind::Addition, kDay, 1, {{7, 8}}, 1000, {{9, 9}}, 8000)));
     builder.AddAttempt(samplesOf(SampleAttempt("a", DrillKind::Addition, kDay, 1, {}, 1000, {{9, 9}}, 7000)));
     return builder.Finish();
 }
@@ -102,7 +104,8 @@ private slots:
 
     void emptyHistoryGivesRandomFacts() {
         ScriptedRandom random;
-        const QList<Fact> facts = ChooseWorksheetFacts(FactStatsBuilder(DrillKind::Kuku).Finish(), 50, random);
+        const QList<Fact> facts =
+            ChooseWorksheetFacts(FactStatsBuilder(DrillKind::Kuku).Finish(), 50, random);
         QCOMPARE(facts.size(), 50);
         for (const Fact& fact : facts) {
             QVERIFY(fact.top >= 2 && fact.top <= 9);
@@ -114,9 +117,12 @@ private slots:
         QTest::addColumn<int>("drill");
         QTest::addColumn<QString>("blank");
         QTest::addColumn<QString>("answered");
-        QTest::newRow("add") << int(DrillKind::Addition) << "7 + 8 = ▢" << "7 + 8 = 15";
-        QTest::newRow("subtract") << int(DrillKind::Subtraction) << "7 - 8 = ▢" << "7 - 8 = -1";
-        QTest::newRow("kuku") << int(DrillKind::Kuku) << "7 × 8 = ▢" << "7 × 8 = 56";
+        QTest::newRow("add") << int(DrillKind::Addition) << "7 + 8 = ▢"
+                             << "7 + 8 = 15";
+        QTest::newRow("subtract") << int(DrillKind::Subtraction) << "7 - 8 = ▢"
+                                  << "7 - 8 = -1";
+        QTest::newRow("kuku") << int(DrillKind::Kuku) << "7 × 8 = ▢"
+                              << "7 × 8 = 56";
     }
     void problemTexts() {
         QFETCH(int, drill);

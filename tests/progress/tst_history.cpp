@@ -103,13 +103,15 @@ private slots:
         {
             RawFile raw(path());
             QVERIFY(raw.Exec("CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"));
-            QVERIFY(raw.Exec("CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES "
-                             "children(id), drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms INTEGER "
-                             "NOT NULL, score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best INTEGER NOT "
-                             "NULL, top_headers TEXT NOT NULL, left_headers TEXT NOT NULL)"));
-            QVERIFY(raw.Exec("CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER "
-                             "NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL, PRIMARY KEY "
-                             "(attempt_id, cell)) WITHOUT ROWID"));
+            QVERIFY(raw.Exec(
+                "CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES "
+                "children(id), drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms INTEGER "
+                "NOT NULL, score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best INTEGER NOT "
+                "NULL, top_headers TEXT NOT NULL, left_headers TEXT NOT NULL)"));
+            QVERIFY(raw.Exec(
+                "CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER "
+                "NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL, PRIMARY KEY "
+                "(attempt_id, cell)) WITHOUT ROWID"));
             QVERIFY(raw.Exec("INSERT INTO children VALUES (1, 'old')"));
             QVERIFY(raw.Exec(QStringLiteral("INSERT INTO attempts VALUES (1, 1, 2, %1, 61000, 64, 64, 1, "
                                             "'2,3,4,5,6,7,8,9', '2,3,4,5,6,7,8,9')")
@@ -133,7 +135,8 @@ private slots:
     }
 
     void everyFieldIsKept() {
-        Attempt attempt = SampleAttempt("ゆい", DrillKind::Subtraction, kStart, 83456, {{13, 4}, {19, 9}}, 700);
+        Attempt attempt =
+            SampleAttempt("ゆい", DrillKind::Subtraction, kStart, 83456, {{13, 4}, {19, 9}}, 700);
         attempt.utcOffsetSeconds = -5 * 3600 - 1800;
         attempt.newBest = true;
         attempt.topHeaders = {19, 10, 11, 12, 13, 14, 15, 16, 17, 18};
@@ -163,7 +166,11 @@ private slots:
         QCOMPARE(rows.size(), 100);
         QList<QVariantList> expected;
         for (const AnswerCell& c : attempt.cells)
-            expected << QVariantList{c.row * 32 + c.col, c.top, c.left, c.typed, c.right ? 1 : 0,
+            expected << QVariantList{c.row * 32 + c.col,
+                                     c.top,
+                                     c.left,
+                                     c.typed,
+                                     c.right ? 1 : 0,
                                      c.lastKeyMs < 0 ? QVariant() : QVariant(qint64(c.lastKeyMs))};
         for (int i = 0; i < 100; ++i) {
             QCOMPARE(rows[i][0].toInt(), expected[i][0].toInt());
@@ -200,7 +207,8 @@ private slots:
     void rangeAndDrillChooseTheAttempts() {
         SqliteHistory history(path(), messages);
         for (int day = 0; day < 5; ++day)
-            QVERIFY(history.Record(SampleAttempt("a", DrillKind::Addition, kStart.addDays(-day * 20), 1000 + day)));
+            QVERIFY(history.Record(
+                SampleAttempt("a", DrillKind::Addition, kStart.addDays(-day * 20), 1000 + day)));
         QVERIFY(history.Record(SampleAttempt("a", DrillKind::Multiplication, kStart, 5)));
         QCOMPARE(history.Attempts("a", DrillKind::Addition, {}).size(), 5);
         QCOMPARE(history.Attempts("a", DrillKind::Addition, kStart.addDays(-30)).size(), 2);
@@ -245,7 +253,8 @@ private slots:
         RawFile raw(path());
         history.SetPageLimit(raw.Value("PRAGMA page_count").toInt() + 1); // the disk fills up soon
         int written = 1;
-        while (written < 50 && history.Record(SampleAttempt("a", DrillKind::Addition, kStart.addSecs(written), 1000)))
+        while (written < 50 &&
+               history.Record(SampleAttempt("a", DrillKind::Addition, kStart.addSecs(written), 1000)))
             ++written;
         QVERIFY(written < 50);
         QVERIFY(messages.errors.isEmpty() == false);
@@ -274,8 +283,8 @@ private slots:
             QCOMPARE(messages.errors.size(), 1);
             QCOMPARE(history.Pending(), 1);
             QCOMPARE(history.Children(), QStringList{"a"}); // still shown
-            QVERIFY(QFile::remove(blocked)); // the folder can be made now
-        } // closing writes what was held
+            QVERIFY(QFile::remove(blocked));                // the folder can be made now
+        }                                                   // closing writes what was held
         SqliteHistory again(file, messages);
         QCOMPARE(again.Attempts("a", DrillKind::Addition, {}).size(), 1);
     }
@@ -319,7 +328,8 @@ private slots:
         }
         RawFile raw(path());
         raw.Value("PRAGMA wal_checkpoint(TRUNCATE)");
-        QVERIFY2(QFileInfo(path()).size() / count < 4096, qPrintable(QString::number(QFileInfo(path()).size())));
+        QVERIFY2(QFileInfo(path()).size() / count < 4096,
+                 qPrintable(QString::number(QFileInfo(path()).size())));
     }
 };
 

@@ -15,8 +15,8 @@ private slots:
     void namesOfTheHistoryAreOfferedOnFocus() {
         FakeHistory history;
         const QDateTime now(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC);
-        for (const QString& name : {QStringLiteral("ゆい"), QStringLiteral("ゆうと"), QStringLiteral("はると"),
-                                    QString(), QString(300, u'x')})
+        for (const QString& name : {QStringLiteral("ゆい"), QStringLiteral("ゆうと"),
+                                    QStringLiteral("はると"), QString(), QString(300, u'x')})
             history.Record(SampleAttempt(name, DrillKind::Addition, now, 1000));
         QWidget window;
         auto* other = new QLineEdit(&window);

@@ -8,8 +8,8 @@
 #include "progress/WeakFactSheet.h"
 
 #include "gridio/DelimitedText.h"
-#include "platform/print/PrinterQt.h"
 #include "platform/print/PrinterChoice.h"
+#include "platform/print/PrinterQt.h"
 #include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
@@ -49,8 +49,9 @@ QList<QStringList> readWithCalc(const QString& program, const QString& csv, cons
     QProcess calc;
     calc.setProcessChannelMode(QProcess::MergedChannels);
     // Import as UTF-8 (76) with comma and quote, then write the same way.
-    calc.start(program, {"--headless", "--norestore", "-env:UserInstallation=file://" + profile, "--infilter=CSV:44,34,76,1",
-                         "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1", "--outdir", out, csv});
+    calc.start(program, {"--headless", "--norestore", "-env:UserInstallation=file://" + profile,
+                         "--infilter=CSV:44,34,76,1", "--convert-to",
+                         "csv:Text - txt - csv (StarCalc):44,34,76,1", "--outdir", out, csv});
     if (!calc.waitForFinished(240000)) {
         calc.kill();
         calc.waitForFinished();
@@ -66,7 +67,8 @@ QList<QStringList> readWithCalc(const QString& program, const QString& csv, cons
         bytes.remove(0, 3);
     QList<QStringList> rows;
     for (const QString& record : DelimitedText::SplitRecords(QString::fromUtf8(bytes), u',', true))
-        rows << DelimitedText::SplitRecord(record, u',', DelimitedText::DelimiterCount(record, u',', true) + 1, true);
+        rows << DelimitedText::SplitRecord(record, u',',
+                                           DelimitedText::DelimiterCount(record, u',', true) + 1, true);
     return rows;
 }
 } // namespace
@@ -86,8 +88,8 @@ class TestProgressWindow : public QObject {
 
     std::unique_ptr<ProgressWindow> open(const QString& child, DrillKind drill, ProgressWindow::Range range) {
         auto window = std::make_unique<ProgressWindow>(
-            ProgressServices{history, clock, dialogs, messages, setup, printer, namePanelPrinter, random}, child,
-            drill);
+            ProgressServices{history, clock, dialogs, messages, setup, printer, namePanelPrinter, random},
+            child, drill);
         window->SetChoice(child, drill, range);
         return window;
     }
@@ -105,8 +107,8 @@ private slots:
                          << SampleHistory("はると", DrillKind::Addition, kNow, 12, 3)
                          << SampleHistory("", DrillKind::Subtraction, kNow, 8, 4);
         // One attempt with 7 + 8 and 3 + 4 wrong, and slow on 9 + 9.
-        history.attempts << SampleAttempt("そら", DrillKind::Addition, kNow.addDays(-1), 150000, {{7, 8}, {3, 4}},
-                                          1000, {{9, 9}}, 9000);
+        history.attempts << SampleAttempt("そら", DrillKind::Addition, kNow.addDays(-1), 150000,
+                                          {{7, 8}, {3, 4}}, 1000, {{9, 9}}, 9000);
         history.attempts << SampleAttempt("そら", DrillKind::Addition, kNow.addDays(-2), 140000, {{7, 8}});
         history.attempts << SampleAttempt("そら", DrillKind::Addition, kNow.addDays(-40), 200000);
     }
@@ -128,9 +130,12 @@ private slots:
         QTest::addColumn<int>("range");
         QTest::addColumn<int>("rows");
         QTest::newRow("all") << "ゆい" << int(DrillKind::Addition) << int(ProgressWindow::All) << 60;
-        QTest::newRow("30 days") << "ゆい" << int(DrillKind::Addition) << int(ProgressWindow::Last30Days) << 30;
-        QTest::newRow("90 days") << "そら" << int(DrillKind::Addition) << int(ProgressWindow::Last90Days) << 3;
-        QTest::newRow("30 days, older left out") << "そら" << int(DrillKind::Addition) << int(ProgressWindow::Last30Days) << 2;
+        QTest::newRow("30 days") << "ゆい" << int(DrillKind::Addition) << int(ProgressWindow::Last30Days)
+                                 << 30;
+        QTest::newRow("90 days") << "そら" << int(DrillKind::Addition) << int(ProgressWindow::Last90Days)
+                                 << 3;
+        QTest::newRow("30 days, older left out")
+            << "そら" << int(DrillKind::Addition) << int(ProgressWindow::Last30Days) << 2;
         QTest::newRow("kuku") << "ゆい" << int(DrillKind::Kuku) << int(ProgressWindow::All) << 20;
         QTest::newRow("nameless") << "" << int(DrillKind::Subtraction) << int(ProgressWindow::All) << 8;
     }
@@ -152,7 +157,8 @@ private slots:
         std::uint32_t fastest = UINT32_MAX;
         for (const Attempt& a : w->Model->Attempts())
             fastest = std::min(fastest, a.durationMs);
-        QCOMPARE(w->SortedModel->index(0, AttemptTableModel::Time).data(Qt::UserRole).toLongLong(), qint64(fastest));
+        QCOMPARE(w->SortedModel->index(0, AttemptTableModel::Time).data(Qt::UserRole).toLongLong(),
+                 qint64(fastest));
         w->AttemptTable->sortByColumn(AttemptTableModel::Score, Qt::AscendingOrder);
         QVERIFY(w->SortedModel->index(0, 2).data(Qt::UserRole).toInt() <=
                 w->SortedModel->index(59, 2).data(Qt::UserRole).toInt());
@@ -181,7 +187,8 @@ private slots:
         auto w = open("そら", DrillKind::Addition, ProgressWindow::Last30Days);
         const FactStat* stat = w->FactMap->Stats().Find({7, 8});
         QCOMPARE(stat->wrong, 2);
-        QCOMPARE(w->FactMap->ToolTipOf(*stat), "7 + 8 = 15\nまちがい 2 / 2 回（100%）\n答えるまでの時間（中央値） 1.0 秒");
+        QCOMPARE(w->FactMap->ToolTipOf(*stat),
+                 "7 + 8 = 15\nまちがい 2 / 2 回（100%）\n答えるまでの時間（中央値） 1.0 秒");
         QVERIFY(w->WeakestList->item(0)->text().startsWith("7 + 8"));
         QVERIFY(w->WeakestList->item(1)->text().startsWith("3 + 4"));
         QVERIFY(w->WeakestList->item(2)->text().startsWith("9 + 9"));
@@ -208,7 +215,8 @@ private slots:
     }
 
     void csvQuotesAndCarriesABom() {
-        Attempt a = SampleAttempt("O'Neil, \"Bo\"", DrillKind::Kuku, QDateTime(QDate(2026, 12, 7), QTime(23, 30), Qt::UTC), 83456);
+        Attempt a = SampleAttempt("O'Neil, \"Bo\"", DrillKind::Kuku,
+                                  QDateTime(QDate(2026, 12, 7), QTime(23, 30), Qt::UTC), 83456);
         a.newBest = true;
         const QByteArray csv = AttemptsCsv({a});
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
@@ -241,7 +249,8 @@ private slots:
         const QList<QStringList> rows = readWithCalc(program, path, folder.path());
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0], QString::fromUtf8(written.mid(3)).split("\r\n")[0].split(','));
-        QCOMPARE(rows[1], (QStringList{"A, \"B\"\nC", "掛け算", "2026-12-07 18:00:00", "61", "100", "100", ""}));
+        QCOMPARE(rows[1],
+                 (QStringList{"A, \"B\"\nC", "掛け算", "2026-12-07 18:00:00", "61", "100", "100", ""}));
     }
 
     void csvExportToAnUnwritablePlaceIsTold() {
