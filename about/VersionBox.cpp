@@ -3,6 +3,7 @@
 #include "about/ProgramIcon.h"
 #include "about/VersionLinks.h"
 #include "core/JpegImage.h"
+#include "core/Version.h"
 #include "platform/desktop/ScreenInfo.h"
 #include "platform/desktop/ShellLinks.h"
 #include "platform/desktop/TApplication.h"
@@ -46,7 +47,7 @@ constexpr std::array kControls{
     ControlRow{"Image1",  K::Picture,    "",  16,  16, 345, 265},
     ControlRow{"Image2",  K::Image,      "",  24,  24,  32,  32}.WithGlyph(&ProgramIconGlyph),
     ControlRow{"Label10", K::Label,      "",  64,  24, 119,  35, "Vantel", 35, true},
-    ControlRow{"Label2",  K::Label,      "", 192,  42,  93,  12, "Version 1.0.10.", 12, true}.Mincho(),
+    ControlRow{"Label2",  K::Label,      "", 192,  42,  93,  12, "Version " VANTEL_VERSION ".", 12, true}.Mincho(),
     ControlRow{"Label1",  K::Label,      "",  64,  60, 167,  12, "Ｈｕｎｄｒｅｄ　Ｃｅｌｌ　Ｍａｔｈ", 12},
     ControlRow{"Label3",  K::Label,      "",  24, 136,  67,  12, "音声：あいさつは合成音声です", 12}.Mincho(),
     ControlRow{"Label4",  K::Label,      "",  24, 157, 187,  12, "画像：Vantel プロジェクト", 12}.Mincho(),

@@ -8,8 +8,8 @@
 
 namespace {
 struct MenuRow {
-    const char* name; // a menu when caption starts the menu, else an item; "-" rows are separators
-    const char* caption;
+    const char* name;    // the item's name in the window
+    const char* caption; // "-" makes a separator
     QKeySequence shortcut;
     bool enabled = true;
     std::optional<Glyph> icon = std::nullopt;

@@ -144,6 +144,7 @@ void TStringGrid::SendTabKey(bool backwards) {
 void TStringGrid::moveTo(int col, int row, bool extendSelection) {
     if (!hasEditableCell())
         return;
+    const QRect before = selectionArea();
     col_ = qBound(fixedCols_, col, ColCount() - 1);
     row_ = qBound(fixedRows_, row, RowCount() - 1);
     if (!extendSelection) {
@@ -151,7 +152,16 @@ void TStringGrid::moveTo(int col, int row, bool extendSelection) {
         anchorRow_ = row_;
     }
     placeEditor();
-    update();
+    // Only the old and the new selection change their look, and each holds
+    // its current cell: a move to the next cell repaints two cells, not the
+    // sheet, while a child types.
+    update(before);
+    update(selectionArea());
+}
+
+QRect TStringGrid::selectionArea() const {
+    return CellRect(qMin(anchorCol_, col_), qMin(anchorRow_, row_))
+        .united(CellRect(qMax(anchorCol_, col_), qMax(anchorRow_, row_)));
 }
 
 void TStringGrid::clampCurrent() {
@@ -304,7 +314,6 @@ void TStringGrid::changeEvent(QEvent* event) {
 void TStringGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    const QRect dirty = event->rect();
     int contentRight = kBorder;
     int contentBottom = kBorder;
     for (int col = 0; col < ColCount(); ++col)
@@ -313,15 +322,25 @@ void TStringGrid::paintEvent(QPaintEvent* event) {
         contentBottom += RowHeights(row) + GridLineWidth();
     painter.fillRect(QRect(kBorder, kBorder, contentRight - kBorder, contentBottom - kBorder),
                      palette().color(QPalette::Mid));
-    for (int row = 0; row < RowCount(); ++row)
-        for (int col = 0; col < ColCount(); ++col)
-            if (CellRect(col, row).intersects(dirty))
-                paintCell(painter, col, row);
+    // Walks the cells once, painting only those in the region to repaint:
+    // most repaints are of one or two cells.
+    const QRegion& dirty = event->region();
+    const QRect bounds = dirty.boundingRect();
+    for (int row = 0, y = kBorder; row < RowCount() && y <= bounds.bottom();
+         y += RowHeights(row++) + GridLineWidth()) {
+        if (y + RowHeights(row) <= bounds.top())
+            continue;
+        for (int col = 0, x = kBorder; col < ColCount() && x <= bounds.right();
+             x += ColWidths(col++) + GridLineWidth()) {
+            const QRect cell(x, y, ColWidths(col), RowHeights(row));
+            if (dirty.intersects(cell))
+                paintCell(painter, col, row, cell);
+        }
+    }
     qDrawShadePanel(&painter, rect(), palette(), true, kBorder);
 }
 
-void TStringGrid::paintCell(QPainter& painter, int col, int row) {
-    const QRect cell = CellRect(col, row);
+void TStringGrid::paintCell(QPainter& painter, int col, int row, const QRect& cell) {
     GridDrawState state;
     state.fixed = col < fixedCols_ || row < fixedRows_;
     state.selected = IsSelected(col, row);

@@ -104,7 +104,9 @@ private:
     // Returns true when the key was a navigation key and was handled.
     bool handleNavigationKey(QKeyEvent* event, bool fromEditor);
     void moveTo(int col, int row, bool extendSelection = false);
-    void paintCell(QPainter& painter, int col, int row);
+    void paintCell(QPainter& painter, int col, int row, const QRect& cell);
+    // The rectangle of the selected cells, which holds the current cell.
+    QRect selectionArea() const;
     void placeEditor();
     void hideEditor();
     bool hasEditableCell() const { return ColCount() > fixedCols_ && RowCount() > fixedRows_; }

@@ -1,12 +1,11 @@
 #include "platform/sound/SoundSdlEngine.h"
-#include "core/Logging.h"
 
+#include "core/Logging.h"
 #include "core/VantelError.h"
+#include "platform/sound/SdlLibrary.h"
 
 #include <QFile>
 #include <QMetaObject>
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <array>
 #include <atomic>
 #include <cstring>
@@ -22,7 +21,7 @@ std::atomic<SdlSoundEngine*> activeEngine{nullptr};
 // it belongs to the playback that is current.
 std::array<std::atomic<quint64>, kMaxChannels> playSerials{};
 
-QString SdlErrorText() { return QString::fromUtf8(SDL_GetError()); }
+QString SdlErrorText() { return QString::fromUtf8(Sdl().SDL_GetError()); }
 
 } // namespace
 
@@ -33,8 +32,8 @@ public:
         : samples_(samples), length_(length), chunk_(chunk) {}
     ~SoundChunk() {
         if (chunk_)
-            Mix_FreeChunk(chunk_); // halts any channel still playing it
-        SDL_free(samples_);
+            Sdl().Mix_FreeChunk(chunk_); // halts any channel still playing it
+        Sdl().SDL_free(samples_);
     }
     SoundChunk(const SoundChunk&) = delete;
     SoundChunk& operator=(const SoundChunk&) = delete;
@@ -107,10 +106,10 @@ SdlSoundEngine::~SdlSoundEngine() {
         player->Detach();
     shared_.reset();
     if (deviceOpen_) {
-        Mix_ChannelFinished(nullptr);
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().Mix_ChannelFinished(nullptr);
+        Sdl().Mix_HaltChannel(-1);
+        Sdl().Mix_CloseAudio();
+        Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     if (started_)
         activeEngine.store(nullptr);
@@ -121,43 +120,44 @@ std::unique_ptr<SoundPlayer> SdlSoundEngine::CreatePlayer() {
         throw VantelError(QStringLiteral("Too many sound players"));
     const int channel = nextChannel_++;
     if (deviceOpen_)
-        Mix_AllocateChannels(nextChannel_);
+        Sdl().Mix_AllocateChannels(nextChannel_);
     auto player = std::make_unique<SdlSoundPlayer>(*this, channel);
     players_[channel] = player.get();
     return player;
 }
 
 QString SdlSoundEngine::DriverName() const {
-    const char* name = started_ ? SDL_GetCurrentAudioDriver() : nullptr;
+    const char* name = started_ ? Sdl().SDL_GetCurrentAudioDriver() : nullptr;
     return name ? QString::fromUtf8(name) : QString();
 }
 
 void SdlSoundEngine::Start() {
     if (started_)
         return;
+    Sdl(); // raises VantelError without the libraries; the next use tries again
     started_ = true;
     // Without this SDL installs its own SIGINT/SIGTERM handlers and the
     // program would no longer end on SIGTERM.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Strict loading gives the real reason a WAVE file is refused.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     activeEngine.store(this);
     deviceOpen_ = OpenDevice();
     if (!deviceOpen_) {
         // No sound card: play into the dummy driver so that everything,
         // waiting included, behaves as it would with one.
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        Sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         deviceOpen_ = OpenDevice();
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        Sdl().SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     }
     if (!deviceOpen_)
         return; // files are still checked; plays end at once
-    Mix_AllocateChannels(nextChannel_);
-    Mix_ChannelFinished(&ChannelFinished);
+    Sdl().Mix_AllocateChannels(nextChannel_);
+    Sdl().Mix_ChannelFinished(&ChannelFinished);
 }
 
 bool SdlSoundEngine::OpenDevice() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (Sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     // About 20 ms a buffer: short enough that a wait ends close to the sound's end.
     frames_ = 256;
@@ -165,8 +165,9 @@ bool SdlSoundEngine::OpenDevice() {
         frames_ *= 2;
     // No changes allowed: SDL converts for the hardware, and the mixer's
     // output is exactly the format asked for.
-    if (Mix_OpenAudioDevice(format_.frequency, AUDIO_S16SYS, format_.channels, frames_, nullptr, 0) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (Sdl().Mix_OpenAudioDevice(format_.frequency, AUDIO_S16SYS, format_.channels, frames_, nullptr, 0) !=
+        0) {
+        Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     return true;
@@ -174,7 +175,7 @@ bool SdlSoundEngine::OpenDevice() {
 
 std::unique_ptr<SoundChunk> SdlSoundEngine::LoadFile(const QString& fileName) {
     Start();
-    SDL_RWops* source = SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
+    SDL_RWops* source = Sdl().SDL_RWFromFile(QFile::encodeName(fileName).constData(), "rb");
     if (!source)
         throw VantelError(SdlErrorText());
     return Load(source);
@@ -184,7 +185,7 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
     SDL_AudioSpec wave;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
+    if (!Sdl().SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
         throw VantelError(SdlErrorText());
     if (!deviceOpen_)
         return std::make_unique<SoundChunk>(samples, length, nullptr);
@@ -192,25 +193,25 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
     int frequency = 0;
     Uint16 format = 0;
     int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
+    Sdl().Mix_QuerySpec(&frequency, &format, &channels);
     SDL_AudioCVT cvt;
-    const int conversion = SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, format,
-                                             static_cast<Uint8>(channels), frequency);
+    const int conversion = Sdl().SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, format,
+                                                   static_cast<Uint8>(channels), frequency);
     if (conversion < 0) {
-        SDL_FreeWAV(samples);
+        Sdl().SDL_FreeWAV(samples);
         throw VantelError(SdlErrorText());
     }
     if (conversion > 0) {
         cvt.len = static_cast<int>(length);
-        cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
+        cvt.buf = static_cast<Uint8*>(Sdl().SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
         if (!cvt.buf) {
-            SDL_FreeWAV(samples);
+            Sdl().SDL_FreeWAV(samples);
             throw VantelError(QStringLiteral("Out of memory"));
         }
         std::memcpy(cvt.buf, samples, length);
-        SDL_FreeWAV(samples);
-        if (SDL_ConvertAudio(&cvt) != 0) {
-            SDL_free(cvt.buf);
+        Sdl().SDL_FreeWAV(samples);
+        if (Sdl().SDL_ConvertAudio(&cvt) != 0) {
+            Sdl().SDL_free(cvt.buf);
             throw VantelError(SdlErrorText());
         }
         samples = cvt.buf;
@@ -218,9 +219,9 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
     }
     const Uint32 frameBytes = static_cast<Uint32>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
     length -= length % frameBytes;
-    Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples, length);
+    Mix_Chunk* chunk = Sdl().Mix_QuickLoad_RAW(samples, length);
     if (!chunk) {
-        SDL_free(samples);
+        Sdl().SDL_free(samples);
         throw VantelError(SdlErrorText());
     }
     return std::make_unique<SoundChunk>(samples, length, chunk);
@@ -237,10 +238,10 @@ bool SdlSoundEngine::PlayFileAndWait(const QString& fileName) {
 }
 
 bool SdlSoundEngine::PlayImage(QByteArrayView image, bool wait) {
-    Start();
     std::unique_ptr<SoundChunk> sound;
     try {
-        sound = Load(SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())));
+        Start();
+        sound = Load(Sdl().SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())));
     } catch (const VantelError&) {
         LogCurrentFailure(lcSound(), "Loading a built-in sound");
         return false;
@@ -251,11 +252,11 @@ bool SdlSoundEngine::PlayImage(QByteArrayView image, bool wait) {
 bool SdlSoundEngine::PlayShared(std::unique_ptr<SoundChunk> sound, bool wait) {
     if (!deviceOpen_)
         return false;
-    Mix_HaltChannel(kSharedChannel);
+    Sdl().Mix_HaltChannel(kSharedChannel);
     shared_ = std::move(sound);
     if (shared_->Empty())
         return true;
-    if (Mix_PlayChannel(kSharedChannel, shared_->Chunk(), 0) < 0)
+    if (Sdl().Mix_PlayChannelTimed(kSharedChannel, shared_->Chunk(), 0, -1) < 0)
         return false;
     if (wait)
         WaitForEnd(kSharedChannel);
@@ -263,24 +264,24 @@ bool SdlSoundEngine::PlayShared(std::unique_ptr<SoundChunk> sound, bool wait) {
 }
 
 void SdlSoundEngine::WaitForEnd(int channel) {
-    while (Mix_Playing(channel))
-        SDL_Delay(5);
+    while (Sdl().Mix_Playing(channel))
+        Sdl().SDL_Delay(5);
     // The mixer is done when the last samples are in the device's buffer;
     // they are heard one buffer later. Allow two for SDL's own conversion.
-    SDL_Delay(static_cast<Uint32>(2 * frames_ * 1000 / format_.frequency + 1));
+    Sdl().SDL_Delay(static_cast<Uint32>(2 * frames_ * 1000 / format_.frequency + 1));
 }
 
 void SdlSoundEngine::PlayOnChannel(int channel, const SoundChunk& sound) {
     // Halting first makes any notice of the earlier playback carry the old serial.
     Halt(channel);
     ++playSerials[channel];
-    if (!deviceOpen_ || sound.Empty() || Mix_PlayChannel(channel, sound.Chunk(), 0) < 0)
+    if (!deviceOpen_ || sound.Empty() || Sdl().Mix_PlayChannelTimed(channel, sound.Chunk(), 0, -1) < 0)
         PostNotice(channel);
 }
 
 void SdlSoundEngine::Halt(int channel) {
     if (deviceOpen_)
-        Mix_HaltChannel(channel);
+        Sdl().Mix_HaltChannel(channel);
 }
 
 void SdlSoundEngine::PostNotice(int channel) {

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
+#include <QStyleHints>
 #include <QTest>
 
 class TestStringGrid : public QObject {
@@ -136,6 +138,50 @@ private slots:
         grid->repaint();
         QCOMPARE(selected, (QSet<QPoint>{{1, 1}, {1, 2}}));
         QCOMPARE(fixed.size(), 4 + 2);
+    }
+
+    // Moves repaint only the cells that change; whatever they leave on the
+    // screen must be what a full repaint draws.
+    void movesLeaveNothingStaleOnScreen_data() {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::newRow("next cell") << QList<QKeyCombination>{Qt::Key_Tab};
+        QTest::newRow("end of a row to the next")
+            << QList<QKeyCombination>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab};
+        QTest::newRow("last cell to the first")
+            << QList<QKeyCombination>{Qt::Key_End | Qt::ControlModifier, Qt::Key_Tab};
+        QTest::newRow("selection grows over rows")
+            << QList<QKeyCombination>{Qt::Key_PageDown | Qt::ShiftModifier};
+        QTest::newRow("selection shrinks")
+            << QList<QKeyCombination>{Qt::Key_PageDown | Qt::ShiftModifier, Qt::Key_Up | Qt::ShiftModifier};
+        QTest::newRow("selection collapses")
+            << QList<QKeyCombination>{Qt::Key_PageDown | Qt::ShiftModifier, Qt::Key_Tab};
+    }
+    void movesLeaveNothingStaleOnScreen() {
+        QFETCH(QList<QKeyCombination>, keys);
+        QGuiApplication::styleHints()->setCursorFlashTime(0); // a steady caret on both pictures
+        grid->OnDrawCell = [](TStringGrid* sender, int col, int row, const QRect& rect, GridDrawState,
+                              QPainter& canvas) {
+            canvas.fillRect(rect, canvas.brush());
+            canvas.drawText(rect, Qt::AlignCenter, sender->Cells(col, row));
+        };
+        grid->SetRowCount(6);
+        for (int row = 0; row < grid->RowCount(); ++row)
+            for (int col = 0; col < grid->ColCount(); ++col)
+                grid->SetCells(col, row, QString::number(row * 10 + col));
+        grid->SetCurrentCell(1, 1);
+        const auto onScreen = [this] {
+            const QPoint at = grid->mapTo(window, QPoint(0, 0));
+            return window->screen()
+                ->grabWindow(window->winId(), at.x(), at.y(), grid->width(), grid->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QTRY_COMPARE(onScreen(), grid->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        for (QKeyCombination key : keys) {
+            QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+            QCoreApplication::processEvents();
+            QCOMPARE(onScreen(), grid->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void resizingKeepsTextsAndTheCurrentCellInside() {
