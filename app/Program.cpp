@@ -18,6 +18,7 @@
 #include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "platform/desktop/SystemClock.h"
 #include "platform/desktop/TerminationSignals.h"
+#include "progress/SqliteHistory.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
@@ -46,9 +47,10 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     SettingsFile settings(DefaultSettingsPath());
     EspeakSpeech speech(sound);
     ReadAloudSettings readAloudSettings;
+    SqliteHistory history(DefaultHistoryPath(), messages); // opens its file on the first attempt
     const std::unique_ptr<TForm1> window = MakeMainWindow(
         app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup,
-                          links, settings, speech, readAloudSettings});
+                          links, settings, speech, readAloudSettings, history});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();

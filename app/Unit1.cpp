@@ -2,6 +2,9 @@
 // controls and menu items to their handlers.
 #include "app/Unit1.h"
 
+#include "progress/AttemptRecording.h"
+#include "progress/ProgressWindow.h"
+
 #include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
 #include "app/MainWindowLayout.h"
@@ -65,6 +68,7 @@ void TForm1::buildWindow() {
     wireSoundHandlers();
     wirePrintHandlers();
     setUpListening();
+    wireProgress();
     Timer1->start();
     Timer2->start();
     // Fixed size, with a minimise box but no maximise box.
@@ -171,6 +175,7 @@ void TForm1::bindControls(const MadeControls& made) {
                              {"SearchforHelpOn1", &TForm1::SearchforHelpOn1},
                              {"About1", &TForm1::About1},
                              {"ReadAloud1", &TForm1::ReadAloud1},
+                             {"ShowProgress1", &TForm1::ShowProgress1},
                          });
 }
 

@@ -11,12 +11,16 @@
 #include "sound/SoundSlots.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class Clock;
 class EventSounds;
 class PrinterSetup;
 class FileDialogs;
+class HistoryStore;
+class KeystrokeLog;
+class ProgressWindow;
 class HelpViewer;
 class QAction;
 class QCheckBox;
@@ -60,6 +64,7 @@ struct FormServices {
     SettingsFile& settings;
     Speech& speech;                       // reads problems aloud
     ReadAloudSettings& readAloudSettings; // readaloud.conf
+    HistoryStore& history; // every judged attempt
 };
 
 class TForm1 : public QMainWindow {
@@ -158,6 +163,7 @@ public:
     QAction* SearchforHelpOn1;
     QAction* About1;
     QAction* ReadAloud1; // "問題を読み上げる", checkable
+    QAction* ShowProgress1;
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
@@ -169,6 +175,8 @@ public:
     // The About box, made right after this window at program entry; a child of it.
     TVersionBox* VersionBox = nullptr;
     void AttachVersionBox(TVersionBox* box);
+    // The progress window while it is open.
+    QPointer<ProgressWindow> ProgressWindow1;
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 
@@ -258,6 +266,8 @@ public slots:
 
     // Read-aloud mode
     void ReadAloud1Click();
+    // The progress history.
+    void ShowProgress1Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -289,6 +299,9 @@ private:
     void chooseSoundFile(SoundSlot slot);
     void playSlot(SoundSlot slot);
     void setUpListening();
+    void wireProgress();
+    void recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
+                       std::uint32_t ms);
 
     TApplication& app_;
     FormServices services_;
@@ -299,6 +312,8 @@ private:
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
+    std::unique_ptr<KeystrokeLog> keystrokes_;
+    QString userNameInForce_; // loaded at start or confirmed with OK: whose attempts these are
 };
 
 template <typename Sender, typename Signal>

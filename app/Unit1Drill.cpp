@@ -8,6 +8,7 @@
 #include "drill/KeyFilter.h"
 #include "drill/SheetGenerator.h"
 #include "drill/stopwatchu.h"
+#include "progress/AttemptRecording.h"
 #include "platform/desktop/Clock.h"
 #include "readaloud/ReadAloud.h"
 #include "widgets/TButton.h"
@@ -74,6 +75,7 @@ void TForm1::generate(DrillKind kind) {
         grid->SetFixedRows(1);
     }
     GenerateSheet(*grid, sheet, services_.random);
+    keystrokes_->Clear(kind);
     StopWatch1->Start();
 }
 
@@ -84,8 +86,11 @@ void TForm1::judge(DrillKind kind) {
     const QString time = FormatDrillTime(ms);
     StatusBar1->SetPanelText(sheet.timePanel, time);
 
+    const QStringList typed = AnswerTexts(*GridOf(sheet), sheet); // before the marks replace them
     const JudgeResult result =
         JudgeSheet(*GridOf(sheet), sheet, ms, time, StatusBar1->PanelText(sheet.bestPanel));
+    if (result.outcome != JudgeResult::Outcome::Incomplete)
+        recordAttempt(sheet, typed, result.correct, result.outcome == JudgeResult::Outcome::NewBest, ms);
     // A sound file the sound system refuses is reported in its own box; the
     // child still gets the result after it.
     if (result.outcome == JudgeResult::Outcome::NewBest) {

@@ -61,6 +61,11 @@ const MenuTable kMenus[] = {
          {"N10", "-", {}},
          {"ReadAloud1", "問題を読み上げる", {}, true, std::nullopt, true},
      }},
+    {"Record1",
+     "記録(&R)",
+     {
+         {"ShowProgress1", "成績の記録を見る...", QKeySequence(Qt::CTRL | Qt::Key_R)},
+     }},
     {"Help1",
      "ヘルプ(&H)",
      {

@@ -1,6 +1,8 @@
 // Start-up, shutdown, help, the user name and the best-time reset.
 #include "app/Unit1.h"
 
+#include "progress/HistoryStore.h"
+
 #include "drill/DrillTime.h"
 #include "gridio/StrGrdIO.h"
 #include "platform/help/HelpViewer.h"
@@ -39,6 +41,7 @@ void TForm1::FormCreate() {
     for (const SoundSlotInfo& slot : kSoundSlots)
         soundFileEdit(slot.slot)->setText(ini.ReadString(slot.section, kSoundFileNameKey, QString()));
     Edit7->setText(ini.ReadString(QStringLiteral("Text"), QStringLiteral("UserName"), QString()));
+    userNameInForce_ = Edit7->text();
     for (const DrillSheet& sheet : DrillSheets())
         StatusBar1->SetPanelText(
             sheet.bestPanel, ini.ReadString(kHighestScore, QString::fromUtf8(sheet.bestKey), kNoBestTime));
@@ -109,6 +112,7 @@ void TForm1::FormClose() {
     for (const SoundSlotInfo& slot : kSoundSlots)
         ini.WriteString(slot.section, kSoundFileNameKey, soundFileEdit(slot.slot)->text());
     ini.WriteString(QStringLiteral("Text"), QStringLiteral("UserName"), Edit7->text());
+    services_.history.Flush(); // attempts a full disk held back
 }
 
 void TForm1::Contents1Click() {
@@ -123,7 +127,10 @@ void TForm1::showUserNameInCaption() {
     setWindowTitle(QStringLiteral(" ") + Edit7->text() + QStringLiteral(" の Vantel"));
 }
 
-void TForm1::Button9Click() { showUserNameInCaption(); }
+void TForm1::Button9Click() {
+    showUserNameInCaption();
+    userNameInForce_ = Edit7->text();
+}
 
 void TForm1::resetBestTime(DrillKind kind) {
     const DrillSheet& sheet = SheetOf(kind);

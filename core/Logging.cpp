@@ -12,6 +12,7 @@ Q_LOGGING_CATEGORY(lcHelp, "vantel.help")
 Q_LOGGING_CATEGORY(lcSettings, "vantel.settings")
 Q_LOGGING_CATEGORY(lcDesktop, "vantel.desktop")
 Q_LOGGING_CATEGORY(lcSpeech, "vantel.speech")
+Q_LOGGING_CATEGORY(lcProgress, "vantel.progress")
 
 namespace {
 QString currentReason() {

@@ -13,6 +13,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcHelp)        // vantel.help
 Q_DECLARE_LOGGING_CATEGORY(lcSettings)    // vantel.settings
 Q_DECLARE_LOGGING_CATEGORY(lcDesktop)     // vantel.desktop
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)      // vantel.speech
+Q_DECLARE_LOGGING_CATEGORY(lcProgress)    // vantel.progress
 
 // Logs the exception being handled as a warning: "<what> failed: <reason>".
 // Call it only inside a catch block.

@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   libsdl2-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev
+  libqt6sql6-sqlite qt6-charts-dev
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox

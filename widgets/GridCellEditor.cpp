@@ -17,6 +17,8 @@ GridCellEditor::GridCellEditor(TStringGrid* grid) : QLineEdit(grid), grid_(grid)
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         grid_->cells_.SetCells(grid_->Col(), grid_->Row(), text);
         grid_->cellChanged(grid_->Col(), grid_->Row());
+        if (grid_->OnCellEdited)
+            grid_->OnCellEdited(grid_, grid_->Col(), grid_->Row());
     });
 }
 

@@ -10,6 +10,7 @@
 
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHelp.h"
+#include "tests/support/FakeHistory.h"
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
@@ -42,6 +43,7 @@ struct FormFixture {
     FakeSpeech speech;
     Speech* voice = nullptr; // a real voice in place of the fake, set before Open
     ReadAloudSettings readAloudSettings{settingsDir.filePath(QStringLiteral("readaloud.conf"))};
+    FakeHistory history;
     std::unique_ptr<TForm1> form;
     TVersionBox* versionBox = nullptr; // the form's
 
@@ -66,7 +68,7 @@ struct FormFixture {
     bool Open(bool waitActive = true) {
         form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet,
                                                 sound, printer, printerSetup, links, settings,
-                                                voice ? *voice : speech, readAloudSettings});
+                                                voice ? *voice : speech, readAloudSettings, history});
         versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())

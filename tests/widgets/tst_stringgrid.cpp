@@ -55,6 +55,22 @@ private slots:
         QCOMPARE(grid->Cells(1, 1), "ab");
     }
 
+    void editedCellIsReportedOnlyForTextThatChanged() {
+        QList<QPoint> edited;
+        grid->OnCellEdited = [&](TStringGrid*, int col, int row) { edited << QPoint(col, row); };
+        grid->OnKeyPress = [](TStringGrid*, QChar& key) {
+            if (key == QLatin1Char('x'))
+                key = QChar();
+        };
+        QTest::keyClick(window->windowHandle(), '7');
+        QTest::keyClick(window->windowHandle(), 'x'); // swallowed: no change
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(window->windowHandle(), '1');
+        QTest::keyClick(window->windowHandle(), Qt::Key_Backspace);
+        grid->SetCells(3, 1, "9"); // written by the program, not typed
+        QCOMPARE(edited, (QList<QPoint>{{1, 1}, {2, 1}, {2, 1}}));
+    }
+
     void tabWalksTheCellsAndWrapsAround_data() {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<bool>("backwards");
