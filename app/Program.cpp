@@ -4,22 +4,22 @@
 #include "platform/desktop/ClockSeededRandom.h"
 #include "platform/desktop/DesktopLinks.h"
 #include "platform/desktop/DialogMessageBoxes.h"
-#include "widgets/Fonts.h"
-#include "platform/help/HelpWindow.h"
-#include "platform/help/HelpWindowViewer.h"
-#include "platform/print/PrinterOnFirstUse.h"
 #include "platform/desktop/ProgramTicks.h"
 #include "platform/desktop/QtFileDialogs.h"
 #include "platform/desktop/QtTranslations.h"
 #include "platform/desktop/ScreenInfoPrimary.h"
-#include "platform/sound/SoundSdlEngine.h"
-#include "platform/speech/EspeakSpeech.h"
-#include "readaloud/ReadAloudSettings.h"
-#include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "platform/desktop/SystemClock.h"
 #include "platform/desktop/TerminationSignals.h"
+#include "platform/help/HelpWindow.h"
+#include "platform/help/HelpWindowViewer.h"
+#include "platform/print/PrinterOnFirstUse.h"
+#include "platform/sound/SoundSdlEngine.h"
+#include "platform/speech/EspeakSpeech.h"
+#include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "progress/SqliteHistory.h"
+#include "readaloud/ReadAloudSettings.h"
 #include "settings/SettingsFile.h"
+#include "widgets/Fonts.h"
 
 #include <QApplication>
 
@@ -49,8 +49,8 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     ReadAloudSettings readAloudSettings;
     SqliteHistory history(DefaultHistoryPath(), messages); // opens its file on the first attempt
     const std::unique_ptr<TForm1> window = MakeMainWindow(
-        app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer, printerSetup,
-                          links, settings, speech, readAloudSettings, history});
+        app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
+                          printerSetup, links, settings, speech, readAloudSettings, history});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();

@@ -11,13 +11,13 @@
 #include "drill/DrillTime.h"
 #include "drill/stopwatchu.h"
 #include "gridio/StrGrdIO.h"
-#include "widgets/Fonts.h"
-#include "widgets/TButton.h"
-#include "widgets/TStatusBar.h"
 #include "print/VoskGridP.h"
 #include "readaloud/ReadAloud.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
+#include "widgets/Fonts.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,9 +6,9 @@
 #include "drill/DrillSheet.h"
 #include "platform/desktop/SystemMenu.h"
 #include "platform/desktop/TApplication.h"
+#include "sound/SoundSlots.h"
 #include "widgets/ControlTable.h"
 #include "widgets/TStringGrid.h"
-#include "sound/SoundSlots.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -64,7 +64,7 @@ struct FormServices {
     SettingsFile& settings;
     Speech& speech;                       // reads problems aloud
     ReadAloudSettings& readAloudSettings; // readaloud.conf
-    HistoryStore& history; // every judged attempt
+    HistoryStore& history;                // every judged attempt
 };
 
 class TForm1 : public QMainWindow {

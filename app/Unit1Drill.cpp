@@ -2,15 +2,15 @@
 // and judges of the four sheets, answer entry, and the status bar clock.
 #include "app/Unit1.h"
 
-#include "widgets/CellDrawing.h"
 #include "drill/DrillTime.h"
 #include "drill/Judge.h"
 #include "drill/KeyFilter.h"
 #include "drill/SheetGenerator.h"
 #include "drill/stopwatchu.h"
-#include "progress/AttemptRecording.h"
 #include "platform/desktop/Clock.h"
+#include "progress/AttemptRecording.h"
 #include "readaloud/ReadAloud.h"
+#include "widgets/CellDrawing.h"
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"

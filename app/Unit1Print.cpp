@@ -28,14 +28,10 @@ void TForm1::wirePrintHandlers() {
         QAction* item;
         void (TForm1::*handler)();
     } commands[] = {
-        {BitBtn1, Print1, &TForm1::BitBtn1Click},
-        {BitBtn2, Print2, &TForm1::BitBtn2Click},
-        {BitBtn3, Print3, &TForm1::BitBtn3Click},
-        {BitBtn24, PrintSetup1, &TForm1::PrintSetup1Click},
-        {SpeedButton4, N6, &TForm1::SpeedButton4Click},
-        {SpeedButton3, N7, &TForm1::SpeedButton3Click},
-        {SpeedButton5, N8, &TForm1::SpeedButton5Click},
-        {SpeedButton1, N991, &TForm1::SpeedButton1Click},
+        {BitBtn1, Print1, &TForm1::BitBtn1Click},       {BitBtn2, Print2, &TForm1::BitBtn2Click},
+        {BitBtn3, Print3, &TForm1::BitBtn3Click},       {BitBtn24, PrintSetup1, &TForm1::PrintSetup1Click},
+        {SpeedButton4, N6, &TForm1::SpeedButton4Click}, {SpeedButton3, N7, &TForm1::SpeedButton3Click},
+        {SpeedButton5, N8, &TForm1::SpeedButton5Click}, {SpeedButton1, N991, &TForm1::SpeedButton1Click},
     };
     for (const auto& command : commands) {
         wire(command.button, &QPushButton::clicked, command.handler);

@@ -4,10 +4,10 @@
 #include "platform/desktop/Clock.h"
 #include "platform/desktop/FileDialogs.h"
 #include "platform/sound/SoundEngine.h"
-#include "widgets/TButton.h"
 #include "settings/SettingsFile.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
+#include "widgets/TButton.h"
 
 #include <QAction>
 #include <QCheckBox>

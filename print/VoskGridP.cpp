@@ -18,7 +18,6 @@ TVoskSGridPrinter::TVoskSGridPrinter(TPrinter& printer, QObject* owner) : QObjec
 
 TVoskSGridPrinter::~TVoskSGridPrinter() = default;
 
-
 void TVoskSGridPrinter::SetNormalGridWidth(int value) {
     if (value >= 1)
         normalGridWidth_ = value;

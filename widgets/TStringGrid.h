@@ -91,8 +91,12 @@ public:
     // A cell's value for assistive technology: OnCellValue's answer, else its text.
     QString AccessibleCellValue(int col, int row) const;
 
+    // After a keystroke changed the text of a cell through the editor.
+    using CellEditedHandler = std::function<void(TStringGrid* sender, int col, int row)>;
+
     KeyPressHandler OnKeyPress;
     DrawCellHandler OnDrawCell;
+    CellEditedHandler OnCellEdited;
     CellSpeechHandler OnCellName;
     CellSpeechHandler OnCellValue;
 
@@ -100,12 +104,6 @@ signals:
     // The current cell was set, by a key, the mouse or the program; also
     // when it stays where it was.
     void CurrentCellChanged(int col, int row);
-    // After a keystroke changed the text of a cell through the editor.
-    using CellEditedHandler = std::function<void(TStringGrid* sender, int col, int row)>;
-
-    KeyPressHandler OnKeyPress;
-    DrawCellHandler OnDrawCell;
-    CellEditedHandler OnCellEdited;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,10 +2,10 @@
 // notice) to a PDF file, against a bare QPrinter page with one line of text
 // measured in the same run, and prints the ratio of the medians. The machines
 // are shared, so only the ratio means anything.
-#include "widgets/Fonts.h"
 #include "platform/print/PrinterQt.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
+#include "widgets/Fonts.h"
 
 #include "tests/support/WorksheetGrids.h"
 

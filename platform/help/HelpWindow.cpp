@@ -1,7 +1,7 @@
 #include "platform/help/HelpWindow.h"
 
-#include "platform/help/HelpBrowser.h"
 #include "core/VantelError.h"
+#include "platform/help/HelpBrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>

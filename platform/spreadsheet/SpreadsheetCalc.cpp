@@ -1,8 +1,8 @@
 #include "platform/spreadsheet/SpreadsheetCalc.h"
 #include "core/Logging.h"
 
-#include "platform/spreadsheet/SpreadsheetXlsx.h"
 #include "core/VantelError.h"
+#include "platform/spreadsheet/SpreadsheetXlsx.h"
 
 #include <QDateTime>
 #include <QDir>

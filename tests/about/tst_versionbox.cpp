@@ -1,16 +1,16 @@
 // The About box: fitting to its picture, the stored position, closing,
 // the links, the start-up dialog and changing the picture.
-#include "widgets/ClickLabel.h"
-#include "widgets/PictureBox.h"
 #include "about/VersionBox.h"
-#include "widgets/Fonts.h"
-#include "platform/desktop/TApplication.h"
 #include "core/VantelError.h"
+#include "platform/desktop/TApplication.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/PictureBox.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The event sounds and greetings as the main window plays them.
 #include "drill/ExpectedAnswer.h"
-#include "widgets/TButton.h"
-#include "widgets/TStatusBar.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 
 #include "tests/support/FormTestCase.h"
 
@@ -186,20 +186,23 @@ private slots:
         QTest::addColumn<QString>("file"); // "present", "missing" or "rejected"
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<int>("slotPlayed"); // -1 for none
-        QTest::newRow("99 correct plays nothing") << false << "59:59" << "present"
-                                                   << QStringList{"○ の数は、99/100 こです。"} << -1;
-        QTest::newRow("new best") << true << "59:59" << "present" << QStringList{kNewBest}
-                                  << int(SoundSlot::Sound3);
-        QTest::newRow("all correct") << true << "00:00" << "present" << QStringList{kAllCorrect}
-                                     << int(SoundSlot::Sound5);
-        QTest::newRow("new best, file missing")
-            << true << "59:59" << "missing" << QStringList{kMissing, kNewBest} << -1;
-        QTest::newRow("all correct, file missing")
-            << true << "00:00" << "missing" << QStringList{kMissing, kAllCorrect} << -1;
+        QTest::newRow("99 correct plays nothing")
+            << false << "59:59"
+            << "present" << QStringList{"○ の数は、99/100 こです。"} << -1;
+        QTest::newRow("new best") << true << "59:59"
+                                  << "present" << QStringList{kNewBest} << int(SoundSlot::Sound3);
+        QTest::newRow("all correct") << true << "00:00"
+                                     << "present" << QStringList{kAllCorrect} << int(SoundSlot::Sound5);
+        QTest::newRow("new best, file missing") << true << "59:59"
+                                                << "missing" << QStringList{kMissing, kNewBest} << -1;
+        QTest::newRow("all correct, file missing") << true << "00:00"
+                                                   << "missing" << QStringList{kMissing, kAllCorrect} << -1;
         QTest::newRow("new best, file the sound system refuses")
-            << true << "59:59" << "rejected" << QStringList{kError + kRejected, kNewBest} << -1;
+            << true << "59:59"
+            << "rejected" << QStringList{kError + kRejected, kNewBest} << -1;
         QTest::newRow("all correct, file the sound system refuses")
-            << true << "00:00" << "rejected" << QStringList{kError + kRejected, kAllCorrect} << -1;
+            << true << "00:00"
+            << "rejected" << QStringList{kError + kRejected, kAllCorrect} << -1;
     }
     void judgingSounds() {
         QFETCH(bool, allCorrect);

@@ -1,11 +1,11 @@
 // Start-up and shutdown of the main window against a real settings file:
 // what is restored, what is saved and in which order, the caption, the
 // best-time reset, help, and the greyed Close command.
-#include "drill/DrillSheet.h"
 #include "core/Cp932.h"
+#include "drill/DrillSheet.h"
+#include "settings/SettingsFile.h"
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"
-#include "settings/SettingsFile.h"
 
 #include "tests/support/FormFixture.h"
 
@@ -216,10 +216,14 @@ private slots:
     void resetThenCloseStoresNoBestForItsDrillOnly_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("key");
-        QTest::newRow("addition") << "Button6" << "addition";
-        QTest::newRow("subtraction") << "Button7" << "subtraction";
-        QTest::newRow("multiplication") << "Button8" << "multiplication";
-        QTest::newRow("kuku") << "Button10" << "kuku";
+        QTest::newRow("addition") << "Button6"
+                                  << "addition";
+        QTest::newRow("subtraction") << "Button7"
+                                     << "subtraction";
+        QTest::newRow("multiplication") << "Button8"
+                                        << "multiplication";
+        QTest::newRow("kuku") << "Button10"
+                              << "kuku";
     }
     void resetThenCloseStoresNoBestForItsDrillOnly() {
         QFETCH(QString, button);

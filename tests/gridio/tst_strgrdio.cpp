@@ -1,8 +1,8 @@
 // TStringGridIO on a real grid: the exact bytes it writes, what it reads back,
 // its failures, and the order in which it drives the spreadsheet.
-#include "gridio/StrGrdIO.h"
 #include "core/Cp932.h"
 #include "core/VantelError.h"
+#include "gridio/StrGrdIO.h"
 
 #include "tests/support/FakeSpreadsheet.h"
 

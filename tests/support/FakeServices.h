@@ -2,9 +2,9 @@
 // and answer from a script, so handlers run without a display or a clock.
 #pragma once
 
+#include "drill/TickCounter.h"
 #include "platform/desktop/Clock.h"
 #include "platform/desktop/MessageBoxes.h"
-#include "drill/TickCounter.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 // dialog that answers from a script, so printing runs without a printer.
 #pragma once
 
+#include "core/VantelError.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterSetup.h"
-#include "core/VantelError.h"
 
 #include <QList>
 #include <QStringList>

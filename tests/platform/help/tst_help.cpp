@@ -1,11 +1,11 @@
 // The help: the collection built from help/ opens in the help window, its
 // contents and keyword index lead to real pages, and the two help commands
 // open the window the way the Help menu promises.
+#include "core/VantelError.h"
 #include "platform/help/HelpBrowser.h"
 #include "platform/help/HelpFiles.h"
 #include "platform/help/HelpWindow.h"
 #include "platform/help/HelpWindowViewer.h"
-#include "core/VantelError.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,11 +182,17 @@ void TestHelp::contentsTreeHasThePages() {
     QStringList titles;
     for (int row = 0; row < model->rowCount(); ++row)
         titles.append(model->data(model->index(row, 0), Qt::DisplayRole).toString());
-    const QStringList expected{
-        "Vantel ヘルプ",          "計算ドリルのしかた",     "プリントの印刷と答え",
-        "氏名らんの保存・読込み", "サウンドと起動時の挨拶", "使う人の名前とベストタイムの初期化",
-        "成績の記録",             "バージョン情報",         "耳で使う（読み上げとスクリーンリーダー）",
-        "キー操作とメニュー",     "インストールとコマンドライン"};
+    const QStringList expected{"Vantel ヘルプ",
+                               "計算ドリルのしかた",
+                               "プリントの印刷と答え",
+                               "氏名らんの保存・読込み",
+                               "サウンドと起動時の挨拶",
+                               "使う人の名前とベストタイムの初期化",
+                               "成績の記録",
+                               "バージョン情報",
+                               "耳で使う（読み上げとスクリーンリーダー）",
+                               "キー操作とメニュー",
+                               "インストールとコマンドライン"};
     QCOMPARE(titles, expected);
     QCOMPARE(model->contentItemAt(model->index(0, 0))->url(), HelpWindow::ContentsPage());
 

@@ -1,9 +1,9 @@
 // The real printer writing PDF files: numbering that never overwrites, the
 // resolution and printable area, a job that cannot start, and a worksheet
 // rendered back to pixels to see that everything stands where it should.
+#include "core/VantelError.h"
 #include "platform/print/PrinterOnFirstUse.h"
 #include "platform/print/PrinterQt.h"
-#include "core/VantelError.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 
