@@ -11,7 +11,7 @@ start_display() {
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$work/display")"
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
       if xwininfo -root >/dev/null 2>&1; then ready=1; break; fi
       sleep 0.1
     done
@@ -87,9 +87,10 @@ check_running_program() {
   import -window root "$shot"
   echo "screenshot: $shot"
   kill -TERM "$app_pid"
-  for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  # A loaded machine or the sanitizer build may take a while to close.
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app_pid" 2>/dev/null; then
-    echo "FAIL: the program did not end within 10 s"; return 1
+    echo "FAIL: the program did not end within 30 s"; return 1
   fi
   local status=0
   wait "$app_pid" || status=$?
