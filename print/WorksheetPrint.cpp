@@ -36,14 +36,11 @@ void PrintNotice(TVoskSGridPrinter& sheetPrinter) {
     canvas->TextOut(sheetPrinter.MmToPixelX(kNoticeLeftMm), sheetPrinter.LastY(), kWorksheetNotice);
 }
 
-void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVoskSGridPrinter& sheetPrinter) {
+void PrintJob(TPrinter& printer, const std::function<void()>& drawPages) {
     printer.BeginDoc();
     try {
-        namePanelPrinter.Print();
-        sheetPrinter.Print();
-        PrintNotice(sheetPrinter);
+        drawPages();
     } catch (...) {
-        // The job is closed whatever happened, or the next print could not start.
         try {
             printer.EndDoc();
         } catch (...) {
@@ -52,6 +49,14 @@ void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVos
         throw;
     }
     printer.EndDoc();
+}
+
+void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVoskSGridPrinter& sheetPrinter) {
+    PrintJob(printer, [&] {
+        namePanelPrinter.Print();
+        sheetPrinter.Print();
+        PrintNotice(sheetPrinter);
+    });
 }
 
 void PrintWorksheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,

@@ -1,6 +1,5 @@
 #include "progress/WeakFactSheet.h"
 
-#include "core/Logging.h"
 #include "drill/RandomSource.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterSetup.h"
@@ -91,20 +90,11 @@ QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer) {
 void PrintWeakFactSheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill,
                         const QList<Fact>& facts, const QString& childLabel) {
     const QString title = QStringLiteral("苦手プリント（%1）  %2").arg(DrillLabel(drill), childLabel);
-    printer.BeginDoc();
-    try {
+    PrintJob(printer, [&] {
         printPage(printer, namePanelPrinter, drill, facts, title, false);
         printer.NewPage();
         printPage(printer, namePanelPrinter, drill, facts, title + QStringLiteral("  こたえ"), true);
-    } catch (...) {
-        try {
-            printer.EndDoc();
-        } catch (...) {
-            LogCurrentFailure(lcPrint(), "Ending the failed print job");
-        }
-        throw;
-    }
-    printer.EndDoc();
+    });
 }
 
 void PrintWeakFactSheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,
