@@ -1,23 +1,26 @@
 #include "about/VersionBox.h"
 
-#include "about/ClickLabel.h"
-#include "about/PictureBox.h"
 #include "about/ProgramIcon.h"
 #include "about/VersionLinks.h"
-#include "platform/Fonts.h"
-#include "platform/JpegImage.h"
-#include "platform/ScreenInfo.h"
-#include "platform/ShellLinks.h"
-#include "platform/TApplication.h"
+#include "core/JpegImage.h"
+#include "core/Version.h"
+#include "platform/desktop/ScreenInfo.h"
+#include "platform/desktop/ShellLinks.h"
+#include "platform/desktop/TApplication.h"
 #include "settings/SettingsFile.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ControlTable.h"
+#include "widgets/Fonts.h"
+#include "widgets/PictureBox.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace {
 const QString kPictureSection = QStringLiteral("Image1");
@@ -33,39 +36,29 @@ constexpr int kLineStep = 21; // between credit lines
 constexpr int kCreditLeft = 24;
 constexpr int kLineHeight = 12; // of a credit line in the layout
 
-enum class Face { Gothic, Mincho };
+using K = ControlKind;
+QIcon ProgramIconGlyph() { return QIcon(ProgramIcon()); }
 
-struct LabelRow {
-    const char* name;
-    int left, top, width, height;
-    QString text;
-    Face face;
-    int pixels;
-    bool bold = false;
-    bool link = false;
+// The controls in their stacking order: the bevel, the picture, the icon and
+// the labels over the picture, the OK button on top.
+// clang-format off
+constexpr std::array kControls{
+    ControlRow{"Bevel1",  K::Frame,      "",   8,   8, 369, 281},
+    ControlRow{"Image1",  K::Picture,    "",  16,  16, 345, 265},
+    ControlRow{"Image2",  K::Image,      "",  24,  24,  32,  32}.WithGlyph(&ProgramIconGlyph),
+    ControlRow{"Label10", K::Label,      "",  64,  24, 119,  35, "Vantel", 35, true},
+    ControlRow{"Label2",  K::Label,      "", 192,  42,  93,  12, "Version " VANTEL_VERSION ".", 12, true}.Mincho(),
+    ControlRow{"Label1",  K::Label,      "",  64,  60, 167,  12, "Ｈｕｎｄｒｅｄ　Ｃｅｌｌ　Ｍａｔｈ", 12},
+    ControlRow{"Label3",  K::Label,      "",  24, 136,  67,  12, "音声：あいさつは合成音声です", 12}.Mincho(),
+    ControlRow{"Label4",  K::Label,      "",  24, 157, 187,  12, "画像：Vantel プロジェクト", 12}.Mincho(),
+    ControlRow{"Label5",  K::Link,       "",  24, 178, 127,  12, kPictureAuthorMailText, 12}.Mincho(),
+    ControlRow{"Label6",  K::Label,      "",  24, 199,  85,  12, "制作：Vantel プロジェクト", 12}.Mincho(),
+    ControlRow{"Label7",  K::Link,       "",  24, 220,  98,  12, kProducerMailText, 12}.Mincho(),
+    ControlRow{"Label8",  K::Link,       "",  24, 241, 159,  12, kMakerWebPageText, 12}.Mincho(),
+    ControlRow{"Label9",  K::Label,      "",  24, 262, 208,  12, "Copyright (C) 2026 Vantel プロジェクト", 12}.Mincho(),
+    ControlRow{"Button1", K::PushButton, "", 308, 256,  45,  16, "OK", 11},
 };
-
-// The labels, in their stacking order over the picture.
-const std::vector<LabelRow>& LabelRows() {
-    static const std::vector<LabelRow> rows = {
-        {"Label10", 64, 24, 119, 35, QStringLiteral("Vantel"), Face::Gothic, 35, true},
-        {"Label2", 192, 42, 93, 12, QStringLiteral("Version 1.0.10."), Face::Mincho, 12, true},
-        {"Label1", 64, 60, 167, 12, QStringLiteral("Ｈｕｎｄｒｅｄ　Ｃｅｌｌ　Ｍａｔｈ"), Face::Gothic, 12},
-        {"Label3", 24, 136, 67, 12, QStringLiteral("音声：あいさつは合成音声です"), Face::Mincho, 12},
-        {"Label4", 24, 157, 187, 12, QStringLiteral("画像：Vantel プロジェクト"), Face::Mincho, 12},
-        {"Label5", 24, 178, 127, 12, kPictureAuthorMail, Face::Mincho, 12, false, true},
-        {"Label6", 24, 199, 85, 12, QStringLiteral("制作：Vantel プロジェクト"), Face::Mincho, 12},
-        {"Label7", 24, 220, 98, 12, kProducerMail, Face::Mincho, 12, false, true},
-        {"Label8", 24, 241, 159, 12, kMakerWebPage, Face::Mincho, 12, false, true},
-        {"Label9", 24, 262, 208, 12, QStringLiteral("Copyright (C) 2026 Vantel プロジェクト"), Face::Mincho,
-         12},
-    };
-    return rows;
-}
-
-QFont LayoutFont(Face face, int pixels, bool bold = false, bool underline = false) {
-    return LayoutFont(face == Face::Gothic ? kGothicFace : kMinchoFace, pixels, bold, underline);
-}
+// clang-format on
 } // namespace
 
 FileDialogOptions PictureDialogOptions() {
@@ -76,6 +69,10 @@ QString DefaultPicturePath() {
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/about.jpg");
     if (QFileInfo(beside).isFile())
         return beside;
+    const QString ownData =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantel/about.jpg");
+    if (QFileInfo(ownData).isFile())
+        return QDir::cleanPath(ownData);
     const QString installed =
         QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("vantel/about.jpg"));
     return installed.isEmpty() ? beside : installed;
@@ -95,62 +92,50 @@ void TVersionBox::buildWindow() {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setSizeGripEnabled(false);
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(LayoutFont(Face::Gothic, 12));
+    setFont(LayoutFont(kGothicFace, 12));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(0xD7, 0xE1, 0xFF));
     setPalette(background);
     setAutoFillBackground(true);
     setWindowIcon(QIcon(ProgramIcon()));
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 369, 281);
-
-    Image1 = new PictureBox(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 16, 345, 265);
-
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(24, 24, 32, 32);
-    Image2->setPixmap(ProgramIcon());
-
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    for (const LabelRow& row : LabelRows()) {
-        QLabel* label = row.link ? new ClickLabel(this) : new QLabel(this);
-        label->setObjectName(QString::fromUtf8(row.name));
-        label->setText(row.text);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(LayoutFont(row.face, row.pixels, row.bold, row.link));
-        label->setPalette(blue);
-        if (row.link)
-            label->setCursor(Qt::PointingHandCursor);
-        // Labels size themselves to their text, as the layout's do. The
-        // substitute faces reach a little lower than the layout's line
-        // height, so the label extends down far enough for descenders and
-        // underlines; its top stays where the layout puts it.
-        const QFontMetrics metrics = label->fontMetrics();
-        label->setGeometry(row.left, row.top, std::max(row.width, metrics.horizontalAdvance(row.text) + 1),
-                           std::max(row.height, metrics.height() + 1));
-    }
-    Label10 = findChild<QLabel*>(QStringLiteral("Label10"));
-    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
-    Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
-    Label3 = findChild<QLabel*>(QStringLiteral("Label3"));
-    Label4 = findChild<QLabel*>(QStringLiteral("Label4"));
-    Label5 = findChild<ClickLabel*>(QStringLiteral("Label5"));
-    Label6 = findChild<QLabel*>(QStringLiteral("Label6"));
-    Label7 = findChild<ClickLabel*>(QStringLiteral("Label7"));
-    Label8 = findChild<ClickLabel*>(QStringLiteral("Label8"));
-    Label9 = findChild<QLabel*>(QStringLiteral("Label9"));
-
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(308, 256, 45, 16);
-    Button1->setFont(LayoutFont(Face::Gothic, 11));
+    const MadeControls made =
+        BuildControls(this, kControls, [&blue](QWidget* control, const ControlRow& row) {
+            auto* label = qobject_cast<QLabel*>(control);
+            if (!label || row.kind == K::Image)
+                return;
+            // Blue plain text over the picture.
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setPalette(blue);
+            // Labels size themselves to their text, as the layout's do. The
+            // substitute faces reach a little lower than the layout's line
+            // height, so the label extends down far enough for descenders and
+            // underlines; its top stays where the layout puts it.
+            const QFontMetrics metrics = label->fontMetrics();
+            label->setGeometry(row.left, row.top,
+                               std::max(row.width, metrics.horizontalAdvance(label->text()) + 1),
+                               std::max(row.height, metrics.height() + 1));
+        });
+    BindControls<TVersionBox>(*this, made,
+                              {
+                                  {"Bevel1", &TVersionBox::Bevel1},
+                                  {"Image1", &TVersionBox::Image1},
+                                  {"Image2", &TVersionBox::Image2},
+                                  {"Label10", &TVersionBox::Label10},
+                                  {"Label2", &TVersionBox::Label2},
+                                  {"Label1", &TVersionBox::Label1},
+                                  {"Label3", &TVersionBox::Label3},
+                                  {"Label4", &TVersionBox::Label4},
+                                  {"Label5", &TVersionBox::Label5},
+                                  {"Label6", &TVersionBox::Label6},
+                                  {"Label7", &TVersionBox::Label7},
+                                  {"Label8", &TVersionBox::Label8},
+                                  {"Label9", &TVersionBox::Label9},
+                                  {"Button1", &TVersionBox::Button1},
+                              });
     Button1->setDefault(true);
     Button1->setFocus();
 
@@ -172,7 +157,7 @@ void TVersionBox::loadPicture(const QString& path) {
 }
 
 void TVersionBox::FormCreate() {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     QString path = ini.ReadString(kPictureSection, kPictureKey, DefaultPicturePath());
     if (!QFileInfo(path).isFile()) {
         // A choice made here serves this run only; the stored path stays.
@@ -208,7 +193,7 @@ void TVersionBox::FitToPicture() {
 }
 
 bool TVersionBox::ChangePicture(FileDialogs& dialogs) {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     const auto choice = dialogs.OpenFile(PictureDialogOptions());
     if (!choice)
         return false;
@@ -222,7 +207,7 @@ bool TVersionBox::ChangePicture(FileDialogs& dialogs) {
 }
 
 void TVersionBox::FormClose() {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     ini.BeginUpdate();
     ini.WriteInteger(kPlaceSection, QStringLiteral("top"), y());
     ini.WriteInteger(kPlaceSection, QStringLiteral("left"), x());

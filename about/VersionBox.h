@@ -4,7 +4,7 @@
 // and stores its position.
 #pragma once
 
-#include "platform/FileDialogs.h"
+#include "platform/desktop/FileDialogs.h"
 
 #include <QDialog>
 
@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class ScreenInfo;
+class SettingsFile;
 class ShellLinks;
 class TApplication;
 
@@ -24,6 +25,7 @@ struct VersionBoxServices {
     FileDialogs& dialogs; // the box's OpenPictureDialog1
     ShellLinks& links;
     ScreenInfo& screen;
+    SettingsFile& settings; // the picture and the box's position
 };
 
 // The picture-open dialog of the About box and of the main window.

@@ -6,9 +6,14 @@
 
 #include <QString>
 
-inline const QString kPictureAuthorMail = QStringLiteral("picture@vantel.example");
-inline const QString kProducerMail = QStringLiteral("studio@vantel.example");
-inline const QString kMakerWebPage = QStringLiteral("https://www.vantel.example/");
+// As plain text too, for the rows of the box's table.
+inline constexpr char kPictureAuthorMailText[] = "picture@vantel.example";
+inline constexpr char kProducerMailText[] = "studio@vantel.example";
+inline constexpr char kMakerWebPageText[] = "https://www.vantel.example/";
+
+inline const QString kPictureAuthorMail = QString::fromUtf8(kPictureAuthorMailText);
+inline const QString kProducerMail = QString::fromUtf8(kProducerMailText);
+inline const QString kMakerWebPage = QString::fromUtf8(kMakerWebPageText);
 
 QString PictureAuthorMailLink(); // Label5
 QString ProducerMailLink();      // Label7

@@ -1,6 +1,7 @@
-// The controls of the main window, as a table.
+// The controls of the main window, as a table: every fact of each control
+// in its row, the rows in tab order.
 #pragma once
 
-#include "app/ControlTable.h"
+#include "widgets/ControlTable.h"
 
 std::span<const ControlRow> MainWindowControls();

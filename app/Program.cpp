@@ -1,21 +1,25 @@
 #include "app/Program.h"
 
-#include "about/VersionBox.h"
-#include "app/Unit1.h"
-#include "platform/ClockSeededRandom.h"
-#include "platform/DesktopLinks.h"
-#include "platform/DialogMessageBoxes.h"
-#include "platform/Fonts.h"
-#include "platform/HelpWindow.h"
-#include "platform/HelpWindowViewer.h"
-#include "platform/PrinterOnFirstUse.h"
-#include "platform/ProgramTicks.h"
-#include "platform/QtFileDialogs.h"
-#include "platform/ScreenInfoPrimary.h"
-#include "platform/SoundSdlEngine.h"
-#include "platform/SpreadsheetCalc.h"
-#include "platform/SystemClock.h"
-#include "platform/TerminationSignals.h"
+#include "app/MainWindowAssembly.h"
+#include "platform/desktop/ClockSeededRandom.h"
+#include "platform/desktop/DesktopLinks.h"
+#include "platform/desktop/DialogMessageBoxes.h"
+#include "platform/desktop/ProgramTicks.h"
+#include "platform/desktop/QtFileDialogs.h"
+#include "platform/desktop/QtTranslations.h"
+#include "platform/desktop/ScreenInfoPrimary.h"
+#include "platform/desktop/SystemClock.h"
+#include "platform/desktop/TerminationSignals.h"
+#include "platform/help/HelpWindow.h"
+#include "platform/help/HelpWindowViewer.h"
+#include "platform/print/PrinterOnFirstUse.h"
+#include "platform/sound/SoundSdlEngine.h"
+#include "platform/speech/EspeakSpeech.h"
+#include "platform/spreadsheet/SpreadsheetCalc.h"
+#include "progress/SqliteHistory.h"
+#include "readaloud/ReadAloudSettings.h"
+#include "settings/SettingsFile.h"
+#include "widgets/Fonts.h"
 
 #include <QApplication>
 
@@ -25,11 +29,11 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantel"));
     InstallFontSubstitutions();
+    InstallJapaneseQtTexts();
 
-    TApplication app;
-    DialogMessageBoxes messages(app);
-    app.SetMessages(&messages);
-    app.SetTitle(QStringLiteral("Vantel"));
+    const QString title = QStringLiteral("Vantel");
+    DialogMessageBoxes messages(title);
+    TApplication app(title, messages);
 
     SystemClock clock;
     ClockSeededRandom random;
@@ -39,12 +43,15 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     CalcSpreadsheet spreadsheet;
     DesktopLinks links;
     PrinterOnFirstUse printer;
-    PrinterSetupOnFirstUse printerSetup;
-    TForm1 form(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
-                                  printerSetup});
-    // Made hidden right after the main window; it may ask for its picture now.
-    TVersionBox versionBox(VersionBoxServices{app, dialogs, links, screen}, &form);
-    form.VersionBox = &versionBox;
+    PrinterSetupOnFirstUse printerSetup(printer);
+    SettingsFile settings(DefaultSettingsPath());
+    EspeakSpeech speech(sound);
+    ReadAloudSettings readAloudSettings;
+    SqliteHistory history(DefaultHistoryPath(), messages); // opens its file on the first attempt
+    const std::unique_ptr<TForm1> window = MakeMainWindow(
+        app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
+                          printerSetup, links, settings, speech, readAloudSettings, history});
+    TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     form.show();
     if (afterShow)

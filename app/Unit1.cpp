@@ -2,21 +2,24 @@
 // controls and menu items to their handlers.
 #include "app/Unit1.h"
 
+#include "progress/AttemptRecording.h"
+#include "progress/ProgressWindow.h"
+
 #include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
-#include "app/Glyphs.h"
 #include "app/MainWindowLayout.h"
 #include "drill/DrillTime.h"
 #include "drill/stopwatchu.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/Fonts.h"
-#include "platform/TButton.h"
-#include "platform/TPageControl.h"
-#include "platform/TStatusBar.h"
 #include "print/VoskGridP.h"
+#include "readaloud/ReadAloud.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
+#include "widgets/Fonts.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -24,23 +27,18 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
 constexpr int kClientWidth = 725;
 constexpr int kClientHeight = 600;
 
-struct PageRow {
-    const char* name;
-    const char* caption;
-};
-// The tab pages in their order; the drill sheets name their page index.
-constexpr PageRow kPages[] = {
-    {"TabSheet1", " たしざん "}, {"TabSheet2", " ひきざん "}, {"TabSheet3", " かけざん "},
-    {"TabSheet6", " 九九"},      {"TabSheet4", " Print"},     {"TabSheet5", " Sound && Picture"},
-};
-
 QFont gothic(int pixels, bool bold) { return LayoutFont(kGothicFace, pixels, bold); }
+
+// The grid of each drill, in the order of DrillKind.
+constexpr TStringGrid* TForm1::*kSheetGrids[] = {&TForm1::StringGrid1, &TForm1::StringGrid2,
+                                                 &TForm1::StringGrid3, &TForm1::StringGrid5};
 } // namespace
 
 TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)
@@ -48,16 +46,38 @@ TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
     app_.Guard([this] { FormCreate(); });
-    qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() = default;
 
-template <typename T> T* TForm1::control(const char* name) const {
-    return findChild<T*>(QString::fromUtf8(name));
+void TForm1::AttachVersionBox(TVersionBox* box) {
+    VersionBox = box;
+    // Closing the box hands the activation back to this window.
+    connect(box, &QDialog::finished, this, [this] { aboutBoxClosed_ = true; });
 }
 
 void TForm1::buildWindow() {
+    makeClientArea();
+    MadeControls made = makeControls();
+    makeMenu(made);
+    bindControls(made);
+    setUpGrids();
+    setUpStatusBar();
+    makeComponents();
+    wireHandlers();
+    wireSoundHandlers();
+    wirePrintHandlers();
+    setUpListening();
+    wireProgress();
+    Timer1->start();
+    Timer2->start();
+    // Fixed size, with a minimise box but no maximise box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm1::makeClientArea() {
     setWindowTitle(QStringLiteral("Vantel"));
     setWindowIcon(QIcon(ProgramIcon()));
     setFont(gothic(15, true));
@@ -65,21 +85,104 @@ void TForm1::buildWindow() {
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+}
 
-    PageControl1 = new TPageControl(32, client);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(8, 49, 708, 512);
-    PageControl1->setFont(gothic(15, true));
-    for (const PageRow& page : kPages) {
-        auto* sheet = new QWidget;
-        sheet->setObjectName(QString::fromUtf8(page.name));
-        PageControl1->addTab(sheet, QString::fromUtf8(page.caption));
-    }
-    BuildControls(client, MainWindowControls());
-    findControls();
+MadeControls TForm1::makeControls() { return BuildControls(centralWidget(), MainWindowControls()); }
 
+void TForm1::bindControls(const MadeControls& made) {
+    BindControls<TForm1>(*this, made,
+                         {
+                             {"PageControl1", &TForm1::PageControl1},
+                             {"TabSheet1", &TForm1::TabSheet1},
+                             {"TabSheet2", &TForm1::TabSheet2},
+                             {"TabSheet3", &TForm1::TabSheet3},
+                             {"TabSheet4", &TForm1::TabSheet4},
+                             {"TabSheet5", &TForm1::TabSheet5},
+                             {"TabSheet6", &TForm1::TabSheet6},
+                             {"StringGrid1", &TForm1::StringGrid1},
+                             {"StringGrid2", &TForm1::StringGrid2},
+                             {"StringGrid3", &TForm1::StringGrid3},
+                             {"StringGrid4", &TForm1::StringGrid4},
+                             {"StringGrid5", &TForm1::StringGrid5},
+                             {"BitBtn7", &TForm1::BitBtn7},
+                             {"BitBtn6", &TForm1::BitBtn6},
+                             {"BitBtn15", &TForm1::BitBtn15},
+                             {"BitBtn5", &TForm1::BitBtn5},
+                             {"BitBtn4", &TForm1::BitBtn4},
+                             {"BitBtn8", &TForm1::BitBtn8},
+                             {"BitBtn1", &TForm1::BitBtn1},
+                             {"BitBtn2", &TForm1::BitBtn2},
+                             {"BitBtn3", &TForm1::BitBtn3},
+                             {"BitBtn24", &TForm1::BitBtn24},
+                             {"SpeedButton4", &TForm1::SpeedButton4},
+                             {"SpeedButton3", &TForm1::SpeedButton3},
+                             {"SpeedButton5", &TForm1::SpeedButton5},
+                             {"SpeedButton1", &TForm1::SpeedButton1},
+                             {"BitBtn20", &TForm1::BitBtn20},
+                             {"BitBtn21", &TForm1::BitBtn21},
+                             {"BitBtn22", &TForm1::BitBtn22},
+                             {"BitBtn23", &TForm1::BitBtn23},
+                             {"BitBtn12", &TForm1::BitBtn12},
+                             {"BitBtn9", &TForm1::BitBtn9},
+                             {"BitBtn10", &TForm1::BitBtn10},
+                             {"BitBtn11", &TForm1::BitBtn11},
+                             {"Button1", &TForm1::Button1},
+                             {"Button2", &TForm1::Button2},
+                             {"Button3", &TForm1::Button3},
+                             {"Button4", &TForm1::Button4},
+                             {"Button5", &TForm1::Button5},
+                             {"BitBtn17", &TForm1::BitBtn17},
+                             {"BitBtn18", &TForm1::BitBtn18},
+                             {"BitBtn19", &TForm1::BitBtn19},
+                             {"BitBtn13", &TForm1::BitBtn13},
+                             {"BitBtn14", &TForm1::BitBtn14},
+                             {"Button6", &TForm1::Button6},
+                             {"Button7", &TForm1::Button7},
+                             {"Button8", &TForm1::Button8},
+                             {"Button9", &TForm1::Button9},
+                             {"Button10", &TForm1::Button10},
+                             {"StatusBar1", &TForm1::StatusBar1},
+                             {"CheckBox1", &TForm1::CheckBox1},
+                             {"CheckBox2", &TForm1::CheckBox2},
+                             {"CheckBox3", &TForm1::CheckBox3},
+                             {"CheckBox5", &TForm1::CheckBox5},
+                             {"CheckBox6", &TForm1::CheckBox6},
+                             {"CheckBox7", &TForm1::CheckBox7},
+                             {"Edit2", &TForm1::Edit2},
+                             {"Edit3", &TForm1::Edit3},
+                             {"Edit4", &TForm1::Edit4},
+                             {"Edit5", &TForm1::Edit5},
+                             {"Edit6", &TForm1::Edit6},
+                             {"Edit7", &TForm1::Edit7},
+                             {"Edit1", &TForm1::Edit1},
+                             {"Print1", &TForm1::Print1},
+                             {"Print2", &TForm1::Print2},
+                             {"Print3", &TForm1::Print3},
+                             {"PrintSetup1", &TForm1::PrintSetup1},
+                             {"Exit1", &TForm1::Exit1},
+                             {"Cut1", &TForm1::Cut1},
+                             {"Find1", &TForm1::Find1},
+                             {"N6", &TForm1::N6},
+                             {"N7", &TForm1::N7},
+                             {"N8", &TForm1::N8},
+                             {"N991", &TForm1::N991},
+                             {"Open1", &TForm1::Open1},
+                             {"Open2", &TForm1::Open2},
+                             {"Open3", &TForm1::Open3},
+                             {"Open4", &TForm1::Open4},
+                             {"Open5", &TForm1::Open5},
+                             {"Contents1", &TForm1::Contents1},
+                             {"SearchforHelpOn1", &TForm1::SearchforHelpOn1},
+                             {"About1", &TForm1::About1},
+                             {"ReadAloud1", &TForm1::ReadAloud1},
+                             {"ShowProgress1", &TForm1::ShowProgress1},
+                         });
+}
+
+void TForm1::setUpGrids() {
     for (const DrillSheet& sheet : DrillSheets()) {
         TStringGrid* grid = GridOf(sheet);
+        Q_ASSERT(grid->objectName() == QLatin1String(sheet.gridName));
         grid->SetColCount(sheet.size + 1);
         grid->SetRowCount(sheet.size + 1);
         grid->SetDefaultColWidth(sheet.colWidth);
@@ -98,90 +201,9 @@ void TForm1::buildWindow() {
                                   GridDrawState state, QPainter& canvas) {
             StringGrid1DrawCell(sender, col, row, rect, state, canvas);
         };
-
-    // Controls of the sound slots stay off until their slot is switched on.
-    for (const char* name :
-         {"Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Button1", "Button2", "Button3", "Button4", "Button5",
-          "BitBtn17", "BitBtn18", "BitBtn19", "BitBtn13", "BitBtn14"})
-        control<QWidget>(name)->setEnabled(false);
-    control<QWidget>("BitBtn16")->setEnabled(false);
-
-    const struct {
-        const char* name;
-        Glyph glyph;
-    } glyphs[] = {
-        {"BitBtn7", Glyph::Start},    {"BitBtn6", Glyph::Stop},     {"BitBtn5", Glyph::Exit},
-        {"BitBtn4", Glyph::Help},     {"BitBtn8", Glyph::About},    {"BitBtn1", Glyph::Print},
-        {"BitBtn2", Glyph::Print},    {"BitBtn3", Glyph::Print},    {"BitBtn16", Glyph::Print},
-        {"BitBtn24", Glyph::Setup},   {"BitBtn20", Glyph::Save},    {"BitBtn21", Glyph::Open},
-        {"BitBtn12", Glyph::Picture}, {"BitBtn17", Glyph::Speaker}, {"BitBtn18", Glyph::Speaker},
-        {"BitBtn19", Glyph::Speaker}, {"BitBtn13", Glyph::Speaker}, {"BitBtn14", Glyph::Speaker},
-        {"BitBtn9", Glyph::Speaker},  {"BitBtn10", Glyph::Speaker}, {"BitBtn11", Glyph::Speaker},
-    };
-    for (const auto& glyph : glyphs)
-        control<QPushButton>(glyph.name)->setIcon(GlyphIcon(glyph.glyph));
-    for (const char* name : {"BitBtn5", "BitBtn4", "BitBtn8"})
-        control<QPushButton>(name)->setIconSize(QSize(24, 24));
-
-    buildStatusBar();
-    StatusBar1->setParent(client);
-    StatusBar1->setGeometry(0, kClientHeight - 32, kClientWidth, 32);
-    buildMenu();
-
-    StringGridIO1 = new TStringGridIO(this);
-    StringGridIO1->setObjectName(QStringLiteral("StringGridIO1"));
-    StringGridIO1->SetTargetGrid(StringGrid4);
-    StringGridIO1->SetStretch(false);
-    StringGridIO1->SetSpreadsheet(&services_.spreadsheet);
-
-    StopWatch1 = new StopWatch(services_.ticks, this);
-    StopWatch1->setObjectName(QStringLiteral("StopWatch1"));
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
-
-    wireHandlers();
-    wireSoundHandlers();
-    wirePrintHandlers();
-    Timer1->start();
-    Timer2->start();
-    // Fixed size, with a minimise box but no maximise box.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm1::findControls() {
-    StringGrid1 = control<TStringGrid>("StringGrid1");
-    StringGrid2 = control<TStringGrid>("StringGrid2");
-    StringGrid3 = control<TStringGrid>("StringGrid3");
-    StringGrid4 = control<TStringGrid>("StringGrid4");
-    StringGrid5 = control<TStringGrid>("StringGrid5");
-    BitBtn7 = control<TButton>("BitBtn7");
-    BitBtn6 = control<TButton>("BitBtn6");
-    BitBtn15 = control<TButton>("BitBtn15");
-    BitBtn5 = control<TButton>("BitBtn5");
-    CheckBox1 = control<QCheckBox>("CheckBox1");
-    CheckBox2 = control<QCheckBox>("CheckBox2");
-    CheckBox3 = control<QCheckBox>("CheckBox3");
-    CheckBox5 = control<QCheckBox>("CheckBox5");
-    CheckBox6 = control<QCheckBox>("CheckBox6");
-    CheckBox7 = control<QCheckBox>("CheckBox7");
-    Edit2 = control<QLineEdit>("Edit2");
-    Edit3 = control<QLineEdit>("Edit3");
-    Edit4 = control<QLineEdit>("Edit4");
-    Edit5 = control<QLineEdit>("Edit5");
-    Edit6 = control<QLineEdit>("Edit6");
-    Edit7 = control<QLineEdit>("Edit7");
-}
-
-void TForm1::buildStatusBar() {
-    StatusBar1 = new TStatusBar;
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFont(gothic(16, true));
+void TForm1::setUpStatusBar() {
     QPalette palette = StatusBar1->palette();
     palette.setColor(QPalette::Window, QColor(0xD7, 0xE1, 0xFF));
     StatusBar1->setPalette(palette);
@@ -192,9 +214,23 @@ void TForm1::buildStatusBar() {
     StatusBar1->SetPanels(panels);
 }
 
+void TForm1::makeComponents() {
+    StringGridIO1 = new TStringGridIO(services_.spreadsheet, this);
+    StringGridIO1->setObjectName(QStringLiteral("StringGridIO1"));
+    StringGridIO1->SetTargetGrid(StringGrid4);
+    StringGridIO1->SetStretch(false);
+
+    StopWatch1 = new StopWatch(services_.ticks, this);
+    StopWatch1->setObjectName(QStringLiteral("StopWatch1"));
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+}
+
 void TForm1::wireHandlers() {
-    const auto button = [this](const char* name) { return control<QPushButton>(name); };
-    const auto item = [this](const char* name) { return control<QAction>(name); };
     wire(BitBtn7, &QPushButton::clicked, &TForm1::BitBtn7Click);
     wire(Cut1, &QAction::triggered, &TForm1::BitBtn7Click);
     wire(BitBtn6, &QPushButton::clicked, &TForm1::BitBtn6Click);
@@ -204,26 +240,24 @@ void TForm1::wireHandlers() {
     wire(PageControl1, &QTabWidget::currentChanged, &TForm1::PageControl1Change);
     wire(BitBtn5, &QPushButton::clicked, &TForm1::BitBtn5Click);
     wire(Exit1, &QAction::triggered, &TForm1::BitBtn5Click);
-    wire(button("BitBtn4"), &QPushButton::clicked, &TForm1::Contents1Click);
-    wire(item("Contents1"), &QAction::triggered, &TForm1::Contents1Click);
-    wire(item("SearchforHelpOn1"), &QAction::triggered, &TForm1::SearchforHelpOn1Click);
-    wire(button("BitBtn20"), &QPushButton::clicked, &TForm1::BitBtn20Click);
-    wire(button("BitBtn21"), &QPushButton::clicked, &TForm1::BitBtn21Click);
-    wire(button("BitBtn22"), &QPushButton::clicked, &TForm1::BitBtn22Click);
-    wire(button("BitBtn23"), &QPushButton::clicked, &TForm1::BitBtn23Click);
-    wire(button("BitBtn8"), &QPushButton::clicked, &TForm1::About1Click);
-    wire(item("About1"), &QAction::triggered, &TForm1::About1Click);
-    wire(button("BitBtn12"), &QPushButton::clicked, &TForm1::BitBtn12Click);
-    wire(button("Button9"), &QPushButton::clicked, &TForm1::Button9Click);
-    wire(button("Button6"), &QPushButton::clicked, &TForm1::Button6Click);
-    wire(button("Button7"), &QPushButton::clicked, &TForm1::Button7Click);
-    wire(button("Button8"), &QPushButton::clicked, &TForm1::Button8Click);
-    wire(button("Button10"), &QPushButton::clicked, &TForm1::Button10Click);
+    wire(BitBtn4, &QPushButton::clicked, &TForm1::Contents1Click);
+    wire(Contents1, &QAction::triggered, &TForm1::Contents1Click);
+    wire(SearchforHelpOn1, &QAction::triggered, &TForm1::SearchforHelpOn1Click);
+    wire(BitBtn20, &QPushButton::clicked, &TForm1::BitBtn20Click);
+    wire(BitBtn21, &QPushButton::clicked, &TForm1::BitBtn21Click);
+    wire(BitBtn22, &QPushButton::clicked, &TForm1::BitBtn22Click);
+    wire(BitBtn23, &QPushButton::clicked, &TForm1::BitBtn23Click);
+    wire(BitBtn8, &QPushButton::clicked, &TForm1::About1Click);
+    wire(About1, &QAction::triggered, &TForm1::About1Click);
+    wire(BitBtn12, &QPushButton::clicked, &TForm1::BitBtn12Click);
+    wire(Button9, &QPushButton::clicked, &TForm1::Button9Click);
+    wire(Button6, &QPushButton::clicked, &TForm1::Button6Click);
+    wire(Button7, &QPushButton::clicked, &TForm1::Button7Click);
+    wire(Button8, &QPushButton::clicked, &TForm1::Button8Click);
+    wire(Button10, &QPushButton::clicked, &TForm1::Button10Click);
 }
 
-TStringGrid* TForm1::GridOf(const DrillSheet& sheet) const {
-    return findChild<TStringGrid*>(QString::fromUtf8(sheet.gridName));
-}
+TStringGrid* TForm1::GridOf(const DrillSheet& sheet) const { return this->*kSheetGrids[int(sheet.kind)]; }
 
 const DrillSheet* TForm1::ActiveSheet() const { return SheetOnPage(PageControl1->currentIndex()); }
 
@@ -241,12 +275,6 @@ bool TForm1::event(QEvent* event) {
         app_.Guard([this] { FormActivate(); });
     }
     return QMainWindow::event(event);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && VersionBox && watched == VersionBox)
-        aboutBoxClosed_ = true;
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -4,18 +4,23 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
-#include "platform/SystemMenu.h"
-#include "platform/TApplication.h"
-#include "platform/TStringGrid.h"
+#include "platform/desktop/SystemMenu.h"
+#include "platform/desktop/TApplication.h"
 #include "sound/SoundSlots.h"
+#include "widgets/ControlTable.h"
+#include "widgets/TStringGrid.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class Clock;
 class EventSounds;
 class PrinterSetup;
 class FileDialogs;
+class HistoryStore;
+class KeystrokeLog;
+class ProgressWindow;
 class HelpViewer;
 class QAction;
 class QCheckBox;
@@ -24,7 +29,12 @@ class QMenu;
 class QTabWidget;
 class QTimer;
 class RandomSource;
+class ReadAloud;
+class ReadAloudSettings;
+class Speech;
 class ScreenInfo;
+class SettingsFile;
+class ShellLinks;
 class SoundEngine;
 class Spreadsheet;
 class StartupGreeting;
@@ -50,6 +60,11 @@ struct FormServices {
     SoundEngine& sound;
     TPrinter& printer;
     PrinterSetup& printerSetup; // PrinterSetupDialog1
+    ShellLinks& links;          // the About box's links
+    SettingsFile& settings;
+    Speech& speech;                       // reads problems aloud
+    ReadAloudSettings& readAloudSettings; // readaloud.conf
+    HistoryStore& history;                // every judged attempt
 };
 
 class TForm1 : public QMainWindow {
@@ -62,7 +77,15 @@ public:
     // The sheet of the active page, or null on the pages without one.
     const DrillSheet* ActiveSheet() const;
 
-    // Controls and components, by their names in the window.
+    // Controls and components, by their names in the window; the window's
+    // table makes the controls and bindControls() hands them out.
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    QWidget* TabSheet4;
+    QWidget* TabSheet5;
+    QWidget* TabSheet6;
     TStringGrid* StringGrid1;
     TStringGrid* StringGrid2;
     TStringGrid* StringGrid3;
@@ -72,7 +95,39 @@ public:
     TButton* BitBtn6;
     TButton* BitBtn15;
     TButton* BitBtn5;
-    QTabWidget* PageControl1;
+    TButton* BitBtn4;
+    TButton* BitBtn8;
+    TButton* BitBtn1;
+    TButton* BitBtn2;
+    TButton* BitBtn3;
+    TButton* BitBtn24;
+    TButton* SpeedButton4;
+    TButton* SpeedButton3;
+    TButton* SpeedButton5;
+    TButton* SpeedButton1;
+    TButton* BitBtn20;
+    TButton* BitBtn21;
+    TButton* BitBtn22;
+    TButton* BitBtn23;
+    TButton* BitBtn12;
+    TButton* BitBtn9;
+    TButton* BitBtn10;
+    TButton* BitBtn11;
+    TButton* Button1;
+    TButton* Button2;
+    TButton* Button3;
+    TButton* Button4;
+    TButton* Button5;
+    TButton* BitBtn17;
+    TButton* BitBtn18;
+    TButton* BitBtn19;
+    TButton* BitBtn13;
+    TButton* BitBtn14;
+    TButton* Button6;
+    TButton* Button7;
+    TButton* Button8;
+    TButton* Button9;
+    TButton* Button10;
     TStatusBar* StatusBar1;
     QCheckBox* CheckBox1;
     QCheckBox* CheckBox2;
@@ -86,10 +141,29 @@ public:
     QLineEdit* Edit5;
     QLineEdit* Edit6;
     QLineEdit* Edit7;
+    // The main menu's items that have handlers.
     QMenu* Edit1;
+    QAction* Print1;
+    QAction* Print2;
+    QAction* Print3;
+    QAction* PrintSetup1;
+    QAction* Exit1;
     QAction* Cut1;
     QAction* Find1;
-    QAction* Exit1;
+    QAction* N6;
+    QAction* N7;
+    QAction* N8;
+    QAction* N991;
+    QAction* Open1;
+    QAction* Open2;
+    QAction* Open3;
+    QAction* Open4;
+    QAction* Open5;
+    QAction* Contents1;
+    QAction* SearchforHelpOn1;
+    QAction* About1;
+    QAction* ReadAloud1; // "問題を読み上げる", checkable
+    QAction* ShowProgress1;
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1;
@@ -98,8 +172,11 @@ public:
     TVoskSGridPrinter* VoskSGridPrinter2;
     TVoskSGridPrinter* VoskSGridPrinter3;
     TVoskSGridPrinter* VoskSGridPrinter4;
-    // The About box, made right after this window at program entry.
+    // The About box, made right after this window at program entry; a child of it.
     TVersionBox* VersionBox = nullptr;
+    void AttachVersionBox(TVersionBox* box);
+    // The progress window while it is open.
+    QPointer<ProgressWindow> ProgressWindow1;
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 
@@ -187,42 +264,56 @@ public slots:
     void BitBtn10Click();
     void BitBtn11Click();
 
+    // Read-aloud mode
+    void ReadAloud1Click();
+    // The progress history.
+    void ShowProgress1Click();
+
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();
-    void buildMenu();
-    void buildStatusBar();
-    void findControls();
+    void makeClientArea();
+    MadeControls makeControls();
+    void makeMenu(MadeControls& made);
+    void bindControls(const MadeControls& made);
+    void setUpGrids();
+    void setUpStatusBar();
+    void makeComponents();
     void wireHandlers();
     // Connects a signal to a handler that runs inside the application's error guard.
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
-    template <typename T> T* control(const char* name) const;
     void focusStart();
     void generate(DrillKind kind);
     void judge(DrillKind kind);
     void resetBestTime(DrillKind kind);
     void showUserNameInCaption();
     void wireSoundHandlers();
-    QLineEdit* soundFileEdit(const SoundSlotInfo& slot) const;
+    QLineEdit* soundFileEdit(SoundSlot slot) const;
     void wirePrintHandlers();
     void printWorksheet(TVoskSGridPrinter& sheetPrinter);
     void enableSlotControls(SoundSlot slot);
     void chooseSoundFile(SoundSlot slot);
     void playSlot(SoundSlot slot);
+    void setUpListening();
+    void wireProgress();
+    void recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
+                       std::uint32_t ms);
 
     TApplication& app_;
     FormServices services_;
     SystemMenu systemMenu_;
     std::unique_ptr<EventSounds> sounds_;
     std::unique_ptr<StartupGreeting> greeting_;
+    std::unique_ptr<ReadAloud> readAloud_;
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
+    std::unique_ptr<KeystrokeLog> keystrokes_;
+    QString userNameInForce_; // loaded at start or confirmed with OK: whose attempts these are
 };
 
 template <typename Sender, typename Signal>

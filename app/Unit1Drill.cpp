@@ -2,16 +2,18 @@
 // and judges of the four sheets, answer entry, and the status bar clock.
 #include "app/Unit1.h"
 
-#include "drill/CellDrawing.h"
 #include "drill/DrillTime.h"
 #include "drill/Judge.h"
 #include "drill/KeyFilter.h"
 #include "drill/SheetGenerator.h"
 #include "drill/stopwatchu.h"
-#include "platform/Clock.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
-#include "platform/TStringGrid.h"
+#include "platform/desktop/Clock.h"
+#include "progress/AttemptRecording.h"
+#include "readaloud/ReadAloud.h"
+#include "widgets/CellDrawing.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
+#include "widgets/TStringGrid.h"
 
 #include <QTabWidget>
 
@@ -26,6 +28,7 @@ void TForm1::BitBtn7Click() {
     const DrillSheet* sheet = ActiveSheet();
     if (!sheet)
         return;
+    readAloud_->AttemptStarted();
     (this->*kGenerators[int(sheet->kind)])();
     TStringGrid* grid = GridOf(*sheet);
     grid->setFocus();
@@ -45,6 +48,7 @@ void TForm1::BitBtn15Click() {
     if (!sheet)
         return;
     ClearSheet(*GridOf(*sheet), *sheet);
+    readAloud_->AttemptCleared();
     focusStart();
 }
 
@@ -71,6 +75,7 @@ void TForm1::generate(DrillKind kind) {
         grid->SetFixedRows(1);
     }
     GenerateSheet(*grid, sheet, services_.random);
+    keystrokes_->Clear(kind);
     StopWatch1->Start();
 }
 
@@ -81,14 +86,20 @@ void TForm1::judge(DrillKind kind) {
     const QString time = FormatDrillTime(ms);
     StatusBar1->SetPanelText(sheet.timePanel, time);
 
+    const QStringList typed = AnswerTexts(*GridOf(sheet), sheet); // before the marks replace them
     const JudgeResult result =
         JudgeSheet(*GridOf(sheet), sheet, ms, time, StatusBar1->PanelText(sheet.bestPanel));
+    if (result.outcome != JudgeResult::Outcome::Incomplete)
+        recordAttempt(sheet, typed, result.correct, result.outcome == JudgeResult::Outcome::NewBest, ms);
+    // A sound file the sound system refuses is reported in its own box; the
+    // child still gets the result after it.
     if (result.outcome == JudgeResult::Outcome::NewBest) {
         StatusBar1->SetPanelText(sheet.bestPanel, time);
-        BitBtn19Click();
+        app_.Guard([this] { BitBtn19Click(); });
     } else if (result.outcome == JudgeResult::Outcome::AllCorrect) {
-        BitBtn14Click();
+        app_.Guard([this] { BitBtn14Click(); });
     }
+    readAloud_->AttemptJudged(result, sheet);
     app_.Messages().ShowMessage(JudgeMessage(result, sheet));
 }
 

@@ -1,4 +1,5 @@
-// The main menu, as a table: menus, items, shortcuts and enabled states.
+// The main menu, as a table: menus, items, shortcuts and enabled states. The
+// items join the window's made controls, so bindControls() hands them out too.
 #include "app/Glyphs.h"
 #include "app/Unit1.h"
 
@@ -7,11 +8,12 @@
 
 namespace {
 struct MenuRow {
-    const char* name; // a menu when caption starts the menu, else an item; "-" rows are separators
-    const char* caption;
+    const char* name;    // the item's name in the window
+    const char* caption; // "-" makes a separator
     QKeySequence shortcut;
     bool enabled = true;
     std::optional<Glyph> icon = std::nullopt;
+    bool checkable = false;
 };
 
 struct MenuTable {
@@ -56,6 +58,13 @@ const MenuTable kMenus[] = {
          {"Open3", "開く  (3)", {}, true, Glyph::Speaker},
          {"Open4", "開く　(4)", {}, true, Glyph::Speaker},
          {"Open5", "開く　(5)", {}, true, Glyph::Speaker},
+         {"N10", "-", {}},
+         {"ReadAloud1", "問題を読み上げる", {}, true, std::nullopt, true},
+     }},
+    {"Record1",
+     "記録(&R)",
+     {
+         {"ShowProgress1", "成績の記録を見る...", QKeySequence(Qt::CTRL | Qt::Key_R)},
      }},
     {"Help1",
      "ヘルプ(&H)",
@@ -67,24 +76,24 @@ const MenuTable kMenus[] = {
 };
 } // namespace
 
-void TForm1::buildMenu() {
+void TForm1::makeMenu(MadeControls& made) {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuTable& table : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(table.caption));
         menu->setObjectName(QString::fromUtf8(table.name));
+        made.insert(menu->objectName(), menu);
         for (const MenuRow& row : table.items) {
             QAction* action = qstrcmp(row.caption, "-") == 0
                                   ? menu->addSeparator()
                                   : menu->addAction(QString::fromUtf8(row.caption));
             action->setObjectName(QString::fromUtf8(row.name));
+            Q_ASSERT_X(!made.contains(action->objectName()), row.name, "each name once in the window");
+            made.insert(action->objectName(), action);
             action->setShortcut(row.shortcut);
             action->setEnabled(row.enabled);
+            action->setCheckable(row.checkable);
             if (row.icon)
                 action->setIcon(GlyphIcon(*row.icon));
         }
     }
-    Edit1 = findChild<QMenu*>(QStringLiteral("Edit1"));
-    Cut1 = findChild<QAction*>(QStringLiteral("Cut1"));
-    Find1 = findChild<QAction*>(QStringLiteral("Find1"));
-    Exit1 = findChild<QAction*>(QStringLiteral("Exit1"));
 }

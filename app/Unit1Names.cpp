@@ -3,7 +3,7 @@
 #include "app/Unit1.h"
 
 #include "gridio/StrGrdIO.h"
-#include "platform/FileDialogs.h"
+#include "platform/desktop/FileDialogs.h"
 
 namespace {
 // The file types by their position in the dialogs, counted from 1.

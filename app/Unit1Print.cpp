@@ -2,18 +2,18 @@
 #include "app/Unit1.h"
 
 #include "drill/ExpectedAnswer.h"
-#include "platform/PrinterSetup.h"
+#include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
+#include "widgets/TButton.h"
 
 #include <QAction>
-#include <QPushButton>
 
 void TForm1::wirePrintHandlers() {
-    VoskSGridPrinter1 = new TVoskSGridPrinter(this, &services_.printer);
-    VoskSGridPrinter2 = new TVoskSGridPrinter(this, &services_.printer);
-    VoskSGridPrinter3 = new TVoskSGridPrinter(this, &services_.printer);
-    VoskSGridPrinter4 = new TVoskSGridPrinter(this, &services_.printer);
+    VoskSGridPrinter1 = new TVoskSGridPrinter(services_.printer, this);
+    VoskSGridPrinter2 = new TVoskSGridPrinter(services_.printer, this);
+    VoskSGridPrinter3 = new TVoskSGridPrinter(services_.printer, this);
+    VoskSGridPrinter4 = new TVoskSGridPrinter(services_.printer, this);
     VoskSGridPrinter1->setObjectName(QStringLiteral("VoskSGridPrinter1"));
     VoskSGridPrinter2->setObjectName(QStringLiteral("VoskSGridPrinter2"));
     VoskSGridPrinter3->setObjectName(QStringLiteral("VoskSGridPrinter3"));
@@ -23,25 +23,19 @@ void TForm1::wirePrintHandlers() {
     SetUpSheetPrinter(*VoskSGridPrinter3, StringGrid3);
     SetUpNamePanelPrinter(*VoskSGridPrinter4, StringGrid4);
 
-    const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromUtf8(name)); };
-    const auto item = [this](const char* name) { return findChild<QAction*>(QString::fromUtf8(name)); };
     const struct {
-        const char* button;
-        const char* item;
+        TButton* button;
+        QAction* item;
         void (TForm1::*handler)();
     } commands[] = {
-        {"BitBtn1", "Print1", &TForm1::BitBtn1Click},
-        {"BitBtn2", "Print2", &TForm1::BitBtn2Click},
-        {"BitBtn3", "Print3", &TForm1::BitBtn3Click},
-        {"BitBtn24", "PrintSetup1", &TForm1::PrintSetup1Click},
-        {"SpeedButton4", "N6", &TForm1::SpeedButton4Click},
-        {"SpeedButton3", "N7", &TForm1::SpeedButton3Click},
-        {"SpeedButton5", "N8", &TForm1::SpeedButton5Click},
-        {"SpeedButton1", "N991", &TForm1::SpeedButton1Click},
+        {BitBtn1, Print1, &TForm1::BitBtn1Click},       {BitBtn2, Print2, &TForm1::BitBtn2Click},
+        {BitBtn3, Print3, &TForm1::BitBtn3Click},       {BitBtn24, PrintSetup1, &TForm1::PrintSetup1Click},
+        {SpeedButton4, N6, &TForm1::SpeedButton4Click}, {SpeedButton3, N7, &TForm1::SpeedButton3Click},
+        {SpeedButton5, N8, &TForm1::SpeedButton5Click}, {SpeedButton1, N991, &TForm1::SpeedButton1Click},
     };
     for (const auto& command : commands) {
-        wire(button(command.button), &QPushButton::clicked, command.handler);
-        wire(item(command.item), &QAction::triggered, command.handler);
+        wire(command.button, &QPushButton::clicked, command.handler);
+        wire(command.item, &QAction::triggered, command.handler);
     }
 }
 

@@ -1,12 +1,14 @@
 // Start-up, shutdown, help, the user name and the best-time reset.
 #include "app/Unit1.h"
 
+#include "progress/HistoryStore.h"
+
 #include "drill/DrillTime.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/HelpViewer.h"
-#include "platform/ScreenInfo.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/desktop/ScreenInfo.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 #include "settings/SettingsFile.h"
 #include "sound/EventSounds.h"
 
@@ -16,27 +18,30 @@
 #include <QTabWidget>
 
 namespace {
-// The option check boxes in the order they are read and written; each is
-// also the name of its settings section.
-constexpr QLatin1String kOptionCheckBoxes[] = {
-    QLatin1String("CheckBox1"), QLatin1String("CheckBox2"), QLatin1String("CheckBox3"),
-    QLatin1String("CheckBox5"), QLatin1String("CheckBox6"), QLatin1String("CheckBox7"),
+// The option check boxes in the order they are read and written, each with
+// its settings section, which bears the check box's name.
+const struct {
+    QLatin1String section;
+    QCheckBox* TForm1::*checkBox;
+} kOptionCheckBoxes[] = {
+    {QLatin1String("CheckBox1"), &TForm1::CheckBox1}, {QLatin1String("CheckBox2"), &TForm1::CheckBox2},
+    {QLatin1String("CheckBox3"), &TForm1::CheckBox3}, {QLatin1String("CheckBox5"), &TForm1::CheckBox5},
+    {QLatin1String("CheckBox6"), &TForm1::CheckBox6}, {QLatin1String("CheckBox7"), &TForm1::CheckBox7},
 };
 
 const QString kHighestScore = QStringLiteral("the highest score");
 } // namespace
 
-QLineEdit* TForm1::soundFileEdit(const SoundSlotInfo& slot) const { return findChild<QLineEdit*>(slot.edit); }
-
 void TForm1::FormCreate() {
-    SettingsFile ini;
+    const SettingsFile& ini = services_.settings;
     const int top = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("top"), 0);
     const int left = ini.ReadInteger(QStringLiteral("form1"), QStringLiteral("left"), 0);
-    for (QLatin1String box : kOptionCheckBoxes)
-        findChild<QCheckBox*>(box)->setChecked(ini.ReadBool(box, kSoundCheckedKey, false));
+    for (const auto& box : kOptionCheckBoxes)
+        (this->*box.checkBox)->setChecked(ini.ReadBool(box.section, kSoundCheckedKey, false));
     for (const SoundSlotInfo& slot : kSoundSlots)
-        soundFileEdit(slot)->setText(ini.ReadString(slot.section, kSoundFileNameKey, QString()));
+        soundFileEdit(slot.slot)->setText(ini.ReadString(slot.section, kSoundFileNameKey, QString()));
     Edit7->setText(ini.ReadString(QStringLiteral("Text"), QStringLiteral("UserName"), QString()));
+    userNameInForce_ = Edit7->text();
     for (const DrillSheet& sheet : DrillSheets())
         StatusBar1->SetPanelText(
             sheet.bestPanel, ini.ReadString(kHighestScore, QString::fromUtf8(sheet.bestKey), kNoBestTime));
@@ -93,7 +98,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
 }
 
 void TForm1::FormClose() {
-    SettingsFile ini;
+    SettingsFile& ini = services_.settings;
     // One replacement of the file: a crash while saving keeps the old settings whole.
     ini.BeginUpdate();
     const QRect frame = frameGeometry();
@@ -104,16 +109,18 @@ void TForm1::FormClose() {
     for (const DrillSheet& sheet : DrillSheets())
         ini.WriteString(kHighestScore, QString::fromUtf8(sheet.bestKey),
                         StatusBar1->PanelText(sheet.bestPanel));
-    for (QLatin1String box : kOptionCheckBoxes)
-        ini.WriteBool(box, kSoundCheckedKey, findChild<QCheckBox*>(box)->isChecked());
+    for (const auto& box : kOptionCheckBoxes)
+        ini.WriteBool(box.section, kSoundCheckedKey, (this->*box.checkBox)->isChecked());
     for (const SoundSlotInfo& slot : kSoundSlots)
-        ini.WriteString(slot.section, kSoundFileNameKey, soundFileEdit(slot)->text());
+        ini.WriteString(slot.section, kSoundFileNameKey, soundFileEdit(slot.slot)->text());
     ini.WriteString(QStringLiteral("Text"), QStringLiteral("UserName"), Edit7->text());
     ini.Commit();
+    services_.history.Flush(); // attempts a full disk held back
 }
 
 void TForm1::Contents1Click() {
-    services_.help.ShowContents();
+    // Help that cannot be opened is reported; Start gets the focus either way.
+    app_.Guard([this] { services_.help.ShowContents(); });
     focusStart();
 }
 
@@ -123,7 +130,10 @@ void TForm1::showUserNameInCaption() {
     setWindowTitle(QStringLiteral(" ") + Edit7->text() + QStringLiteral(" の Vantel"));
 }
 
-void TForm1::Button9Click() { showUserNameInCaption(); }
+void TForm1::Button9Click() {
+    showUserNameInCaption();
+    userNameInForce_ = Edit7->text();
+}
 
 void TForm1::resetBestTime(DrillKind kind) {
     const DrillSheet& sheet = SheetOf(kind);

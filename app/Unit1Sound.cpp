@@ -1,70 +1,97 @@
 // The event sounds and the start-up greetings of the main window.
 #include "app/Unit1.h"
 
-#include "platform/Clock.h"
-#include "platform/FileDialogs.h"
-#include "platform/SoundEngine.h"
-#include "platform/TButton.h"
+#include "platform/desktop/Clock.h"
+#include "platform/desktop/FileDialogs.h"
+#include "platform/sound/SoundEngine.h"
 #include "settings/SettingsFile.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
+#include "widgets/TButton.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTimer>
 
 namespace {
-QString name(QLatin1String latin) { return QString(latin); }
+using Handler = void (TForm1::*)();
+
+// The window's side of each sound slot, in the order of SoundSlot: its
+// controls and the handlers they run.
+struct SlotControls {
+    QCheckBox* TForm1::*checkBox;
+    QLineEdit* TForm1::*edit;
+    TButton* TForm1::*browseButton;
+    QAction* TForm1::*menuItem;
+    TButton* TForm1::*testButton;
+    Handler enable, choose, play;
+};
+
+// clang-format off
+constexpr SlotControls kSlotControls[] = {
+    {&TForm1::CheckBox5, &TForm1::Edit2, &TForm1::Button1, &TForm1::Open1, &TForm1::BitBtn17,
+     &TForm1::CheckBox5Click, &TForm1::Open1Click, &TForm1::BitBtn17Click},
+    {&TForm1::CheckBox6, &TForm1::Edit3, &TForm1::Button2, &TForm1::Open2, &TForm1::BitBtn18,
+     &TForm1::CheckBox6Click, &TForm1::Open2Click, &TForm1::BitBtn18Click},
+    {&TForm1::CheckBox7, &TForm1::Edit4, &TForm1::Button3, &TForm1::Open3, &TForm1::BitBtn19,
+     &TForm1::CheckBox7Click, &TForm1::Open3Click, &TForm1::BitBtn19Click},
+    {&TForm1::CheckBox2, &TForm1::Edit5, &TForm1::Button4, &TForm1::Open4, &TForm1::BitBtn13,
+     &TForm1::CheckBox2Click, &TForm1::Open4Click, &TForm1::BitBtn13Click},
+    {&TForm1::CheckBox3, &TForm1::Edit6, &TForm1::Button5, &TForm1::Open5, &TForm1::BitBtn14,
+     &TForm1::CheckBox3Click, &TForm1::Open5Click, &TForm1::BitBtn14Click},
+};
+// clang-format on
+static_assert(std::size(kSlotControls) == kSoundSlots.size());
+
+const SlotControls& ControlsOf(SoundSlot slot) { return kSlotControls[static_cast<std::size_t>(slot)]; }
 } // namespace
+
+QLineEdit* TForm1::soundFileEdit(SoundSlot slot) const { return this->*ControlsOf(slot).edit; }
 
 void TForm1::wireSoundHandlers() {
     sounds_ = std::make_unique<EventSounds>(services_.sound, app_.Messages());
     greeting_ = std::make_unique<StartupGreeting>(services_.sound, services_.clock);
     sounds_->Player(SoundSlot::Sound4).SetOnNotify([this] { app_.Guard([this] { MediaPlayer1Notify(); }); });
 
-    using Handler = void (TForm1::*)();
-    const struct {
-        SoundSlot slot;
-        Handler enable, choose, play;
-    } slotHandlers[] = {
-        {SoundSlot::Sound1, &TForm1::CheckBox5Click, &TForm1::Open1Click, &TForm1::BitBtn17Click},
-        {SoundSlot::Sound2, &TForm1::CheckBox6Click, &TForm1::Open2Click, &TForm1::BitBtn18Click},
-        {SoundSlot::Sound3, &TForm1::CheckBox7Click, &TForm1::Open3Click, &TForm1::BitBtn19Click},
-        {SoundSlot::Sound4, &TForm1::CheckBox2Click, &TForm1::Open4Click, &TForm1::BitBtn13Click},
-        {SoundSlot::Sound5, &TForm1::CheckBox3Click, &TForm1::Open5Click, &TForm1::BitBtn14Click},
-    };
-    for (const auto& slot : slotHandlers) {
-        const SoundSlotInfo& info = SlotInfo(slot.slot);
-        wire(findChild<QCheckBox*>(name(info.checkBox)), &QCheckBox::toggled, slot.enable);
-        wire(findChild<QAction*>(name(info.menuItem)), &QAction::triggered, slot.choose);
-        wire(findChild<QPushButton*>(name(info.browseButton)), &QPushButton::clicked, slot.choose);
-        wire(findChild<QPushButton*>(name(info.testButton)), &QPushButton::clicked, slot.play);
+    for (const SoundSlotInfo& info : kSoundSlots) {
+        const SlotControls& slot = ControlsOf(info.slot);
+        // The slot table names the same controls.
+        Q_ASSERT((this->*slot.checkBox)->objectName() == info.checkBox);
+        Q_ASSERT((this->*slot.edit)->objectName() == info.edit);
+        Q_ASSERT((this->*slot.browseButton)->objectName() == info.browseButton);
+        Q_ASSERT((this->*slot.menuItem)->objectName() == info.menuItem);
+        Q_ASSERT((this->*slot.testButton)->objectName() == info.testButton);
+        wire(this->*slot.checkBox, &QCheckBox::toggled, slot.enable);
+        wire(this->*slot.menuItem, &QAction::triggered, slot.choose);
+        wire(this->*slot.browseButton, &QPushButton::clicked, slot.choose);
+        wire(this->*slot.testButton, &QPushButton::clicked, slot.play);
     }
     wire(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-    wire(findChild<QPushButton*>(QStringLiteral("BitBtn9")), &QPushButton::clicked, &TForm1::BitBtn9Click);
-    wire(findChild<QPushButton*>(QStringLiteral("BitBtn10")), &QPushButton::clicked, &TForm1::BitBtn10Click);
-    wire(findChild<QPushButton*>(QStringLiteral("BitBtn11")), &QPushButton::clicked, &TForm1::BitBtn11Click);
+    wire(BitBtn9, &QPushButton::clicked, &TForm1::BitBtn9Click);
+    wire(BitBtn10, &QPushButton::clicked, &TForm1::BitBtn10Click);
+    wire(BitBtn11, &QPushButton::clicked, &TForm1::BitBtn11Click);
 }
 
 void TForm1::enableSlotControls(SoundSlot slot) {
-    const SoundSlotInfo& info = SlotInfo(slot);
-    const bool on = findChild<QCheckBox*>(name(info.checkBox))->isChecked();
-    for (QLatin1String control : {info.edit, info.browseButton, info.testButton})
-        findChild<QWidget*>(name(control))->setEnabled(on);
+    const SlotControls& controls = ControlsOf(slot);
+    const bool on = (this->*controls.checkBox)->isChecked();
+    (this->*controls.edit)->setEnabled(on);
+    (this->*controls.browseButton)->setEnabled(on);
+    (this->*controls.testButton)->setEnabled(on);
 }
 
 void TForm1::chooseSoundFile(SoundSlot slot) {
     const SoundSlotInfo& info = SlotInfo(slot);
     sounds_->ChooseFile(slot, services_.dialogs, [&](const QString& path) {
-        SettingsFile().WriteString(name(info.section), name(kSoundFileNameKey), path);
-        findChild<QLineEdit*>(name(info.edit))->setText(path);
+        services_.settings.WriteString(QString(info.section), QString(kSoundFileNameKey), path);
+        soundFileEdit(slot)->setText(path);
     });
 }
 
 void TForm1::playSlot(SoundSlot slot) {
-    const SoundSlotInfo& info = SlotInfo(slot);
-    const SlotPlayResult result = sounds_->Play(slot, findChild<QCheckBox*>(name(info.checkBox))->isChecked(),
-                                                findChild<QLineEdit*>(name(info.edit))->text());
+    const SlotPlayResult result =
+        sounds_->Play(slot, (this->*ControlsOf(slot).checkBox)->isChecked(), soundFileEdit(slot)->text());
     if (result.lockExit) {
         BitBtn5->setEnabled(false);
         if (SystemMenuHandle)

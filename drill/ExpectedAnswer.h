@@ -3,7 +3,7 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
-#include "platform/GridCells.h"
+#include "drill/GridCells.h"
 
 // A header text read as a decimal integer; anything else counts as 0.
 long long HeaderValue(const QString& text);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
-#include "platform/GridCells.h"
+#include "drill/GridCells.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "drill/DrillSheet.h"
-#include "platform/GridCells.h"
-#include "platform/RandomSource.h"
+#include "drill/GridCells.h"
+#include "drill/RandomSource.h"
 
 #include <QList>
 

@@ -3,7 +3,7 @@
 // latest marks.
 #pragma once
 
-#include "platform/TickCounter.h"
+#include "drill/TickCounter.h"
 
 #include <QObject>
 #include <cstdint>
@@ -11,21 +11,20 @@
 class StopWatch : public QObject {
     Q_OBJECT
 public:
-    explicit StopWatch(TickCounter& ticks, QObject* owner = nullptr) : QObject(owner), ticks_(&ticks) {}
+    explicit StopWatch(TickCounter& ticks, QObject* owner = nullptr) : QObject(owner), ticks_(ticks) {}
 
-    void Start() { StartTicks = ticks_->GetTickCount(); }
-    void Stop() { StopTicks = ticks_->GetTickCount(); }
+    void Start() { StartTicks = ticks_.GetTickCount(); }
+    void Stop() { StopTicks = ticks_.GetTickCount(); }
     // The caller keeps the low 32 bits, which stay right across one wrap of the counter.
     std::int64_t Elapsed() {
         ElapsedTicks = StopTicks - StartTicks;
         return ElapsedTicks;
     }
-    void SetTickSource(TickCounter& ticks) { ticks_ = &ticks; }
 
     std::int64_t StartTicks = 0;
     std::int64_t StopTicks = 0;
     std::int64_t ElapsedTicks = 0;
 
 private:
-    TickCounter* ticks_;
+    TickCounter& ticks_;
 };

@@ -3,7 +3,7 @@
 // replacement character encodes and decodes back to itself; text is one
 // character per byte at most; encoding is idempotent after one round.
 #include "FuzzCheck.h"
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -4,7 +4,7 @@
 // cells are saved and loaded again and must come back the same.
 #include "FuzzCheck.h"
 #include "gridio/DelimitedText.h"
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 #include <QList>
 #include <QStringList>

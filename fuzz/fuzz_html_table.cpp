@@ -5,7 +5,7 @@
 #include "FuzzCheck.h"
 #include "gridio/DelimitedText.h"
 #include "gridio/HtmlTable.h"
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 #include <QRegularExpression>
 

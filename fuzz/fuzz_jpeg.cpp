@@ -1,8 +1,8 @@
 // The JPEG decoder of the About box picture. Any bytes either decode to a
 // picture of the size the header gives or raise the decoder's error.
 #include "FuzzCheck.h"
-#include "platform/JpegImage.h"
-#include "platform/VantelError.h"
+#include "core/JpegImage.h"
+#include "core/VantelError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

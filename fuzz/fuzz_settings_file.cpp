@@ -4,7 +4,7 @@
 // back gives the value as it can be stored (code page 932, one line), and a
 // different key keeps what it read before. Integers round trip too.
 #include "FuzzCheck.h"
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 #include "settings/ProfileText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

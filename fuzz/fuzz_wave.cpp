@@ -2,8 +2,8 @@
 // cut short, then converted to the engine's device format. Any bytes either
 // give whole frames of samples or raise the sound system's error.
 #include "FuzzCheck.h"
-#include "platform/SoundSdlEngine.h"
-#include "platform/VantelError.h"
+#include "platform/sound/SoundSdlEngine.h"
+#include "core/VantelError.h"
 
 #include <SDL.h>
 

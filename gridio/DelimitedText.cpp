@@ -1,6 +1,6 @@
 #include "gridio/DelimitedText.h"
 
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 #include <algorithm>
 #include <climits>

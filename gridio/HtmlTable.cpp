@@ -1,6 +1,6 @@
 #include "gridio/HtmlTable.h"
 
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 namespace HtmlTable {
 namespace {

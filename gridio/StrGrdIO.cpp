@@ -2,9 +2,9 @@
 
 #include "gridio/DelimitedText.h"
 #include "gridio/HtmlTable.h"
-#include "platform/SpreadsheetCalc.h"
-#include "platform/VantelError.h"
-#include "platform/WholeFile.h"
+#include "core/Cp932.h"
+#include "core/VantelError.h"
+#include "core/WholeFile.h"
 
 namespace {
 QList<QStringList> gridRows(const TStringGrid& grid) {
@@ -24,7 +24,8 @@ void writeFile(const QString& fileName, const QByteArray& bytes) {
 }
 } // namespace
 
-TStringGridIO::TStringGridIO(QObject* owner) : QObject(owner) {}
+TStringGridIO::TStringGridIO(Spreadsheet& spreadsheet, QObject* owner)
+    : QObject(owner), spreadsheet_(spreadsheet) {}
 
 TStringGridIO::~TStringGridIO() = default;
 
@@ -65,7 +66,7 @@ void TStringGridIO::TransferToExcel() {
     if (!targetGrid_)
         return;
     const TStringGrid& grid = *targetGrid_;
-    const std::unique_ptr<SpreadsheetApplication> application = spreadsheet().Application();
+    const std::unique_ptr<SpreadsheetApplication> application = spreadsheet_.Application();
     application->SetVisible(true);
     application->SetScreenUpdating(false);
     try {
@@ -92,10 +93,3 @@ void TStringGridIO::ClearCells() {
             targetGrid_->SetCells(k, r, QString());
 }
 
-Spreadsheet& TStringGridIO::spreadsheet() {
-    if (spreadsheet_)
-        return *spreadsheet_;
-    if (!calc_)
-        calc_ = std::make_unique<CalcSpreadsheet>();
-    return *calc_;
-}

@@ -8,8 +8,8 @@
 // it touches a cell, and a save replaces the file whole or not at all.
 #pragma once
 
-#include "platform/Spreadsheet.h"
-#include "platform/TStringGrid.h"
+#include "platform/spreadsheet/Spreadsheet.h"
+#include "widgets/TStringGrid.h"
 
 #include <QChar>
 #include <QObject>
@@ -19,7 +19,8 @@
 class TStringGridIO : public QObject {
     Q_OBJECT
 public:
-    explicit TStringGridIO(QObject* owner = nullptr);
+    // The spreadsheet is the one TransferToExcel drives (not owned).
+    explicit TStringGridIO(Spreadsheet& spreadsheet, QObject* owner = nullptr);
     ~TStringGridIO() override;
 
     // Not owned. Forgotten by itself when the grid is destroyed.
@@ -28,9 +29,6 @@ public:
     // When on, a load empties the grid and sizes it to the file first.
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch) { stretch_ = stretch; }
-    // The spreadsheet TransferToExcel drives (not owned); by default
-    // LibreOffice Calc, looked for on first use.
-    void SetSpreadsheet(Spreadsheet* spreadsheet) { spreadsheet_ = spreadsheet; }
 
     // The delimiter is TAB or "," in practice. With quoting on, values that
     // are not numbers are written between double quotes, and read back so.
@@ -45,10 +43,7 @@ public:
     void ClearCells();
 
 private:
-    Spreadsheet& spreadsheet();
-
+    Spreadsheet& spreadsheet_;
     QPointer<TStringGrid> targetGrid_;
     bool stretch_ = false;
-    Spreadsheet* spreadsheet_ = nullptr;
-    std::unique_ptr<Spreadsheet> calc_;
 };

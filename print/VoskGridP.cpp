@@ -1,6 +1,7 @@
 #include "print/VoskGridP.h"
+#include "core/Logging.h"
 
-#include "platform/TStringGrid.h"
+#include "widgets/TStringGrid.h"
 
 #include <cstdlib>
 
@@ -11,13 +12,11 @@ constexpr long double kMmPerInch = 25.4L;
 int px(long double value) { return int(value); }
 } // namespace
 
-TVoskSGridPrinter::TVoskSGridPrinter(QObject* owner, TPrinter* printer) : QObject(owner), printer_(printer) {
+TVoskSGridPrinter::TVoskSGridPrinter(TPrinter& printer, QObject* owner) : QObject(owner), printer_(printer) {
     layout();
 }
 
 TVoskSGridPrinter::~TVoskSGridPrinter() = default;
-
-TPrinter& TVoskSGridPrinter::printer() const { return printer_ ? *printer_ : Printer(); }
 
 void TVoskSGridPrinter::SetNormalGridWidth(int value) {
     if (value >= 1)
@@ -44,7 +43,7 @@ void TVoskSGridPrinter::layout() {
     if (!targetGrid_)
         return;
     try {
-        TPrinter& device = printer();
+        TPrinter& device = printer_;
         printerDpiX_ = device.DpiX();
         printerDpiY_ = device.DpiY();
         const int gridDpiX = GridDpiX();
@@ -69,6 +68,7 @@ void TVoskSGridPrinter::layout() {
                     [&](int col) { return px(grid.ColWidths(col) * ratioX_); });
     } catch (...) {
         // A layout that fails keeps what it had computed.
+        LogCurrentFailure(lcPrint(), "Laying out the grid's pages");
     }
 }
 
@@ -114,17 +114,18 @@ void TVoskSGridPrinter::Print() {
     if (!targetGrid_)
         return;
     try {
-        canvas_ = &printer().Canvas();
+        canvas_ = &printer_.Canvas();
         layout();
         for (int colBand = 1; colBand <= ColPages(); ++colBand)
             for (int rowBand = 1; rowBand <= RowPages(); ++rowBand) {
                 // The first page is whatever page the owner has open.
                 if (colBand > 1 || rowBand > 1)
-                    printer().NewPage();
+                    printer_.NewPage();
                 printPage(colBand, rowBand);
             }
     } catch (...) {
         // Pages already drawn stay in the job; the owner carries on.
+        LogCurrentFailure(lcPrint(), "Printing the grid");
     }
 }
 
@@ -165,6 +166,7 @@ void TVoskSGridPrinter::printPage(int colBand, int rowBand) {
             OnEndPage(this);
     } catch (...) {
         // The rest of this page is lost; the next page starts afresh.
+        LogCurrentFailure(lcPrint(), "Printing a page of the grid");
     }
 }
 
@@ -209,12 +211,13 @@ int TVoskSGridPrinter::MmToFontSize(int mm) const {
         if (!canvas_)
             return -1;
         const int height = std::abs(canvas_->TextHeight(QStringLiteral("XX")));
-        const int dpi = printer().DpiY();
+        const int dpi = printer_.DpiY();
         if (height == 0 || dpi <= 0)
             return -1;
         const long double inches = mm / kMmPerInch;
         return px(canvas_->FontSize() * inches / (static_cast<long double>(height) / dpi));
     } catch (...) {
+        LogCurrentFailure(lcPrint(), "Measuring the printer font");
         return -1;
     }
 }

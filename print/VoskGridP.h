@@ -7,7 +7,7 @@
 // broken page or print simply ends.
 #pragma once
 
-#include "platform/Printer.h"
+#include "platform/print/Printer.h"
 
 #include <QObject>
 #include <QRect>
@@ -37,7 +37,7 @@ class TVoskSGridPrinter : public QObject {
 
 public:
     // printer is the process-wide one unless given.
-    explicit TVoskSGridPrinter(QObject* owner = nullptr, TPrinter* printer = nullptr);
+    explicit TVoskSGridPrinter(TPrinter& printer, QObject* owner = nullptr);
     ~TVoskSGridPrinter() override;
 
     // Events
@@ -102,7 +102,6 @@ protected:
     virtual int GridDpiY() const;
 
 private:
-    TPrinter& printer() const;
     void layout();
     void layoutBands(std::vector<int>& starts, int count, int fixed, int printable,
                      const std::function<int(int)>& sizePx) const;
@@ -112,7 +111,7 @@ private:
     void printCell(const TStringGrid& grid, int col, int row, bool fixed, long double& x, long double y,
                    long double h);
 
-    TPrinter* printer_; // null: the process-wide one, looked up when first needed
+    TPrinter& printer_;
     TStringGrid* targetGrid_ = nullptr;
     PrinterCanvas* canvas_ = nullptr;
 

@@ -1,7 +1,8 @@
 #include "print/WorksheetPrint.h"
+#include "core/Logging.h"
 
-#include "platform/Printer.h"
-#include "platform/PrinterSetup.h"
+#include "platform/print/Printer.h"
+#include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 
 const QString kWorksheetNotice = QStringLiteral("このプリントは Vantel で作成しました。");
@@ -35,21 +36,27 @@ void PrintNotice(TVoskSGridPrinter& sheetPrinter) {
     canvas->TextOut(sheetPrinter.MmToPixelX(kNoticeLeftMm), sheetPrinter.LastY(), kWorksheetNotice);
 }
 
-void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVoskSGridPrinter& sheetPrinter) {
+void PrintJob(TPrinter& printer, const std::function<void()>& drawPages) {
     printer.BeginDoc();
     try {
-        namePanelPrinter.Print();
-        sheetPrinter.Print();
-        PrintNotice(sheetPrinter);
+        drawPages();
     } catch (...) {
-        // The job is closed whatever happened, or the next print could not start.
         try {
             printer.EndDoc();
         } catch (...) {
+            LogCurrentFailure(lcPrint(), "Ending the failed print job");
         }
         throw;
     }
     printer.EndDoc();
+}
+
+void PrintWorksheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, TVoskSGridPrinter& sheetPrinter) {
+    PrintJob(printer, [&] {
+        namePanelPrinter.Print();
+        sheetPrinter.Print();
+        PrintNotice(sheetPrinter);
+    });
 }
 
 void PrintWorksheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class PrinterSetup;
 class TPrinter;
@@ -22,6 +23,10 @@ void SetUpNamePanelPrinter(TVoskSGridPrinter& printer, TStringGrid* namePanel);
 // The notice, 8 mm tall, 20 mm from the left, right under what sheetPrinter
 // has just printed.
 void PrintNotice(TVoskSGridPrinter& sheetPrinter);
+
+// Draws pages as one print job, which is ended whatever happened, so a
+// failure cannot block the next print; the failure is then passed on.
+void PrintJob(TPrinter& printer, const std::function<void()>& drawPages);
 
 // One job: the name panel, the sheet, the notice. Throws VantelError when the
 // job cannot start, and then nothing is printed.

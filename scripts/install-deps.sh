@@ -6,14 +6,18 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-  libqt6svg6 qt6-l10n-tools
+  libqt6svg6 qt6-l10n-tools qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   libsdl2-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev
+  libqt6sql6-sqlite qt6-charts-dev
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
+  librsvg2-bin dpkg-dev desktop-file-utils appstream groff-base xdotool
+  qt6-base-private-dev
+  dbus at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
 )
 # Calc is large; it comes without its recommendations.

@@ -1,6 +1,6 @@
 #include "settings/ProfileText.h"
 
-#include "platform/Cp932.h"
+#include "core/Cp932.h"
 
 #include <QList>
 #include <climits>

@@ -1,7 +1,7 @@
 #include "settings/SettingsFile.h"
 
-#include "platform/VantelError.h"
-#include "platform/WholeFile.h"
+#include "core/VantelError.h"
+#include "core/WholeFile.h"
 #include "settings/ProfileText.h"
 
 #include <QDir>
@@ -26,7 +26,6 @@ VantelError writeError(const QString& fullPath) {
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
-SettingsFile::SettingsFile() : path_(DefaultSettingsPath()) {}
 
 QString SettingsFile::ReadString(const QString& section, const QString& key,
                                  const QString& defaultValue) const {

@@ -11,10 +11,8 @@
 
 class SettingsFile {
 public:
-    // The file at an explicit path (tests, and the path rule below).
+    // The program's own file is at DefaultSettingsPath().
     explicit SettingsFile(QString path);
-    // The program's own settings file (see DefaultSettingsPath).
-    SettingsFile();
 
     const QString& Path() const { return path_; }
 
@@ -41,12 +39,14 @@ private:
 };
 
 // The executable's path with its extension replaced by ".ini"; when that
-// folder cannot be written, $XDG_CONFIG_HOME/vantel/vantel.ini.
+// folder cannot be written, or the program is installed,
+// $XDG_CONFIG_HOME/vantel/vantel.ini.
 QString DefaultSettingsPath();
 // The path rule itself, given what it depends on: ".ini" replaces the
 // executable's extension or is appended when there is none; an unset, empty
 // or relative xdgConfigHome stands for home + "/.config".
 QString SettingsPathFor(const QString& executablePath, bool folderWritable, const QString& xdgConfigHome,
-                        const QString& home);
-// Overrides the path rule for the rest of the run (tests; "" restores it).
-void SetSettingsPathOverride(const QString& path);
+                        const QString& home, bool installed = false);
+// Whether a program in this folder is installed: its data sits in
+// <prefix>/share/vantel beside <prefix>/bin.
+bool IsInstalledLayout(const QString& executableFolder);

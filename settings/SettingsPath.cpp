@@ -1,24 +1,23 @@
 // Where the settings file lives: beside the executable when that folder can
 // be written (a copied or unpacked program), else in the user's
-// configuration folder (an installed one). Reads and writes ask the same rule.
+// configuration folder (an installed one, or a folder that cannot be
+// written). Reads and writes ask the same rule.
 #include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-QString& pathOverride() {
-    static QString path;
-    return path;
+bool IsInstalledLayout(const QString& executableFolder) {
+    return !executableFolder.isEmpty() &&
+           QFileInfo(QDir(executableFolder).filePath(QStringLiteral("../share/vantel"))).isDir();
 }
-} // namespace
-
-void SetSettingsPathOverride(const QString& path) { pathOverride() = path; }
 
 QString SettingsPathFor(const QString& executablePath, bool folderWritable, const QString& xdgConfigHome,
-                        const QString& home) {
-    if (folderWritable && !executablePath.isEmpty()) {
+                        const QString& home, bool installed) {
+    // An installed program never writes beside itself, even where it could
+    // (root and /usr/bin).
+    if (folderWritable && !installed && !executablePath.isEmpty()) {
         const qsizetype nameStart = executablePath.lastIndexOf(u'/') + 1;
         const qsizetype dot = executablePath.lastIndexOf(u'.');
         // A dot that starts the name (a hidden file) begins no extension.
@@ -30,12 +29,10 @@ QString SettingsPathFor(const QString& executablePath, bool folderWritable, cons
 }
 
 QString DefaultSettingsPath() {
-    if (!pathOverride().isEmpty())
-        return pathOverride();
     const QString executable =
         QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
-    const bool folderWritable =
-        !executable.isEmpty() && QFileInfo(QFileInfo(executable).absolutePath()).isWritable();
+    const QString folder = executable.isEmpty() ? QString() : QFileInfo(executable).absolutePath();
+    const bool folderWritable = !folder.isEmpty() && QFileInfo(folder).isWritable();
     return SettingsPathFor(executable, folderWritable, qEnvironmentVariable("XDG_CONFIG_HOME"),
-                           QDir::homePath());
+                           QDir::homePath(), IsInstalledLayout(folder));
 }

@@ -1,8 +1,8 @@
 #include "sound/EventSounds.h"
 
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
-#include "platform/SoundEngine.h"
+#include "platform/desktop/FileDialogs.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/sound/SoundEngine.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "sound/Greetings.h"
 
-#include "platform/Clock.h"
-#include "platform/SoundEngine.h"
+#include "platform/desktop/Clock.h"
+#include "platform/sound/SoundEngine.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,6 +1,6 @@
-// The five event-sound slots: for each, the settings section of its file, its
-// controls in the main window, its player and the event that plays it. The
-// window and the slot logic both work from this one table.
+// The five event-sound slots: for each, the settings section of its file and
+// the names of its controls in the main window. The slot logic works from this table; the window reaches the
+// named controls through its own members and checks they bear these names.
 #pragma once
 
 #include <QLatin1String>
@@ -16,8 +16,6 @@ struct SoundSlotInfo {
     QLatin1String browseButton; // chooses the file, like the menu item
     QLatin1String menuItem;
     QLatin1String testButton; // its click handler is the slot's play operation
-    QLatin1String player;
-    const char* event;
     // The exit sound: while its test plays, the exit button and the window's
     // Close item are off, until the player's completion notice.
     bool locksExitWhilePlaying;
@@ -32,20 +30,15 @@ inline constexpr QLatin1String kSoundCheckedKey{"Checked"};
 // clang-format off
 inline constexpr std::array<SoundSlotInfo, 5> kSoundSlots{{
     {SoundSlot::Sound1, QLatin1String("Sound1"), QLatin1String("CheckBox5"), QLatin1String("Edit2"),
-     QLatin1String("Button1"), QLatin1String("Open1"), QLatin1String("BitBtn17"), QLatin1String("MediaPlayer4"),
-     "the About box is about to be shown", false, true},
+     QLatin1String("Button1"), QLatin1String("Open1"), QLatin1String("BitBtn17"), false, true},
     {SoundSlot::Sound2, QLatin1String("Sound2"), QLatin1String("CheckBox6"), QLatin1String("Edit3"),
-     QLatin1String("Button2"), QLatin1String("Open2"), QLatin1String("BitBtn18"), QLatin1String("MediaPlayer5"),
-     "the tab page has changed", false, false},
+     QLatin1String("Button2"), QLatin1String("Open2"), QLatin1String("BitBtn18"), false, false},
     {SoundSlot::Sound3, QLatin1String("Sound3"), QLatin1String("CheckBox7"), QLatin1String("Edit4"),
-     QLatin1String("Button3"), QLatin1String("Open3"), QLatin1String("BitBtn19"), QLatin1String("MediaPlayer6"),
-     "an attempt is all correct and sets a new best time", false, false},
+     QLatin1String("Button3"), QLatin1String("Open3"), QLatin1String("BitBtn19"), false, false},
     {SoundSlot::Sound4, QLatin1String("Sound4"), QLatin1String("CheckBox2"), QLatin1String("Edit5"),
-     QLatin1String("Button4"), QLatin1String("Open4"), QLatin1String("BitBtn13"), QLatin1String("MediaPlayer1"),
-     "the program is closing", true, false},
+     QLatin1String("Button4"), QLatin1String("Open4"), QLatin1String("BitBtn13"), true, false},
     {SoundSlot::Sound5, QLatin1String("Sound5"), QLatin1String("CheckBox3"), QLatin1String("Edit6"),
-     QLatin1String("Button5"), QLatin1String("Open5"), QLatin1String("BitBtn14"), QLatin1String("MediaPlayer2"),
-     "an attempt is all correct without a new best time", false, false},
+     QLatin1String("Button5"), QLatin1String("Open5"), QLatin1String("BitBtn14"), false, false},
 }};
 // clang-format on
 

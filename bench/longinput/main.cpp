@@ -5,8 +5,9 @@
 // milliseconds show the bound of 2 s is far away.
 #include "gridio/DelimitedText.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/Cp932.h"
-#include "platform/WholeFile.h"
+#include "tests/support/FakeSpreadsheet.h"
+#include "core/Cp932.h"
+#include "core/WholeFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
             grid.SetColCount(6);
             grid.SetRowCount(2);
             grid.resize(480, 60);
-            TStringGridIO io;
+            FakeSpreadsheet spreadsheet;
+            TStringGridIO io(spreadsheet);
             io.SetTargetGrid(&grid);
             io.LoadFromText(path, delimiter, quoting);
             grid.grab(); // the panel is shown: paint it with what was loaded
@@ -93,7 +95,8 @@ int main(int argc, char** argv) {
     };
     const auto stretched = [&] {
         TStringGrid grid;
-        TStringGridIO io;
+        FakeSpreadsheet spreadsheet;
+        TStringGridIO io(spreadsheet);
         io.SetTargetGrid(&grid);
         io.SetStretch(true);
         io.LoadFromText(wideFile, u'\t', false);

@@ -2,10 +2,10 @@
 // notice) to a PDF file, against a bare QPrinter page with one line of text
 // measured in the same run, and prints the ratio of the medians. The machines
 // are shared, so only the ratio means anything.
-#include "platform/Fonts.h"
-#include "platform/PrinterQt.h"
+#include "platform/print/PrinterQt.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
+#include "widgets/Fonts.h"
 
 #include "tests/support/WorksheetGrids.h"
 
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     auto names = MakeNamePanel();
     auto sheet = MakeAdditionSheet();
     FillAnswerKey(*sheet, SheetOf(DrillKind::Addition));
-    TVoskSGridPrinter namePrinter(nullptr, &printer);
-    TVoskSGridPrinter sheetPrinter(nullptr, &printer);
+    TVoskSGridPrinter namePrinter(printer);
+    TVoskSGridPrinter sheetPrinter(printer);
     SetUpNamePanelPrinter(namePrinter, names.get());
     SetUpSheetPrinter(sheetPrinter, sheet.get());
     const auto worksheet = [&] { PrintWorksheet(printer, namePrinter, sheetPrinter); };

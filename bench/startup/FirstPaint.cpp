@@ -2,11 +2,23 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
 namespace {
+// The process's peak resident memory so far, in KiB, or -1 where unknown.
+long long peakMemoryKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
 class PaintWatcher : public QObject {
 public:
     explicit PaintWatcher(QWidget* window) : window_(window) {}
@@ -19,7 +31,8 @@ protected:
             // Once this paint has been delivered, the window is on screen.
             QTimer::singleShot(0, [] {
                 const qint64 started = qEnvironmentVariable("VANTEL_BENCH_T0").toLongLong();
-                std::printf("%lld\n", QDateTime::currentMSecsSinceEpoch() - started);
+                const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - started;
+                std::printf("%lld %lld\n", elapsed, peakMemoryKiB());
                 std::fflush(stdout);
                 std::_Exit(0);
             });

@@ -2,7 +2,7 @@
 // so the cost of loading the fonts is seen apart from the program's own.
 #include "FirstPaint.h"
 
-#include "platform/Fonts.h"
+#include "widgets/Fonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,16 +1,16 @@
 // The About box: fitting to its picture, the stored position, closing,
 // the links, the start-up dialog and changing the picture.
-#include "about/ClickLabel.h"
-#include "about/PictureBox.h"
 #include "about/VersionBox.h"
-#include "platform/Fonts.h"
-#include "platform/TApplication.h"
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
+#include "platform/desktop/TApplication.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/PictureBox.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -24,10 +24,11 @@ class TestVersionBox : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> dir_;
     FakeMessageBoxes messages_;
-    TApplication app_{&messages_};
+    TApplication app_{QStringLiteral("Vantel"), messages_};
     FakeFileDialogs dialogs_;
     FakeLinks links_;
     FakeScreen screen_;
+    std::unique_ptr<SettingsFile> settings_;
 
     QString iniPath() const { return dir_->filePath("vantel.ini"); }
     SettingsFile ini() const { return SettingsFile(iniPath()); }
@@ -47,7 +48,7 @@ private:
         return path;
     }
     std::unique_ptr<TVersionBox> makeBox() {
-        return std::make_unique<TVersionBox>(VersionBoxServices{app_, dialogs_, links_, screen_});
+        return std::make_unique<TVersionBox>(VersionBoxServices{app_, dialogs_, links_, screen_, *settings_});
     }
     // A box that has loaded a picture of the given size at start-up.
     std::unique_ptr<TVersionBox> boxWithPicture(int width, int height) {
@@ -74,13 +75,13 @@ private slots:
     }
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        SetSettingsPathOverride(iniPath());
+        settings_ = std::make_unique<SettingsFile>(iniPath());
         messages_.Clear();
         dialogs_ = FakeFileDialogs();
         links_.links.clear();
         screen_.size = QSize(1024, 768);
     }
-    void cleanup() { SetSettingsPathOverride(QString()); }
+    void cleanup() { settings_.reset(); }
 
     void designedLayout() {
         dialogs_.Cancel();

@@ -1,7 +1,7 @@
 // The About box's links as the desktop receives them: UTF-8, percent-encoded,
 // read back by a mail program as the subject and the three body lines.
 #include "about/VersionLinks.h"
-#include "platform/DesktopLinks.h"
+#include "platform/desktop/DesktopLinks.h"
 
 #include <QTest>
 #include <QUrl>

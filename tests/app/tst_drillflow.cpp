@@ -1,15 +1,16 @@
 // A whole attempt through the keyboard, on the real main window.
 #include "drill/ExpectedAnswer.h"
 #include "drill/Judge.h"
-#include "platform/GridCellEditor.h"
-#include "platform/TButton.h"
-#include "platform/TStatusBar.h"
-#include "platform/TStringGrid.h"
+#include "widgets/GridCellEditor.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
+#include "widgets/TStringGrid.h"
 
 #include "tests/support/FormTestCase.h"
 #include "tests/support/HeaderValues.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTabWidget>
 
 namespace {
@@ -197,6 +198,81 @@ private slots:
         QVERIFY(f->messages.messages.isEmpty());
         for (const DrillSheet& sheet : DrillSheets())
             QCOMPARE(form.GridOf(sheet)->Cells(1, 0), QString());
+    }
+
+    // One stopwatch for all sheets, through the window: Stop before any
+    // Start measures from 0; Stop always writes the panel of the sheet shown,
+    // timed from the last Start on whichever sheet.
+    void oneStopwatchForAllSheets() {
+        TForm1& form = *f->form;
+        f->ticks.now = 125000; // the counter's own reading: 2 minutes 5 seconds since it started
+        QTest::keyClick(f->Window(), Qt::Key_F2);
+        QCOMPARE(form.StatusBar1->PanelText(0), "02:05");
+        QCOMPARE(f->messages.messages, QStringList{kIncomplete});
+        QVERIFY(form.BitBtn7->hasFocus());
+
+        f->messages.Clear();
+        f->ticks.now = 4000000;
+        press(Qt::Key_Return); // Start on the addition sheet
+        form.PageControl1->setCurrentIndex(1);
+        f->ticks.now = 4000000 + 95000;
+        QTest::keyClick(f->Window(), Qt::Key_F2); // Stop on the subtraction sheet
+        QCOMPARE(form.StatusBar1->PanelText(2), "01:35");
+        QCOMPARE(form.StatusBar1->PanelText(0), "02:05");
+        QCOMPARE(f->messages.messages, QStringList{kIncomplete});
+        QVERIFY(form.BitBtn7->hasFocus());
+        QCOMPARE(form.StringGrid2->Cells(0, 0), "－"); // never started: nothing generated
+    }
+
+    // The cell drawing on the screen: fixed cells in the fixed colour, others
+    // in the background colour, selected ones without highlight, and the text
+    // centred 2 pixels below the middle.
+    void cellsAsDrawn() {
+        TForm1& form = *f->form;
+        press(Qt::Key_Return); // Start: the current cell is (1, 1)
+        TStringGrid* grid = form.StringGrid1;
+        QTest::keyClick(f->Window(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(f->Window(), Qt::Key_Down, Qt::ShiftModifier);
+        QVERIFY(grid->IsSelected(1, 2));
+        QVERIFY(grid->Row() != 2); // the editor stands on the current cell, not this one
+        grid->SetCells(1, 2, "18");
+        grid->SetCells(4, 5, "18");
+        const QImage shot = grid->grab().toImage();
+        const auto fill = [&](int col, int row) {
+            return QColor(shot.pixel(grid->CellRect(col, row).topLeft() + QPoint(2, 2)));
+        };
+        QVERIFY(grid->FixedColor() != grid->Color());
+        QVERIFY(grid->palette().color(QPalette::Highlight) != grid->Color());
+        QCOMPARE(fill(0, 4), grid->FixedColor());
+        QCOMPARE(fill(4, 0), grid->FixedColor());
+        QCOMPARE(fill(4, 5), grid->Color());
+        QCOMPARE(fill(1, 2), grid->Color()); // selected, not current
+
+        // A selected cell looks exactly like an unselected one with the same text.
+        const QRect selected = grid->CellRect(1, 2);
+        const QRect plain = grid->CellRect(4, 5);
+        QCOMPARE(shot.copy(selected), shot.copy(plain));
+
+        // The same text centred in the unmoved cell, drawn on its own.
+        QImage reference(plain.size(), shot.format());
+        reference.fill(grid->Color());
+        {
+            QPainter painter(&reference);
+            painter.setFont(grid->font());
+            painter.setPen(grid->FontColor());
+            painter.drawText(QRect(QPoint(0, 0), plain.size()), Qt::AlignCenter | Qt::TextSingleLine, "18");
+        }
+        const auto inkBox = [&](const QImage& image) {
+            QRect box;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 128)
+                        box = box.united(QRect(x, y, 1, 1));
+            return box;
+        };
+        const QRect drawn = inkBox(shot.copy(plain));
+        QVERIFY(!drawn.isEmpty());
+        QCOMPARE(drawn, inkBox(reference).translated(0, 2));
     }
 
     void clockTicksIntoTheLastPanel() {

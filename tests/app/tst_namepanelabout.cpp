@@ -1,13 +1,16 @@
 // The name panel commands and the About commands of the main window.
 #include "about/VersionBox.h"
-#include "platform/Cp932.h"
-#include "platform/TButton.h"
+#include "core/Cp932.h"
+#include "sound/SoundSlots.h"
+#include "widgets/TButton.h"
 
 #include "tests/support/FormFixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -138,13 +141,26 @@ private slots:
 
     void aboutShowsTheBoxThenFocusesStart() {
         f->form->PageControl1->setCurrentIndex(5);
+        const QString wav = dir.filePath("about.wav");
+        QFile sound(wav);
+        QVERIFY(sound.open(QIODevice::WriteOnly));
+        sound.write("RIFF");
+        sound.close();
+        f->form->CheckBox5->setChecked(true);
+        f->form->Edit2->setText(wav);
+        const FakeSoundPlayer& player = *f->sound.players.at(std::size_t(SoundSlot::Sound1));
         bool shown = false;
-        QTimer::singleShot(0, f->versionBox.get(), [&] {
+        QStringList playedBeforeTheBox;
+        QTimer::singleShot(0, f->versionBox, [&] {
             shown = f->versionBox->isVisible();
+            playedBeforeTheBox = player.calls;
             f->versionBox->accept();
         });
         f->form->findChild<QAction*>("About1")->trigger();
         QVERIFY(shown);
+        // Sound1 plays first and goes on while the box is open.
+        QCOMPARE(playedBeforeTheBox, (QStringList{"open " + wav, "play " + wav}));
+        QCOMPARE(player.calls, playedBeforeTheBox);
         // The window's focus; the offscreen screen does not hand activation back.
         QTRY_COMPARE(f->form->focusWidget(), f->form->BitBtn7);
     }
@@ -158,7 +174,7 @@ private slots:
         f->form->findChild<QPushButton*>("BitBtn12")->click();
         QVERIFY(f->messages.errors.isEmpty());
         QCOMPARE(f->versionBox->size(), QSize(234, 184));
-        QCOMPARE(SettingsFile().ReadString("Image1", "FileName", QString()), path);
+        QCOMPARE(f->settings.ReadString("Image1", "FileName", QString()), path);
     }
 };
 

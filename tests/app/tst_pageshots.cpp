@@ -1,7 +1,7 @@
 // Pictures of the six pages of the main window, for looking at: written to
 // the folder in VANTEL_SHOT_DIR (or the current folder) as page-N.png. Each
 // page must show something of its own.
-#include "platform/TStatusBar.h"
+#include "widgets/TStatusBar.h"
 
 #include "tests/support/FormFixture.h"
 

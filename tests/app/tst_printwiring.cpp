@@ -6,6 +6,10 @@
 
 #include "tests/support/FormTestCase.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -66,6 +70,51 @@ private slots:
         form.BitBtn6Click();
         QCOMPARE(f->messages.messages.last(),
                  "全問正解そのうえ\nベストタイムです。\nたいへんよくできました。");
+    }
+
+    // The answer shortcuts come before select all, copy and the other
+    // editing keys of the window's one-line edits: the sound files and the user name.
+    void answerShortcutsFromTheOneLineEdits_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("Edit2 Ctrl+A") << "Edit2" << int(Qt::Key_A) << int(DrillKind::Addition);
+        QTest::newRow("Edit3 Ctrl+C") << "Edit3" << int(Qt::Key_C) << int(DrillKind::Multiplication);
+        QTest::newRow("Edit4 Ctrl+B") << "Edit4" << int(Qt::Key_B) << int(DrillKind::Subtraction);
+        QTest::newRow("Edit5 Ctrl+D") << "Edit5" << int(Qt::Key_D) << int(DrillKind::Kuku);
+        QTest::newRow("Edit6 Ctrl+A") << "Edit6" << int(Qt::Key_A) << int(DrillKind::Addition);
+        QTest::newRow("Edit7 Ctrl+A") << "Edit7" << int(Qt::Key_A) << int(DrillKind::Addition);
+        QTest::newRow("Edit7 Ctrl+C") << "Edit7" << int(Qt::Key_C) << int(DrillKind::Multiplication);
+    }
+    void answerShortcutsFromTheOneLineEdits() {
+        QFETCH(QString, edit);
+        QFETCH(int, key);
+        QFETCH(int, kind);
+        TForm1& form = *f->form;
+        const DrillSheet& sheet = SheetOf(DrillKind(kind));
+        form.PageControl1->setCurrentIndex(sheet.pageIndex);
+        form.BitBtn7Click();
+        form.PageControl1->setCurrentIndex(5);
+        // Every slot on, so its edit takes the focus.
+        for (QCheckBox* box :
+             {form.CheckBox2, form.CheckBox3, form.CheckBox5, form.CheckBox6, form.CheckBox7})
+            box->setChecked(true);
+        auto* field = form.findChild<QLineEdit*>(edit);
+        field->setText(QStringLiteral("/home/はなこ/ok.wav"));
+        field->setFocus();
+        field->setCursorPosition(2);
+        QVERIFY(field->hasFocus());
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+
+        QTest::keyClick(f->Window(), Qt::Key(key), Qt::ControlModifier);
+        TStringGrid* grid = form.GridOf(sheet);
+        for (int row = 1; row <= sheet.size; ++row)
+            for (int col = 1; col <= sheet.size; ++col)
+                QCOMPARE(grid->Cells(col, row), ExpectedAnswer(*grid, sheet.operation, col, row));
+        QCOMPARE(field->text(), QStringLiteral("/home/はなこ/ok.wav"));
+        QVERIFY(!field->hasSelectedText());
+        QCOMPARE(field->cursorPosition(), 2);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
     void jobThatCannotStartSaysSoAndPrintsNothing() {

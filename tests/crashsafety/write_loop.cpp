@@ -12,8 +12,9 @@
 // A writer is forked from this one, already set up, so a round costs no
 // program start. A failed write prints the error's text.
 #include "gridio/StrGrdIO.h"
-#include "platform/TStringGrid.h"
-#include "platform/VantelError.h"
+#include "tests/support/FakeSpreadsheet.h"
+#include "widgets/TStringGrid.h"
+#include "core/VantelError.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
@@ -60,7 +61,8 @@ void writeNamePanel(const QString& path, int generation, const QString& bigCell)
                           generation ? QString("ねん%1くみ%2").arg(r).arg(k) : QString::number(r * 6 + k));
     if (!bigCell.isNull())
         grid.SetCells(0, 0, bigCell);
-    TStringGridIO io;
+    FakeSpreadsheet spreadsheet;
+    TStringGridIO io(spreadsheet);
     io.SetTargetGrid(&grid);
     io.SaveToText(path, u'\t', false);
 }

@@ -1,9 +1,9 @@
 // Judging at Stop: completeness, marking, counting, best times and messages.
+#include "drill/CellTable.h"
 #include "drill/DrillTime.h"
 #include "drill/ExpectedAnswer.h"
 #include "drill/Judge.h"
 #include "drill/SheetGenerator.h"
-#include "platform/CellTable.h"
 
 #include "tests/support/ScriptedRandom.h"
 

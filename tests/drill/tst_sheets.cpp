@@ -1,7 +1,7 @@
 // The sheet table, header generation, Clear and the answer rule.
+#include "drill/CellTable.h"
 #include "drill/ExpectedAnswer.h"
 #include "drill/SheetGenerator.h"
-#include "platform/CellTable.h"
 
 #include "tests/support/HeaderValues.h"
 #include "tests/support/ScriptedRandom.h"

@@ -6,7 +6,8 @@
 // scans each value from scratch (that took quadratic time on stray quotes).
 #include "gridio/DelimitedText.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/VantelError.h"
+#include "tests/support/FakeSpreadsheet.h"
+#include "core/VantelError.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -115,7 +116,8 @@ private:
     // The name panel as the program has it: 6 by 2, not stretching.
     struct Panel {
         TStringGrid grid;
-        TStringGridIO io;
+        FakeSpreadsheet spreadsheet;
+        TStringGridIO io{spreadsheet};
         Panel() {
             grid.SetColCount(6);
             grid.SetRowCount(2);
@@ -175,7 +177,8 @@ private slots:
 
         // Stretched, the grid takes every cell.
         TStringGrid wide;
-        TStringGridIO io;
+        FakeSpreadsheet spreadsheet;
+        TStringGridIO io(spreadsheet);
         io.SetTargetGrid(&wide);
         io.SetStretch(true);
         io.LoadFromText(path, u'\t', quoting);
@@ -214,7 +217,8 @@ private slots:
         writeFile(path, bytes);
         TStringGrid grid;
         grid.SetCells(0, 0, "kept");
-        TStringGridIO io;
+        FakeSpreadsheet spreadsheet;
+        TStringGridIO io(spreadsheet);
         io.SetTargetGrid(&grid);
         io.SetStretch(true);
         resetPeak();

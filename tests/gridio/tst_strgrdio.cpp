@@ -1,8 +1,8 @@
 // TStringGridIO on a real grid: the exact bytes it writes, what it reads back,
 // its failures, and the order in which it drives the spreadsheet.
+#include "core/Cp932.h"
+#include "core/VantelError.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/Cp932.h"
-#include "platform/VantelError.h"
 
 #include "tests/support/FakeSpreadsheet.h"
 
@@ -57,6 +57,7 @@ class TestStringGridIO : public QObject {
 private:
     QTemporaryDir dir_;
     TStringGrid* grid_ = nullptr;
+    FakeSpreadsheet* spreadsheet_ = nullptr;
     TStringGridIO* io_ = nullptr;
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -66,11 +67,13 @@ private slots:
         grid_ = new TStringGrid;
         grid_->SetColCount(6);
         grid_->SetRowCount(2);
-        io_ = new TStringGridIO;
+        spreadsheet_ = new FakeSpreadsheet;
+        io_ = new TStringGridIO(*spreadsheet_);
         io_->SetTargetGrid(grid_);
     }
     void cleanup() {
         delete io_;
+        delete spreadsheet_;
         delete grid_;
     }
 
@@ -270,8 +273,7 @@ private slots:
 
     void noGridDoesNothing() {
         FakeSpreadsheet spreadsheet;
-        TStringGridIO io;
-        io.SetSpreadsheet(&spreadsheet);
+        TStringGridIO io(spreadsheet);
         io.SaveToText(path("none.txt"), u'\t', false);
         io.SaveToHTML(path("none.html"));
         io.LoadFromText(path("no-such-file.txt"), u'\t', false);
@@ -291,8 +293,7 @@ private slots:
     }
 
     void transferOrder() {
-        FakeSpreadsheet spreadsheet;
-        io_->SetSpreadsheet(&spreadsheet);
+        FakeSpreadsheet& spreadsheet = *spreadsheet_;
         fill(*grid_, {{"a", "1"}, {"", "ね"}});
         io_->TransferToExcel();
         QCOMPARE(spreadsheet.calls,
@@ -306,8 +307,7 @@ private slots:
     }
 
     void transferNamePanelPlaces() {
-        FakeSpreadsheet spreadsheet;
-        io_->SetSpreadsheet(&spreadsheet);
+        FakeSpreadsheet& spreadsheet = *spreadsheet_;
         grid_->SetCells(0, 0, "左上");
         grid_->SetCells(5, 1, "右下");
         io_->TransferToExcel();
@@ -331,9 +331,8 @@ private slots:
     void transferFailure() {
         QFETCH(QString, failAt);
         QFETCH(QString, lastCalls);
-        FakeSpreadsheet spreadsheet;
+        FakeSpreadsheet& spreadsheet = *spreadsheet_;
         spreadsheet.failAt = failAt;
-        io_->SetSpreadsheet(&spreadsheet);
         fill(*grid_, {{"a", "1"}, {"b", "2"}});
         QCOMPARE(errorOf([&] { io_->TransferToExcel(); }), "failed at " + failAt);
         const QStringList expected = lastCalls.split(' ');
@@ -341,9 +340,8 @@ private slots:
     }
 
     void transferWithoutSpreadsheet() {
-        FakeSpreadsheet spreadsheet;
+        FakeSpreadsheet& spreadsheet = *spreadsheet_;
         spreadsheet.notInstalled = true;
-        io_->SetSpreadsheet(&spreadsheet);
         QCOMPARE(errorOf([&] { io_->TransferToExcel(); }), QString("not installed"));
         QCOMPARE(spreadsheet.calls, QStringList{"Application"});
     }

@@ -12,7 +12,7 @@ namespace {
 // The grid's pixels are taken as 96 per inch whatever screen the test runs on.
 class GridPrinter96 : public TVoskSGridPrinter {
 public:
-    explicit GridPrinter96(TPrinter& printer) : TVoskSGridPrinter(nullptr, &printer) {}
+    explicit GridPrinter96(TPrinter& printer) : TVoskSGridPrinter(printer) {}
 
 protected:
     int GridDpiX() const override { return 96; }
@@ -110,7 +110,7 @@ private slots:
 
     void beforeAnyPrint() {
         RecordingPrinter device;
-        TVoskSGridPrinter printer(nullptr, &device);
+        TVoskSGridPrinter printer(device);
         QCOMPARE(printer.MmToPixelX(20), 0);
         QCOMPARE(printer.MmToFontSize(8), -1);
         QVERIFY(!printer.Canvas());
@@ -118,7 +118,7 @@ private slots:
 
     void noGridPrintsNothing() {
         RecordingPrinter device;
-        TVoskSGridPrinter printer(nullptr, &device);
+        TVoskSGridPrinter printer(device);
         device.BeginDoc();
         printer.Print();
         QCOMPARE(device.log, QStringList{"BeginDoc"});
@@ -129,7 +129,7 @@ private slots:
     void gridDpiComesFromTheGrid() {
         RecordingPrinter device;
         auto grid = MakeAdditionSheet();
-        TVoskSGridPrinter printer(nullptr, &device);
+        TVoskSGridPrinter printer(device);
         printer.SetTargetGrid(grid.get());
         device.BeginDoc();
         printer.Print();
@@ -289,7 +289,7 @@ private slots:
         QFETCH(int, normal);
         QFETCH(int, fixed);
         RecordingPrinter device;
-        TVoskSGridPrinter printer(nullptr, &device);
+        TVoskSGridPrinter printer(device);
         printer.SetNormalGridWidth(value);
         printer.SetFixedGridWidth(value);
         QCOMPARE(printer.NormalGridWidth(), normal);

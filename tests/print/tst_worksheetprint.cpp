@@ -13,8 +13,8 @@ struct Worksheet {
     RecordingPrinter device;
     std::unique_ptr<TStringGrid> names = MakeNamePanel();
     std::unique_ptr<TStringGrid> sheet = MakeAdditionSheet();
-    TVoskSGridPrinter namePrinter{nullptr, &device};
-    TVoskSGridPrinter sheetPrinter{nullptr, &device};
+    TVoskSGridPrinter namePrinter{device};
+    TVoskSGridPrinter sheetPrinter{device};
     FakePrinterSetup setup;
 
     Worksheet() {
@@ -107,7 +107,7 @@ private slots:
 
     void noticeNeedsAPrintedSheet() {
         RecordingPrinter device;
-        TVoskSGridPrinter sheetPrinter(nullptr, &device);
+        TVoskSGridPrinter sheetPrinter(device);
         device.BeginDoc();
         PrintNotice(sheetPrinter); // no grid, no canvas: nothing to write under
         QVERIFY(device.canvas.calls.isEmpty());

@@ -1,11 +1,12 @@
 // The settings file on disk: defaults, integer and boolean reading, exact
 // string round trips in code page 932, edits that keep the rest of the
 // file, failed writes, and the path rule.
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
 #include "settings/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <climits>
@@ -374,12 +375,50 @@ private slots:
         QCOMPARE(SettingsPathFor(executable, writable, xdgConfigHome, "/home/u"), expected);
     }
 
-    void defaultPathAndOverride() {
+    void installedProgram_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("expected");
+        // Root may write /usr/bin; an installed program still keeps out of it.
+        QTest::newRow("writable folder") << true << "/x/cfg/vantel/vantel.ini";
+        QTest::newRow("read-only folder") << false << "/x/cfg/vantel/vantel.ini";
+    }
+    void installedProgram() {
+        QFETCH(bool, writable);
+        QFETCH(QString, expected);
+        QCOMPARE(SettingsPathFor("/usr/bin/vantel", writable, "/x/cfg", "/home/u", true), expected);
+    }
+
+    void installedLayout_data() {
+        QTest::addColumn<QString>("made");   // what exists below the temporary root
+        QTest::addColumn<QString>("folder"); // the program's folder below it
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("prefix with share/vantel") << "share/vantel/"
+                                                  << "bin" << true;
+        QTest::newRow("other prefix names") << "share/vantel/"
+                                            << "opt" << true;
+        QTest::newRow("build folder") << "share/other/"
+                                      << "bin" << false;
+        QTest::newRow("share/vantel is a file") << "share/vantel"
+                                                << "bin" << false;
+        QTest::newRow("data beside, not above") << "bin/share/vantel/"
+                                                << "bin" << false;
+    }
+    void installedLayout() {
+        QFETCH(QString, made);
+        QFETCH(QString, folder);
+        QFETCH(bool, installed);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        QVERIFY(QDir(root.path()).mkpath(folder));
+        const QString madePath = root.filePath(made);
+        QVERIFY(QDir().mkpath(made.endsWith('/') ? madePath : QFileInfo(madePath).path()));
+        if (!made.endsWith('/'))
+            putFile(madePath, "");
+        QCOMPARE(IsInstalledLayout(root.filePath(folder)), installed);
+    }
+
+    void defaultPath() {
         // The test program has no extension and its build folder is writable.
-        QCOMPARE(SettingsFile().Path(), QCoreApplication::applicationFilePath() + ".ini");
-        SetSettingsPathOverride(path());
-        QCOMPARE(SettingsFile().Path(), path());
-        SetSettingsPathOverride("");
         QCOMPARE(DefaultSettingsPath(), QCoreApplication::applicationFilePath() + ".ini");
     }
 };

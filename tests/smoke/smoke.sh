@@ -22,27 +22,9 @@ for data in about.jpg Vantel.qch Vantel.qhc; do
   [ -e "$(dirname "$program")/$data" ] && cp "$(dirname "$program")/$data" "$work/bin/"
 done
 
-# A display that answers: Xvfb picks a free number; it is tried again should
-# the server not take connections (a stale socket of an earlier server).
-display_ready=""
-for _ in 1 2 3; do
-  : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(cat "$work/display")"
-  for _ in $(seq 50); do
-    if xwininfo -root >/dev/null 2>&1; then display_ready=1; break; fi
-    sleep 0.1
-  done
-  [ -n "$display_ready" ] && break
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-done
-if [ -z "$display_ready" ]; then
-  echo "FAIL: no X display could be started"
-  exit 1
-fi
+# A display that answers, on a free number.
+source "$(dirname "$0")/../support/xdisplay.sh"
+start_display || exit 1
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 export SDL_AUDIODRIVER=dummy
 unset QT_QPA_PLATFORM

@@ -2,7 +2,7 @@
 // answers from a script, one answer per dialog; an empty script cancels.
 #pragma once
 
-#include "platform/FileDialogs.h"
+#include "platform/desktop/FileDialogs.h"
 
 #include <QList>
 

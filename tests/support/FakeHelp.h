@@ -2,8 +2,8 @@
 // fail as a missing help file does.
 #pragma once
 
-#include "platform/HelpViewer.h"
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
+#include "platform/help/HelpViewer.h"
 
 #include <QStringList>
 

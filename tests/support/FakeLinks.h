@@ -1,7 +1,7 @@
 // Test double of ShellLinks: keeps every link as the program built it.
 #pragma once
 
-#include "platform/ShellLinks.h"
+#include "platform/desktop/ShellLinks.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // Test double of ScreenInfo: a screen of a size and resolution the test sets.
 #pragma once
 
-#include "platform/ScreenInfo.h"
+#include "platform/desktop/ScreenInfo.h"
 
 class FakeScreen : public ScreenInfo {
 public:

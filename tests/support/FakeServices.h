@@ -2,22 +2,32 @@
 // and answer from a script, so handlers run without a display or a clock.
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/TickCounter.h"
+#include "drill/TickCounter.h"
+#include "platform/desktop/Clock.h"
+#include "platform/desktop/MessageBoxes.h"
 
 #include <QStringList>
 
 class FakeMessageBoxes : public MessageBoxes {
 public:
-    void ShowMessage(const QString& text) override { messages.append(text); }
-    void ShowError(const QString& text) override { errors.append(text); }
+    void ShowMessage(const QString& text) override {
+        messages.append(text);
+        shown.append(text);
+    }
+    void ShowError(const QString& text) override {
+        errors.append(text);
+        shown.append(kErrorMark + text);
+    }
     void Clear() {
         messages.clear();
         errors.clear();
+        shown.clear();
     }
     QStringList messages;
     QStringList errors;
+    // Every box in the order shown; an error box's text follows kErrorMark.
+    QStringList shown;
+    static inline const QString kErrorMark = QStringLiteral("error: ");
 };
 
 class FakeTicks : public TickCounter {

@@ -3,8 +3,8 @@
 // recorded by the engine. A test ends a playback with FakeSoundPlayer::Finish.
 #pragma once
 
-#include "platform/SoundEngine.h"
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
+#include "platform/sound/SoundEngine.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -2,8 +2,8 @@
 // the cell texts it was sent, and can fail at a chosen call.
 #pragma once
 
-#include "platform/Spreadsheet.h"
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
+#include "platform/spreadsheet/Spreadsheet.h"
 
 #include <QMap>
 #include <QPair>

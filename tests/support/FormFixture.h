@@ -2,17 +2,20 @@
 #pragma once
 
 #include "about/VersionBox.h"
-#include "app/Unit1.h"
-#include "platform/Fonts.h"
-#include "platform/TApplication.h"
+#include "app/MainWindowAssembly.h"
+#include "platform/desktop/TApplication.h"
+#include "readaloud/ReadAloudSettings.h"
 #include "settings/SettingsFile.h"
+#include "widgets/Fonts.h"
 
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHelp.h"
+#include "tests/support/FakeHistory.h"
 #include "tests/support/FakeLinks.h"
 #include "tests/support/FakeScreen.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/FakeSpeech.h"
 #include "tests/support/FakeSpreadsheet.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedRandom.h"
@@ -24,7 +27,7 @@
 struct FormFixture {
     QTemporaryDir settingsDir;
     FakeMessageBoxes messages;
-    TApplication app{&messages};
+    TApplication app{QStringLiteral("Vantel"), messages};
     FakeTicks ticks;
     FakeClock clock;
     ScriptedRandom random;
@@ -36,15 +39,19 @@ struct FormFixture {
     FakeSoundEngine sound;
     RecordingPrinter printer;
     FakePrinterSetup printerSetup;
-    std::unique_ptr<TVersionBox> versionBox;
+    SettingsFile settings;
+    FakeSpeech speech;
+    Speech* voice = nullptr; // a real voice in place of the fake, set before Open
+    ReadAloudSettings readAloudSettings{settingsDir.filePath(QStringLiteral("readaloud.conf"))};
+    FakeHistory history;
     std::unique_ptr<TForm1> form;
+    TVersionBox* versionBox = nullptr; // the form's
 
     // Settings go to a fresh folder unless the test chose a file itself.
-    explicit FormFixture(const QString& settingsPath = {}) {
-        app.SetTitle(QStringLiteral("Vantel"));
+    explicit FormFixture(const QString& settingsPath = {})
+        : settings(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
+                                          : settingsPath) {
         InstallFontSubstitutions();
-        SetSettingsPathOverride(settingsPath.isEmpty() ? settingsDir.filePath(QStringLiteral("vantel.ini"))
-                                                       : settingsPath);
     }
     // A settings file in the folder that holds only a user name, so start-up
     // goes on to the caption, the system menu and "data.txt".
@@ -54,19 +61,15 @@ struct FormFixture {
         return path;
     }
 
-    ~FormFixture() {
-        versionBox.reset();
-        form.reset();
-    }
+    ~FormFixture() { form.reset(); }
 
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = std::make_unique<TForm1>(app, FormServices{ticks, clock, random, screen, help, dialogs,
-                                                          spreadsheet, sound, printer, printerSetup});
-        versionBox =
-            std::make_unique<TVersionBox>(VersionBoxServices{app, dialogs, links, screen}, form.get());
-        form->VersionBox = versionBox.get();
+        form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet,
+                                                sound, printer, printerSetup, links, settings,
+                                                voice ? *voice : speech, readAloudSettings, history});
+        versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
                           : QTest::qWaitForWindowExposed(form.get());

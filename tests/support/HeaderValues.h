@@ -2,7 +2,7 @@
 // the values they must hold.
 #pragma once
 
-#include "platform/GridCells.h"
+#include "drill/GridCells.h"
 
 #include <QList>
 #include <algorithm>

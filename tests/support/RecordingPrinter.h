@@ -2,9 +2,9 @@
 // dialog that answers from a script, so printing runs without a printer.
 #pragma once
 
-#include "platform/Printer.h"
-#include "platform/PrinterSetup.h"
-#include "platform/VantelError.h"
+#include "core/VantelError.h"
+#include "platform/print/Printer.h"
+#include "platform/print/PrinterSetup.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // A random source that hands out a fixed list of draws, then repeats it.
 #pragma once
 
-#include "platform/RandomSource.h"
+#include "drill/RandomSource.h"
 
 #include <QList>
 #include <random>

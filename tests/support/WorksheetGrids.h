@@ -4,8 +4,8 @@
 
 #include "drill/DrillSheet.h"
 #include "drill/ExpectedAnswer.h"
-#include "platform/Fonts.h"
-#include "platform/TStringGrid.h"
+#include "widgets/Fonts.h"
+#include "widgets/TStringGrid.h"
 
 #include <QFont>
 #include <memory>

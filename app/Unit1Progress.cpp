@@ -1,0 +1,52 @@
+// The progress history in the main window: the keystroke times of the answer
+// cells, recording every judged attempt, the progress window and the
+// completion of the user name.
+#include "app/Unit1.h"
+
+#include "drill/stopwatchu.h"
+#include "platform/desktop/Clock.h"
+#include "progress/AttemptRecording.h"
+#include "progress/NameCompletion.h"
+#include "progress/ProgressWindow.h"
+#include "widgets/TStringGrid.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+void TForm1::wireProgress() {
+    keystrokes_ = std::make_unique<KeystrokeLog>();
+    for (const DrillSheet& sheet : DrillSheets()) {
+        const DrillKind kind = sheet.kind;
+        GridOf(sheet)->OnCellEdited = [this, kind](TStringGrid*, int col, int row) {
+            keystrokes_->Typed(kind, col, row, services_.ticks.GetTickCount());
+        };
+    }
+    // Reads the names only when the edit gets the focus, never at start-up.
+    new NameCompletion(Edit7, services_.history);
+    wire(ShowProgress1, &QAction::triggered, &TForm1::ShowProgress1Click);
+}
+
+void TForm1::recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
+                           std::uint32_t ms) {
+    const JudgedSheet judged{
+        *GridOf(sheet),       sheet, typed, score, newBest, ms, std::uint32_t(StopWatch1->StartTicks),
+        services_.clock.Now()};
+    // Committed before the result is shown; a failure is told by the store and keeps the attempt.
+    services_.history.Record(MakeAttempt(judged, *keystrokes_, userNameInForce_));
+}
+
+void TForm1::ShowProgress1Click() {
+    if (ProgressWindow1) {
+        ProgressWindow1->Refresh();
+        ProgressWindow1->raise();
+        ProgressWindow1->activateWindow();
+        return;
+    }
+    const DrillSheet* sheet = ActiveSheet();
+    ProgressWindow1 = new ProgressWindow(
+        ProgressServices{services_.history, services_.clock, services_.dialogs, app_.Messages(),
+                         services_.printerSetup, services_.printer, *VoskSGridPrinter4, services_.random},
+        userNameInForce_, sheet ? sheet->kind : DrillKind::Addition, this);
+    ProgressWindow1->setAttribute(Qt::WA_DeleteOnClose);
+    ProgressWindow1->show();
+}

@@ -1,9 +1,0 @@
-// The machine's local date and time.
-#pragma once
-
-#include "platform/Clock.h"
-
-class SystemClock : public Clock {
-public:
-    QDateTime Now() override { return QDateTime::currentDateTime(); }
-};

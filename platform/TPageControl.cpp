@@ -1,5 +1,0 @@
-#include "platform/TPageControl.h"
-
-TPageControl::TPageControl(int tabHeight, QWidget* parent) : QTabWidget(parent) {
-    setTabBar(new FixedHeightTabBar(tabHeight, this));
-}

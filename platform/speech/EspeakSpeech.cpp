@@ -1,0 +1,128 @@
+#include "platform/speech/EspeakSpeech.h"
+
+#include "core/Logging.h"
+#include "platform/sound/SoundEngine.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtEndian>
+
+namespace {
+// Problems and scores are few; this bounds the memory of a long session.
+constexpr int kMaxVoiced = 512;
+} // namespace
+
+EspeakSpeech::EspeakSpeech(SoundEngine& sound, QString program, QObject* parent)
+    : QObject(parent), sound_(sound), program_(std::move(program)) {}
+
+EspeakSpeech::~EspeakSpeech() {
+    if (process_) {
+        process_->disconnect(this);
+        process_->kill();
+        process_->waitForFinished(1000);
+    }
+}
+
+QString EspeakSpeech::Pronounced(const QString& text) {
+    static const QRegularExpression particle(QStringLiteral("(^|\\s)は(\\s|$)"));
+    QString said = text;
+    return said.replace(particle, QStringLiteral("\\1わ\\2"));
+}
+
+QByteArray EspeakSpeech::CompletedWave(QByteArray output) {
+    if (output.size() < 12 || !output.startsWith("RIFF") || output.mid(8, 4) != "WAVE")
+        return {};
+    qToLittleEndian<quint32>(quint32(output.size() - 8), output.data() + 4);
+    // Walk the chunks to "data", which runs to the end of what came.
+    qsizetype at = 12;
+    while (at + 8 <= output.size()) {
+        const QByteArray id = output.mid(at, 4);
+        if (id == "data") {
+            qToLittleEndian<quint32>(quint32(output.size() - at - 8), output.data() + at + 4);
+            return output;
+        }
+        const quint32 size = qFromLittleEndian<quint32>(output.constData() + at + 4);
+        at += 8 + qsizetype(size) + (size & 1);
+    }
+    return {};
+}
+
+void EspeakSpeech::Say(const QString& text) {
+    if (text.isEmpty())
+        return;
+    if (voiced_.contains(text)) {
+        pending_.clear();
+        play(text);
+        return;
+    }
+    pending_ = text;
+    if (process_ || startQueued_)
+        return;
+    // Started once the key that asked has been handled and painted: starting
+    // a process costs more than the keystroke itself.
+    startQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        startQueued_ = false;
+        if (!process_ && !pending_.isEmpty())
+            synthesise(pending_);
+    });
+}
+
+void EspeakSpeech::Hush() {
+    pending_.clear();
+    // A short silence on the shared channel ends what is playing.
+    static const QByteArray silence = [] {
+        QByteArray wave(
+            "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\0\0\0\0", 44);
+        wave.append(QByteArray(16, '\0'));
+        return CompletedWave(wave);
+    }();
+    sound_.PlayImage(silence, false);
+}
+
+void EspeakSpeech::synthesise(const QString& text) {
+    synthesising_ = text;
+    process_ = new QProcess(this);
+    connect(process_, &QProcess::finished, this, [this](int exitCode) { synthesised(exitCode); });
+    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            synthesised(-1);
+    });
+    process_->start(
+        program_, {QStringLiteral("-v"), QStringLiteral("ja"), QStringLiteral("--stdout"), Pronounced(text)});
+}
+
+void EspeakSpeech::synthesised(int exitCode) {
+    QProcess* finished = std::exchange(process_, nullptr);
+    finished->disconnect(this);
+    finished->deleteLater();
+    const QString text = std::exchange(synthesising_, QString());
+    const QByteArray wave = exitCode == 0 ? CompletedWave(finished->readAllStandardOutput()) : QByteArray();
+    if (wave.isEmpty()) {
+        // Reading aloud is a help, not the drill: the child is not interrupted.
+        if (!std::exchange(failureLogged_, true))
+            qCWarning(lcSpeech) << "Speaking with" << program_ << "failed:"
+                                << (exitCode == -1
+                                        ? finished->errorString()
+                                        : QString::fromLocal8Bit(finished->readAllStandardError()));
+    } else {
+        if (voiced_.size() >= kMaxVoiced)
+            voiced_.clear();
+        voiced_.insert(text, wave);
+    }
+    if (pending_ == text) {
+        pending_.clear();
+        if (!wave.isEmpty())
+            play(text);
+    } else if (!pending_.isEmpty()) {
+        // A newer text came while this one was made: it is the one to say.
+        const QString next = pending_;
+        Say(next);
+    }
+}
+
+void EspeakSpeech::play(const QString& text) {
+    sound_.PlayImage(voiced_.value(text), false);
+    emit Spoken(text);
+}

@@ -1,0 +1,50 @@
+// Speech through espeak-ng's Japanese voice: each text is synthesised by an
+// espeak-ng process into a WAVE image, which the sound engine plays on its
+// shared channel. Synthesis runs beside the event loop; a text heard once is
+// kept, so a problem that comes again is played at once.
+#pragma once
+
+#include "platform/speech/Speech.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+
+class QProcess;
+class SoundEngine;
+
+class EspeakSpeech : public QObject, public Speech {
+    Q_OBJECT
+public:
+    explicit EspeakSpeech(SoundEngine& sound, QString program = QStringLiteral("espeak-ng"),
+                          QObject* parent = nullptr);
+    ~EspeakSpeech() override;
+
+    void Say(const QString& text) override;
+    void Hush() override;
+
+    // The text as espeak-ng should read it: the particle "は" is said "わ".
+    static QString Pronounced(const QString& text);
+    // espeak-ng writing to a pipe cannot go back to fill in the sizes of its
+    // WAVE header; this sets them from the bytes that came. Empty when the
+    // output is no WAVE at all.
+    static QByteArray CompletedWave(QByteArray output);
+
+signals:
+    // A text began to play (tests and the help's example listen).
+    void Spoken(const QString& text);
+
+private:
+    void synthesise(const QString& text);
+    void synthesised(int exitCode);
+    void play(const QString& text);
+
+    SoundEngine& sound_;
+    QString program_;
+    QProcess* process_ = nullptr; // the synthesis under way, if any
+    QString synthesising_;
+    QString pending_; // the newest text not yet spoken
+    bool startQueued_ = false;
+    QHash<QString, QByteArray> voiced_;
+    bool failureLogged_ = false;
+};

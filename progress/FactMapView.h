@@ -1,0 +1,35 @@
+// The fact map: the drill's facts laid out like its sheet (top operands
+// across, left operands down), each cell coloured by how weak the fact is,
+// its numbers in a tool tip.
+#pragma once
+
+#include "progress/FactStats.h"
+
+#include <QWidget>
+
+class FactMapView : public QWidget {
+    Q_OBJECT
+public:
+    explicit FactMapView(QWidget* parent = nullptr);
+
+    void SetStats(FactStats stats);
+    const FactStats& Stats() const { return stats_; }
+    // The fact under a point, if any.
+    const FactStat* StatAt(const QPoint& pos) const;
+    QString ToolTipOf(const FactStat& stat) const;
+    QColor ColorOf(const FactStat& stat) const;
+
+    QSize sizeHint() const override { return {360, 360}; }
+    QSize minimumSizeHint() const override { return {220, 220}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QRectF cellRect(int col, int row) const;
+
+    FactStats stats_;
+    QList<int> tops_;
+    QList<int> lefts_;
+};

@@ -1,0 +1,24 @@
+// The attempt history: every judged attempt of every child, kept for the
+// progress window and the weak-fact worksheets.
+#pragma once
+
+#include "progress/Attempt.h"
+#include "progress/FactStats.h"
+
+#include <QStringList>
+
+class HistoryStore {
+public:
+    virtual ~HistoryStore() = default;
+    // Keeps the attempt. False when it could not be written yet: it is then
+    // held and written with the next attempt or at Flush.
+    virtual bool Record(const Attempt& attempt) = 0;
+    // Writes what is still held; at close.
+    virtual void Flush() = 0;
+    // The children with a history, by name; the nameless one as "".
+    virtual QStringList Children() = 0;
+    // The attempts of a child at a drill since a moment (all when invalid),
+    // oldest first, without their cells.
+    virtual QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) = 0;
+    virtual FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) = 0;
+};

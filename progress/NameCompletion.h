@@ -1,0 +1,29 @@
+// Completion of the user-name edit from the names in the history, so
+// children sharing a computer find their own name. The names are read when
+// the edit gets the focus, never at start-up.
+#pragma once
+
+#include <QObject>
+
+class HistoryStore;
+class QCompleter;
+class QLineEdit;
+class QStringListModel;
+
+class NameCompletion : public QObject {
+    Q_OBJECT
+public:
+    NameCompletion(QLineEdit* edit, HistoryStore& history);
+    QCompleter* Completer() const { return completer_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void refresh();
+
+    QLineEdit* edit_;
+    HistoryStore& history_;
+    QStringListModel* names_;
+    QCompleter* completer_;
+};

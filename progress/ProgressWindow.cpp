@@ -1,0 +1,277 @@
+#include "progress/ProgressWindow.h"
+
+#include "core/VantelError.h"
+#include "core/WholeFile.h"
+#include "platform/desktop/Clock.h"
+#include "platform/desktop/FileDialogs.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "progress/AttemptCsv.h"
+#include "progress/AttemptTableModel.h"
+#include "progress/FactMapView.h"
+#include "progress/WeakFactSheet.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+constexpr int kWeakestShown = 10;
+constexpr int kNameShownPx = 220; // long names are elided; the tool tip has more
+} // namespace
+
+ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, DrillKind drill,
+                               QWidget* parent)
+    : QDialog(parent), services_(services) {
+    setObjectName(QStringLiteral("ProgressWindow"));
+    setWindowTitle(QStringLiteral("成績の記録"));
+    resize(1000, 720);
+
+    ChildBox = new QComboBox;
+    ChildBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ChildBox->setMinimumContentsLength(14);
+    DrillBox = new QComboBox;
+    for (DrillKind kind :
+         {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
+        DrillBox->addItem(DrillLabel(kind), int(kind));
+    RangeBox = new QComboBox;
+    RangeBox->addItems({QStringLiteral("最近30日"), QStringLiteral("最近90日"), QStringLiteral("すべて")});
+    ExportButton = new QPushButton(QStringLiteral("CSVに書き出す..."));
+    WorksheetButton = new QPushButton(QStringLiteral("苦手プリント"));
+    CountBox = new QSpinBox;
+    CountBox->setRange(1, kWeakSheetMaxCount);
+    CountBox->setValue(kWeakSheetDefaultCount);
+    CountBox->setSuffix(QStringLiteral(" 問"));
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel(QStringLiteral("名前:")));
+    choices->addWidget(ChildBox);
+    choices->addWidget(new QLabel(QStringLiteral("ドリル:")));
+    choices->addWidget(DrillBox);
+    choices->addWidget(new QLabel(QStringLiteral("期間:")));
+    choices->addWidget(RangeBox);
+    choices->addStretch();
+    choices->addWidget(ExportButton);
+    choices->addWidget(CountBox);
+    choices->addWidget(WorksheetButton);
+
+    // The chart: time of each attempt, best so far as a step line, wrong answers marked.
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("かかった時間"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    TimeSeries = new QLineSeries;
+    TimeSeries->setName(QStringLiteral("時間"));
+    TimeSeries->setPointsVisible(true);
+    BestSeries = new QLineSeries;
+    BestSeries->setName(QStringLiteral("ベストタイム"));
+    QPen bestPen(QColor(40, 150, 60));
+    bestPen.setWidth(2);
+    BestSeries->setPen(bestPen);
+    WrongSeries = new QScatterSeries;
+    WrongSeries->setName(QStringLiteral("まちがいあり"));
+    WrongSeries->setColor(QColor(220, 50, 40));
+    WrongSeries->setMarkerSize(9);
+    chart->addSeries(TimeSeries);
+    chart->addSeries(BestSeries);
+    chart->addSeries(WrongSeries);
+    dateAxis_ = new QDateTimeAxis;
+    dateAxis_->setFormat(QStringLiteral("MM/dd"));
+    dateAxis_->setTitleText(QStringLiteral("日付"));
+    timeAxis_ = new QValueAxis;
+    timeAxis_->setTitleText(QStringLiteral("時間（秒）"));
+    timeAxis_->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(dateAxis_, Qt::AlignBottom);
+    chart->addAxis(timeAxis_, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(dateAxis_);
+        series->attachAxis(timeAxis_);
+    }
+    ChartView = new QChartView(chart);
+    ChartView->setRenderHint(QPainter::Antialiasing);
+    ChartView->setMinimumHeight(240);
+
+    Model = new AttemptTableModel(this);
+    SortedModel = new QSortFilterProxyModel(this);
+    SortedModel->setSourceModel(Model);
+    SortedModel->setSortRole(Qt::UserRole);
+    AttemptTable = new QTableView;
+    AttemptTable->setModel(SortedModel);
+    AttemptTable->setSortingEnabled(true);
+    AttemptTable->sortByColumn(AttemptTableModel::Date, Qt::DescendingOrder);
+    AttemptTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    AttemptTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    AttemptTable->verticalHeader()->hide();
+    AttemptTable->setWordWrap(false);
+    AttemptTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    AttemptTable->horizontalHeader()->setSectionResizeMode(AttemptTableModel::Date, QHeaderView::Stretch);
+    AttemptTable->horizontalHeader()->setMinimumSectionSize(60);
+
+    FactMap = new FactMapView;
+    WeakestList = new QListWidget;
+    WeakestList->setMaximumHeight(150);
+    auto* facts = new QWidget;
+    auto* factLayout = new QVBoxLayout(facts);
+    factLayout->setContentsMargins(0, 0, 0, 0);
+    factLayout->addWidget(new QLabel(QStringLiteral("問題ごとのできぐあい（数字はまちがえた回数）")));
+    factLayout->addWidget(FactMap, 1);
+    auto* legend = new QLabel(QStringLiteral(
+        "緑: よくできている　黄: 時間がかかる・ときどきまちがえる　赤: よくまちがえる　灰: 記録なし"));
+    legend->setWordWrap(true);
+    factLayout->addWidget(legend);
+    factLayout->addWidget(new QLabel(QStringLiteral("苦手な問題")));
+    factLayout->addWidget(WeakestList);
+
+    auto* lower = new QSplitter(Qt::Horizontal);
+    lower->addWidget(AttemptTable);
+    lower->addWidget(facts);
+    lower->setStretchFactor(0, 1);
+    lower->setStretchFactor(1, 1);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(ChartView);
+    split->addWidget(lower);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(split, 1);
+
+    fillChildren(child);
+    DrillBox->setCurrentIndex(int(drill));
+    connect(ChildBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
+    connect(DrillBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
+    connect(RangeBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
+    connect(ExportButton, &QPushButton::clicked, this, &ProgressWindow::ExportCsv);
+    connect(WorksheetButton, &QPushButton::clicked, this, &ProgressWindow::PrintWorksheet);
+    Refresh();
+}
+
+void ProgressWindow::fillChildren(const QString& current) {
+    QStringList children = services_.history.Children();
+    if (!children.contains(current))
+        children.prepend(current);
+    const QFontMetrics metrics(ChildBox->font());
+    for (const QString& name : children) {
+        ChildBox->addItem(metrics.elidedText(ChildLabel(name), Qt::ElideRight, kNameShownPx), name);
+        ChildBox->setItemData(ChildBox->count() - 1, ChildLabel(name).left(200), Qt::ToolTipRole);
+    }
+    ChildBox->setCurrentIndex(int(children.indexOf(current)));
+}
+
+QString ProgressWindow::Child() const { return ChildBox->currentData().toString(); }
+DrillKind ProgressWindow::Drill() const { return DrillKind(DrillBox->currentData().toInt()); }
+
+void ProgressWindow::SetChoice(const QString& child, DrillKind drill, Range range) {
+    const QSignalBlocker a(ChildBox), b(DrillBox), c(RangeBox);
+    const int index = ChildBox->findData(child);
+    if (index >= 0)
+        ChildBox->setCurrentIndex(index);
+    DrillBox->setCurrentIndex(int(drill));
+    RangeBox->setCurrentIndex(int(range));
+    Refresh();
+}
+
+QDateTime ProgressWindow::since() const {
+    const QDateTime now = services_.clock.Now().toUTC();
+    switch (Range(RangeBox->currentIndex())) {
+    case Last30Days:
+        return now.addDays(-30);
+    case Last90Days:
+        return now.addDays(-90);
+    case All:
+        break;
+    }
+    return {};
+}
+
+void ProgressWindow::Refresh() {
+    const QDateTime from = since();
+    QList<Attempt> attempts = services_.history.Attempts(Child(), Drill(), from);
+    stats_ = services_.history.Facts(Child(), Drill(), from);
+    drawChart(attempts);
+    Model->SetAttempts(std::move(attempts));
+    FactMap->SetStats(stats_);
+    WeakestList->clear();
+    for (const FactStat& stat : stats_.Weakest(kWeakestShown)) {
+        QString line = FactText(stats_.drill, stat.fact) +
+                       QStringLiteral("　まちがい %1/%2 回").arg(stat.wrong).arg(stat.seen);
+        if (stat.medianMs >= 0)
+            line += QStringLiteral("　%1 秒").arg(stat.medianMs / 1000.0, 0, 'f', 1);
+        WeakestList->addItem(line);
+    }
+    if (WeakestList->count() == 0)
+        WeakestList->addItem(QStringLiteral("苦手な問題はまだ見つかっていません"));
+}
+
+void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
+    QList<QPointF> times, best, wrong;
+    times.reserve(attempts.size());
+    double bestSoFar = -1;
+    double top = 60;
+    for (const Attempt& a : attempts) {
+        const double x = double(a.startedUtc.toMSecsSinceEpoch());
+        const double seconds = a.durationMs / 1000.0;
+        top = std::max(top, seconds);
+        times << QPointF(x, seconds);
+        if (!a.AllCorrect())
+            wrong << QPointF(x, seconds);
+        else if (bestSoFar < 0 || seconds < bestSoFar) {
+            if (bestSoFar >= 0)
+                best << QPointF(x, bestSoFar); // a step, not a slope
+            bestSoFar = seconds;
+            best << QPointF(x, seconds);
+        }
+    }
+    QDateTime first = services_.clock.Now().addDays(-30), last = services_.clock.Now();
+    if (!attempts.isEmpty()) {
+        first = attempts.first().startedUtc;
+        last = attempts.last().startedUtc;
+        if (bestSoFar >= 0)
+            best << QPointF(double(last.toMSecsSinceEpoch()), bestSoFar);
+    }
+    TimeSeries->replace(times);
+    BestSeries->replace(best);
+    WrongSeries->replace(wrong);
+    // Over a few days the day alone repeats along the axis; the hour tells the attempts apart.
+    dateAxis_->setFormat(first.daysTo(last) > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm"));
+    const qint64 margin = std::max<qint64>(3600, first.secsTo(last) / 20);
+    dateAxis_->setRange(first.addSecs(-margin), last.addSecs(margin));
+    timeAxis_->setRange(0, std::ceil(top * 1.1 / 30) * 30);
+}
+
+void ProgressWindow::ExportCsv() {
+    FileDialogOptions options;
+    options.filter = QStringLiteral("CSV ファイル (*.csv)|*.csv");
+    options.defaultExtension = QStringLiteral("csv");
+    options.fileName = QStringLiteral("成績の記録_%1.csv").arg(DrillLabel(Drill()));
+    const std::optional<FileDialogChoice> choice = services_.dialogs.SaveFile(options);
+    if (!choice)
+        return;
+    if (!WriteWholeFile(choice->path, AttemptsCsv(Model->Attempts())))
+        services_.messages.ShowError(
+            QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
+}
+
+void ProgressWindow::PrintWorksheet() {
+    const QList<Fact> facts = ChooseWorksheetFacts(stats_, CountBox->value(), services_.random);
+    try {
+        PrintWeakFactSheetCommand(services_.printerSetup, services_.printer, services_.namePanelPrinter,
+                                  Drill(), facts, ChildLabel(Child()));
+    } catch (const VantelError& error) {
+        services_.messages.ShowError(error.Message());
+    }
+}

@@ -1,0 +1,425 @@
+#include "progress/SqliteHistory.h"
+
+#include "core/Logging.h"
+#include "core/VantelError.h"
+#include "platform/desktop/MessageBoxes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTimeZone>
+#include <QVariant>
+#include <atomic>
+
+namespace {
+// SQLite's primary result codes that matter here.
+constexpr int kCorrupt = 11;
+constexpr int kNotADatabase = 26;
+
+// A failed statement, with SQLite's code kept so damage can be told from a full disk.
+class SqlFailure : public VantelError {
+public:
+    SqlFailure(const QSqlError& error) : VantelError(error.text()), code(error.nativeErrorCode().toInt()) {}
+    int code;
+    bool Damaged() const { return code == kCorrupt || code == kNotADatabase; }
+};
+
+void exec(QSqlQuery& query) {
+    if (!query.exec())
+        throw SqlFailure(query.lastError());
+}
+
+void exec(QSqlDatabase& db, const QString& sql) {
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        throw SqlFailure(query.lastError());
+}
+
+QSqlQuery prepared(QSqlDatabase& db, const QString& sql) {
+    QSqlQuery query(db);
+    if (!query.prepare(sql))
+        throw SqlFailure(query.lastError());
+    return query;
+}
+
+QString joinValues(const QList<int>& values) {
+    QStringList texts;
+    for (int v : values)
+        texts << QString::number(v);
+    return texts.join(u',');
+}
+
+QList<int> splitValues(const QString& text) {
+    QList<int> values;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts))
+        values << part.toInt();
+    return values;
+}
+
+// An empty name is bound as text: NULL would be no child at all.
+QString nameValue(const QString& name) { return name.isNull() ? QStringLiteral("") : name; }
+
+qint64 sinceMs(const QDateTime& since) {
+    return since.isValid() ? since.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+}
+
+// Forward migrations, one per version: the file's user_version says how many ran.
+const char* const kMigrations[] = {
+    // 1: children, attempts and their answers.
+    "CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE);"
+    "CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES children(id),"
+    " drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms INTEGER NOT NULL,"
+    " score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best INTEGER NOT NULL,"
+    " top_headers TEXT NOT NULL, left_headers TEXT NOT NULL);"
+    "CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER NOT NULL,"
+    " b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL,"
+    " PRIMARY KEY (attempt_id, cell)) WITHOUT ROWID;",
+    // 2: the local offset of the start, keystroke times, and the lookup the window uses.
+    "ALTER TABLE attempts ADD COLUMN utc_offset_s INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE answers ADD COLUMN key_ms INTEGER;"
+    "CREATE INDEX attempts_by_child ON attempts (child_id, drill, started_ms);",
+};
+static_assert(std::size(kMigrations) == SqliteHistory::kSchemaVersion);
+} // namespace
+
+QString DefaultHistoryPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("vantel/history.sqlite"));
+}
+
+SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
+    : path_(std::move(path)), messages_(messages) {
+    static std::atomic<int> serial{0};
+    connection_ = QStringLiteral("vantel-history-%1").arg(++serial);
+}
+
+SqliteHistory::~SqliteHistory() {
+    try {
+        Flush();
+    } catch (...) {
+        LogCurrentFailure(lcProgress(), "Writing the held attempts at close");
+    }
+    close();
+}
+
+void SqliteHistory::close() {
+    if (!db_)
+        return;
+    db_->close();
+    db_.reset();
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+bool SqliteHistory::openFile() {
+    const QFileInfo info(path_);
+    if (!QDir().mkpath(info.absolutePath()))
+        throw VantelError(QStringLiteral("フォルダー %1 を作れません。").arg(info.absolutePath()));
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db_->setDatabaseName(path_);
+    // Another copy of the program may be writing; wait for it a little, not for ever.
+    db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!db_->open())
+        throw SqlFailure(db_->lastError());
+    exec(*db_, QStringLiteral("PRAGMA journal_mode=WAL"));
+    // A power cut must not take a committed attempt with it.
+    exec(*db_, QStringLiteral("PRAGMA synchronous=FULL"));
+    exec(*db_, QStringLiteral("PRAGMA foreign_keys=ON"));
+    if (pageLimit_ > 0)
+        exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pageLimit_));
+    migrate();
+    return true;
+}
+
+int SqliteHistory::schemaVersion() {
+    QSqlQuery version(*db_);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+        throw SqlFailure(version.lastError());
+    return version.value(0).toInt();
+}
+
+void SqliteHistory::migrate() {
+    // Reading the schema is what finds a file that is not a database at all.
+    exec(*db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    if (schemaVersion() >= kSchemaVersion)
+        return; // up to date, or a newer program's file whose additions are left alone
+    // Another copy may be migrating the same file: take the write lock, then look again.
+    begin();
+    try {
+        for (int current = schemaVersion(); current < kSchemaVersion; ++current)
+            for (const QString& statement :
+                 QString::fromUtf8(kMigrations[current]).split(u';', Qt::SkipEmptyParts))
+                exec(*db_, statement);
+        exec(*db_, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
+        exec(*db_, QStringLiteral("COMMIT"));
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+void SqliteHistory::begin() {
+    // IMMEDIATE: the write lock is taken (or waited for) up front, so two
+    // writers never deadlock upgrading a read.
+    exec(*db_, QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void SqliteHistory::rollback() {
+    QSqlQuery query(*db_);
+    if (!query.exec(QStringLiteral("ROLLBACK")))
+        qCWarning(lcProgress, "Rolling back failed: %s", qUtf8Printable(query.lastError().text()));
+}
+
+void SqliteHistory::SetPageLimit(int pages) {
+    pageLimit_ = pages;
+    if (db_)
+        exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
+}
+
+void SqliteHistory::moveAsideDamaged() {
+    close();
+    const QFileInfo info(path_);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside =
+        info.dir().filePath(QStringLiteral("%1-damaged-%2.sqlite").arg(info.completeBaseName(), stamp));
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = info.dir().filePath(
+            QStringLiteral("%1-damaged-%2-%3.sqlite").arg(info.completeBaseName(), stamp).arg(n));
+    if (!QFile::rename(path_, aside))
+        throw VantelError(QStringLiteral("壊れた記録ファイル %1 を移せません。").arg(path_));
+    // The journal files belong to the damaged file; they go with it.
+    for (const char* suffix : {"-wal", "-shm"})
+        if (QFileInfo::exists(path_ + suffix))
+            QFile::rename(path_ + suffix, aside + suffix);
+    messages_.ShowError(
+        QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
+                       "元のファイル: %1")
+            .arg(aside));
+}
+
+bool SqliteHistory::ensureOpen() {
+    if (db_)
+        return true;
+    try {
+        return openFile();
+    } catch (const SqlFailure& failure) {
+        if (!failure.Damaged()) {
+            close();
+            throw;
+        }
+    }
+    moveAsideDamaged();
+    return openFile();
+}
+
+std::int64_t SqliteHistory::childId(const QString& name) {
+    QSqlQuery insert = prepared(*db_, QStringLiteral("INSERT OR IGNORE INTO children (name) VALUES (?)"));
+    insert.addBindValue(nameValue(name));
+    exec(insert);
+    QSqlQuery select = prepared(*db_, QStringLiteral("SELECT id FROM children WHERE name = ?"));
+    select.addBindValue(nameValue(name));
+    exec(select);
+    if (!select.next())
+        throw VantelError(QStringLiteral("child not found after insert"));
+    return select.value(0).toLongLong();
+}
+
+void SqliteHistory::writeOne(const Attempt& attempt) {
+    QSqlQuery insert = prepared(
+        *db_,
+        QStringLiteral("INSERT INTO attempts (child_id, drill, started_ms, utc_offset_s, duration_ms, score,"
+                       " full_score, new_best, top_headers, left_headers) VALUES (?,?,?,?,?,?,?,?,?,?)"));
+    insert.addBindValue(qint64(childId(attempt.child)));
+    insert.addBindValue(int(attempt.drill));
+    insert.addBindValue(attempt.startedUtc.toMSecsSinceEpoch());
+    insert.addBindValue(attempt.utcOffsetSeconds);
+    insert.addBindValue(qint64(attempt.durationMs));
+    insert.addBindValue(attempt.score);
+    insert.addBindValue(attempt.fullScore);
+    insert.addBindValue(attempt.newBest ? 1 : 0);
+    insert.addBindValue(joinValues(attempt.topHeaders));
+    insert.addBindValue(joinValues(attempt.leftHeaders));
+    exec(insert);
+    const qint64 id = insert.lastInsertId().toLongLong();
+
+    QVariantList ids, cells, as, bs, typed, right, keys;
+    for (const AnswerCell& cell : attempt.cells) {
+        ids << id;
+        cells << cell.row * 32 + cell.col;
+        as << cell.top;
+        bs << cell.left;
+        typed << cell.typed;
+        right << (cell.right ? 1 : 0);
+        keys << (cell.lastKeyMs >= 0 ? QVariant(qint64(cell.lastKeyMs))
+                                     : QVariant(QMetaType(QMetaType::LongLong)));
+    }
+    QSqlQuery answers = prepared(
+        *db_,
+        QStringLiteral(
+            "INSERT INTO answers (attempt_id, cell, a, b, typed, right, key_ms) VALUES (?,?,?,?,?,?,?)"));
+    for (const QVariantList* column : {&ids, &cells, &as, &bs, &typed, &right, &keys})
+        answers.addBindValue(*column);
+    if (!answers.execBatch())
+        throw SqlFailure(answers.lastError());
+}
+
+void SqliteHistory::writePending() {
+    if (pending_.isEmpty())
+        return;
+    begin();
+    try {
+        for (const Attempt& attempt : pending_)
+            writeOne(attempt);
+        exec(*db_, QStringLiteral("COMMIT"));
+    } catch (...) {
+        rollback();
+        throw;
+    }
+    pending_.clear();
+    toldWriteFailure_ = false;
+}
+
+void SqliteHistory::tellWriteFailure(const QString& reason) {
+    LogCurrentFailure(lcProgress(), "Recording an attempt");
+    if (toldWriteFailure_)
+        return;
+    toldWriteFailure_ = true;
+    messages_.ShowError(
+        QStringLiteral("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
+                       "書き込めるかを確かめてください。\n"
+                       "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
+            .arg(reason));
+}
+
+bool SqliteHistory::Record(const Attempt& attempt) {
+    pending_ << attempt;
+    Flush();
+    return pending_.isEmpty();
+}
+
+bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
+    pending_ << attempts;
+    Flush();
+    return pending_.isEmpty();
+}
+
+void SqliteHistory::Flush() {
+    if (pending_.isEmpty())
+        return;
+    for (int tries = 0; tries < 2; ++tries) {
+        try {
+            ensureOpen();
+            writePending();
+            return;
+        } catch (const SqlFailure& failure) {
+            if (failure.Damaged() && tries == 0) {
+                // Damage found while writing: set the file aside and write the attempts into a new one.
+                try {
+                    moveAsideDamaged();
+                    continue;
+                } catch (const VantelError& error) {
+                    tellWriteFailure(error.Message());
+                    return;
+                }
+            }
+            tellWriteFailure(failure.Message());
+            close(); // the next try opens afresh
+            return;
+        } catch (const VantelError& error) {
+            tellWriteFailure(error.Message());
+            close();
+            return;
+        }
+    }
+}
+
+QStringList SqliteHistory::Children() {
+    QStringList names;
+    try {
+        ensureOpen();
+        QSqlQuery query(*db_);
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT name FROM children ORDER BY name")))
+            throw SqlFailure(query.lastError());
+        while (query.next())
+            names << query.value(0).toString();
+    } catch (...) {
+        LogCurrentFailure(lcProgress(), "Reading the children of the history");
+    }
+    for (const Attempt& attempt : pending_)
+        if (!names.contains(attempt.child))
+            names << attempt.child;
+    return names;
+}
+
+QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+    QList<Attempt> attempts;
+    try {
+        ensureOpen();
+        QSqlQuery query = prepared(
+            *db_, QStringLiteral(
+                      "SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
+                      " t.new_best, t.top_headers, t.left_headers FROM attempts t"
+                      " JOIN children c ON c.id = t.child_id"
+                      " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY t.started_ms, t.id"));
+        query.setForwardOnly(true);
+        query.addBindValue(nameValue(child));
+        query.addBindValue(int(drill));
+        query.addBindValue(sinceMs(since));
+        exec(query);
+        while (query.next()) {
+            Attempt a;
+            a.id = query.value(0).toLongLong();
+            a.child = child;
+            a.drill = drill;
+            a.startedUtc = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong(), Qt::UTC);
+            a.utcOffsetSeconds = query.value(2).toInt();
+            a.durationMs = std::uint32_t(query.value(3).toLongLong());
+            a.score = query.value(4).toInt();
+            a.fullScore = query.value(5).toInt();
+            a.newBest = query.value(6).toInt() != 0;
+            a.topHeaders = splitValues(query.value(7).toString());
+            a.leftHeaders = splitValues(query.value(8).toString());
+            attempts << a;
+        }
+    } catch (...) {
+        LogCurrentFailure(lcProgress(), "Reading the attempts of the history");
+    }
+    return attempts;
+}
+
+FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
+    FactStatsBuilder builder(drill);
+    try {
+        ensureOpen();
+        QSqlQuery query = prepared(
+            *db_,
+            QStringLiteral("SELECT s.attempt_id, s.a, s.b, s.right, s.key_ms FROM answers s"
+                           " JOIN attempts t ON t.id = s.attempt_id JOIN children c ON c.id = t.child_id"
+                           " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY s.attempt_id"));
+        query.setForwardOnly(true);
+        query.addBindValue(nameValue(child));
+        query.addBindValue(int(drill));
+        query.addBindValue(sinceMs(since));
+        exec(query);
+        std::vector<AnswerSample> cells;
+        qint64 current = -1;
+        while (query.next()) {
+            const qint64 id = query.value(0).toLongLong();
+            if (id != current && !cells.empty()) {
+                builder.AddAttempt(std::move(cells));
+                cells.clear();
+            }
+            current = id;
+            const QVariant key = query.value(4);
+            cells.push_back(AnswerSample{query.value(1).toInt(), query.value(2).toInt(),
+                                         query.value(3).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
+        }
+        if (!cells.empty())
+            builder.AddAttempt(std::move(cells));
+    } catch (...) {
+        LogCurrentFailure(lcProgress(), "Reading the facts of the history");
+    }
+    return builder.Finish();
+}

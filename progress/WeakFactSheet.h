@@ -1,0 +1,28 @@
+// The weak-fact worksheet: a page of problems "7 + 8 = ▢" built from the
+// child's weakest facts under the name panel, and a page with the answers.
+#pragma once
+
+#include "progress/FactStats.h"
+
+class PrinterSetup;
+class RandomSource;
+class TPrinter;
+class TVoskSGridPrinter;
+
+constexpr int kWeakSheetDefaultCount = 20;
+constexpr int kWeakSheetMaxCount = 50;
+
+// count facts (1..50): the weakest first, each at most twice, filled up with
+// random facts of the drill when the history is short; in a shuffled order.
+QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource& random);
+
+// "7 + 8 = ▢", or with the answer.
+QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer);
+
+// One job of two pages, each under the name panel: the problems, then the answers.
+void PrintWeakFactSheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill,
+                        const QList<Fact>& facts, const QString& childLabel);
+
+// The command: the printer setup first (Cancel prints too, as the worksheets do).
+void PrintWeakFactSheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,
+                               DrillKind drill, const QList<Fact>& facts, const QString& childLabel);

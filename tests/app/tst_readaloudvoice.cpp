@@ -1,0 +1,96 @@
+// Read-aloud with the real voice: an attempt typed on the main window, with
+// espeak-ng speaking through the SDL engine into SDL's disk driver. Every
+// new cell's problem must reach the file whole, Enter must never wait for the
+// voice, and the stopwatch keeps its own time.
+#include "drill/DrillTime.h"
+#include "drill/ExpectedAnswer.h"
+#include "drill/ProblemWording.h"
+#include "platform/sound/SoundSdlEngine.h"
+#include "platform/speech/EspeakSpeech.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
+#include "widgets/TStringGrid.h"
+
+#include "tests/support/FormFixture.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QSignalSpy>
+
+namespace {
+constexpr int kRate = 22050; // espeak-ng's own rate, so the device plays its samples unchanged
+
+// The samples espeak-ng makes of a text, as the voice asks for them.
+QByteArray VoiceSamples(const QString& text) {
+    QProcess espeak;
+    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("ja"),
+                                               QStringLiteral("--stdout"), EspeakSpeech::Pronounced(text)});
+    if (!espeak.waitForFinished(10000))
+        return {};
+    return EspeakSpeech::CompletedWave(espeak.readAllStandardOutput()).mid(44);
+}
+
+bool Contains(const QByteArray& all, const QByteArray& part) {
+    for (qsizetype at = all.indexOf(part); at >= 0; at = all.indexOf(part, at + 1))
+        if (at % 2 == 0)
+            return true;
+    return false;
+}
+} // namespace
+
+class TestReadAloudVoice : public QObject {
+    Q_OBJECT
+private slots:
+    void eachNewCellIsSpokenWithoutHoldingTheDrill() {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("speaker.raw"));
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
+        QStringList problems;
+        {
+            SdlSoundEngine engine({kRate, 1});
+            EspeakSpeech voice(engine);
+            QSignalSpy spoken(&voice, &EspeakSpeech::Spoken);
+            FormFixture fx;
+            fx.voice = &voice;
+            QVERIFY(fx.Open());
+            TForm1& form = *fx.form;
+            form.ReadAloud1->trigger();
+            QTRY_VERIFY(form.BitBtn7->hasFocus());
+
+            const DrillSheet& sheet = SheetOf(DrillKind::Addition);
+            fx.ticks.now = 1000;
+            QTest::keyClick(fx.Window(), Qt::Key_Return); // Start
+            for (int col = 1; col <= 3; ++col) {
+                problems << CellProblem(*form.StringGrid1, sheet, col, 1);
+                // The key was handled before the voice had its text ready.
+                QCOMPARE(spoken.size(), col - 1);
+                QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), col, 5000);
+                QCOMPARE(spoken.last().at(0).toString(), problems.last());
+                // Heard to its end before the child moves on.
+                const int ms = int(VoiceSamples(problems.last()).size() / 2 * 1000 / kRate);
+                QTest::qWait(ms + 300);
+                for (QChar digit : ExpectedAnswer(*form.StringGrid1, sheet.operation, col, 1))
+                    QTest::keyClick(fx.Window(), digit.toLatin1());
+                if (col < 3)
+                    QTest::keyClick(fx.Window(), Qt::Key_Return);
+            }
+            fx.ticks.now = 1000 + 83456;
+            QTest::keyClick(fx.Window(), Qt::Key_F2); // Stop, incomplete
+            QCOMPARE(form.StatusBar1->PanelText(sheet.timePanel), FormatDrillTime(83456));
+            if (engine.DriverName() != QStringLiteral("disk"))
+                QSKIP("SDL's disk driver is not available here");
+        }
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray played = file.readAll();
+        for (const QString& problem : problems) {
+            const QByteArray samples = VoiceSamples(problem);
+            QVERIFY(samples.size() > kRate / 2);
+            QVERIFY2(Contains(played, samples), qPrintable(problem + " was not heard whole"));
+        }
+    }
+};
+
+QTEST_MAIN(TestReadAloudVoice)
+#include "tst_readaloudvoice.moc"

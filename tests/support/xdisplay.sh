@@ -1,0 +1,24 @@
+# An Xvfb display for the tests that start the real program. Source it; it
+# uses $work for the display number and sets $xvfb_pid.
+
+# Starts Xvfb on a free display and exports DISPLAY; tries again should the
+# server not answer (a stale socket of an earlier server).
+start_display() {
+  local ready=""
+  for _ in 1 2 3; do
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")"
+    for _ in $(seq 100); do
+      if xwininfo -root >/dev/null 2>&1; then ready=1; break; fi
+      sleep 0.1
+    done
+    [ -n "$ready" ] && return 0
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  done
+  echo "FAIL: no X display could be started"
+  return 1
+}
