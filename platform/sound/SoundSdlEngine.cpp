@@ -6,9 +6,11 @@
 
 #include <QFile>
 #include <QMetaObject>
+#include <QtEndian>
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -224,8 +226,10 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::LoadFile(const QString& fileName) {
 }
 
 WaveSamples LoadWave(SDL_RWops* source, const SoundDeviceFormat* device) {
-    // Strict loading gives the real reason a WAVE file is refused.
-    Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    // Strict loading gives the real reason a WAVE file is refused. Set once:
+    // the voice loads on a thread of its own, and SDL's hints take no lock.
+    static std::once_flag strict;
+    std::call_once(strict, [] { Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict"); });
     SDL_AudioSpec wave;
     WaveSamples sound;
     Uint32 length = 0;
@@ -305,6 +309,34 @@ bool SdlSoundEngine::PlayImage(QByteArrayView image, bool wait) {
         return false;
     }
     return PlayShared(std::move(sound), wait);
+}
+
+QByteArray SdlSoundEngine::DeviceImage(QByteArrayView image) const {
+    WaveSamples sound;
+    try {
+        sound = LoadWave(Sdl().SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())), &format_);
+    } catch (const VantelError&) {
+        return image.toByteArray();
+    }
+    // A canonical PCM header: 16-bit samples in the device's rate and channels.
+    const quint16 blockAlign = quint16(2 * format_.channels);
+    QByteArray wave(44, '\0');
+    char* header = wave.data();
+    std::memcpy(header, "RIFF", 4);
+    qToLittleEndian<quint32>(36 + sound.length, header + 4);
+    std::memcpy(header + 8, "WAVEfmt ", 8);
+    qToLittleEndian<quint32>(16, header + 16);
+    qToLittleEndian<quint16>(1, header + 20);
+    qToLittleEndian<quint16>(quint16(format_.channels), header + 22);
+    qToLittleEndian<quint32>(quint32(format_.frequency), header + 24);
+    qToLittleEndian<quint32>(quint32(format_.frequency) * blockAlign, header + 28);
+    qToLittleEndian<quint16>(blockAlign, header + 32);
+    qToLittleEndian<quint16>(16, header + 34);
+    std::memcpy(header + 36, "data", 4);
+    qToLittleEndian<quint32>(sound.length, header + 40);
+    wave.append(reinterpret_cast<const char*>(sound.data), qsizetype(sound.length));
+    Sdl().SDL_free(sound.data);
+    return wave;
 }
 
 bool SdlSoundEngine::PlayShared(std::unique_ptr<SoundChunk> sound, bool wait) {

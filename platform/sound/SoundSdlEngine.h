@@ -41,6 +41,7 @@ public:
     std::unique_ptr<SoundPlayer> CreatePlayer() override;
     bool PlayFileAndWait(const QString& fileName) override;
     bool PlayImage(QByteArrayView image, bool wait) override;
+    QByteArray DeviceImage(QByteArrayView image) const override;
 
     // Whether the first use has started the audio system.
     bool Started() const { return started_; }
