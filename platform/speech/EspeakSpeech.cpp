@@ -15,16 +15,15 @@ constexpr int kMaxVoiced = 512;
 EspeakSpeech::EspeakSpeech(SoundEngine& sound, QString program, QObject* parent)
     : QObject(parent), sound_(sound), program_(std::move(program)), voice_(new EspeakVoice(sound, program_)) {
     voice_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, voice_, &QObject::deleteLater);
     connect(voice_, &EspeakVoice::Synthesised, this, &EspeakSpeech::synthesised, Qt::QueuedConnection);
     thread_.setObjectName(QStringLiteral("espeak-ng"));
-    thread_.start(QThread::LowPriority);
 }
 
 EspeakSpeech::~EspeakSpeech() {
     thread_.requestInterruption();
     thread_.quit();
     thread_.wait();
+    delete voice_; // its thread has ended, or never began
 }
 
 QString EspeakSpeech::Pronounced(const QString& text) {
@@ -77,6 +76,9 @@ void EspeakSpeech::Hush() {
 }
 
 void EspeakSpeech::synthesise(const QString& text) {
+    // Started on the first text: most runs never read aloud.
+    if (!thread_.isRunning())
+        thread_.start(QThread::LowPriority);
     synthesising_ = true;
     QMetaObject::invokeMethod(
         voice_, [voice = voice_, text] { voice->Synthesise(text); }, Qt::QueuedConnection);
