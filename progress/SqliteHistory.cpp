@@ -3,6 +3,8 @@
 #include "core/Logging.h"
 #include "core/VantelError.h"
 #include "platform/desktop/MessageBoxes.h"
+#include "progress/FactTimes.h"
+#include "progress/JobThread.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,10 +53,26 @@ QString joinValues(const QList<int>& values) {
     return texts.join(u',');
 }
 
-QList<int> splitValues(const QString& text) {
+// "2,3,4" as numbers, without a string for each.
+QList<int> splitValues(QStringView text) {
     QList<int> values;
-    for (const QString& part : text.split(u',', Qt::SkipEmptyParts))
-        values << part.toInt();
+    int value = 0;
+    bool negative = false, digits = false;
+    for (QChar ch : text) {
+        if (ch == u',') {
+            if (digits)
+                values << (negative ? -value : value);
+            value = 0;
+            negative = digits = false;
+        } else if (ch == u'-') {
+            negative = true;
+        } else if (ch.isDigit()) {
+            value = value * 10 + ch.digitValue();
+            digits = true;
+        }
+    }
+    if (digits)
+        values << (negative ? -value : value);
     return values;
 }
 
@@ -80,6 +98,10 @@ const char* const kMigrations[] = {
     "ALTER TABLE attempts ADD COLUMN utc_offset_s INTEGER NOT NULL DEFAULT 0;"
     "ALTER TABLE answers ADD COLUMN key_ms INTEGER;"
     "CREATE INDEX attempts_by_child ON attempts (child_id, drill, started_ms);",
+    // 3: each attempt's answers as the fact map reads them (FactTimes.h), so
+    // the map of a long history does not read every answer row; filled in
+    // for the attempts already kept by keepFactTimes.
+    "ALTER TABLE attempts ADD COLUMN fact_times BLOB;",
 };
 static_assert(std::size(kMigrations) == SqliteHistory::kSchemaVersion);
 } // namespace
@@ -96,12 +118,36 @@ SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
 }
 
 SqliteHistory::~SqliteHistory() {
-    try {
-        Flush();
-    } catch (...) {
-        LogCurrentFailure(lcProgress(), "Writing the held attempts at close");
+    if (writer_) {
+        writer_->Post([this] {
+            flush();
+            close();
+        });
+        writer_.reset(); // runs what is queued, then ends
+        tellFound();
     }
-    close();
+}
+
+template <class Job>
+auto SqliteHistory::onWriter(Job job) {
+    if (!writer_)
+        writer_ = std::make_unique<JobThread>();
+    using Result = decltype(job());
+    std::optional<Result> result;
+    writer_->Post([&] { result = job(); });
+    writer_->WaitIdle();
+    tellFound();
+    return std::move(*result);
+}
+
+void SqliteHistory::tellFound() {
+    QStringList found;
+    {
+        std::lock_guard guard(foundLock_);
+        found.swap(found_);
+    }
+    for (const QString& text : found)
+        messages_.ShowError(text);
 }
 
 void SqliteHistory::close() {
@@ -147,16 +193,52 @@ void SqliteHistory::migrate() {
     // Another copy may be migrating the same file: take the write lock, then look again.
     begin();
     try {
-        for (int current = schemaVersion(); current < kSchemaVersion; ++current)
+        const int from = schemaVersion();
+        for (int current = from; current < kSchemaVersion; ++current)
             for (const QString& statement :
                  QString::fromUtf8(kMigrations[current]).split(u';', Qt::SkipEmptyParts))
                 exec(*db_, statement);
+        if (from < 3)
+            keepFactTimes();
         exec(*db_, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
         exec(*db_, QStringLiteral("COMMIT"));
     } catch (...) {
         rollback();
         throw;
     }
+}
+
+void SqliteHistory::keepFactTimes() {
+    QSqlQuery answers(*db_);
+    answers.setForwardOnly(true);
+    if (!answers.exec(QStringLiteral("SELECT s.attempt_id, t.drill, s.a, s.b, s.right, s.key_ms FROM answers s"
+                                     " JOIN attempts t ON t.id = s.attempt_id WHERE t.fact_times IS NULL"
+                                     " ORDER BY s.attempt_id, s.cell")))
+        throw SqlFailure(answers.lastError());
+    QSqlQuery update = prepared(*db_, QStringLiteral("UPDATE attempts SET fact_times = ? WHERE id = ?"));
+    qint64 current = -1;
+    DrillKind drill = DrillKind::Addition;
+    std::vector<AnswerSample> cells;
+    const auto keep = [&] {
+        if (cells.empty())
+            return;
+        update.addBindValue(EncodeFactTimes(drill, TimeAnswers(std::move(cells))));
+        update.addBindValue(current);
+        exec(update);
+        cells.clear();
+    };
+    while (answers.next()) {
+        const qint64 id = answers.value(0).toLongLong();
+        if (id != current) {
+            keep();
+            current = id;
+            drill = DrillKind(answers.value(1).toInt());
+        }
+        const QVariant key = answers.value(5);
+        cells.push_back(AnswerSample{answers.value(2).toInt(), answers.value(3).toInt(),
+                                     answers.value(4).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
+    }
+    keep();
 }
 
 void SqliteHistory::begin() {
@@ -169,12 +251,6 @@ void SqliteHistory::rollback() {
     QSqlQuery query(*db_);
     if (!query.exec(QStringLiteral("ROLLBACK")))
         qCWarning(lcProgress, "Rolling back failed: %s", qUtf8Printable(query.lastError().text()));
-}
-
-void SqliteHistory::SetPageLimit(int pages) {
-    pageLimit_ = pages;
-    if (db_)
-        exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
 }
 
 void SqliteHistory::moveAsideDamaged() {
@@ -192,7 +268,8 @@ void SqliteHistory::moveAsideDamaged() {
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(path_ + suffix))
             QFile::rename(path_ + suffix, aside + suffix);
-    messages_.ShowError(
+    std::lock_guard guard(foundLock_);
+    found_ << (
         QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
                        "元のファイル: %1")
             .arg(aside));
@@ -229,7 +306,8 @@ void SqliteHistory::writeOne(const Attempt& attempt) {
     QSqlQuery insert = prepared(
         *db_,
         QStringLiteral("INSERT INTO attempts (child_id, drill, started_ms, utc_offset_s, duration_ms, score,"
-                       " full_score, new_best, top_headers, left_headers) VALUES (?,?,?,?,?,?,?,?,?,?)"));
+                       " full_score, new_best, top_headers, left_headers, fact_times)"
+                       " VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
     insert.addBindValue(qint64(childId(attempt.child)));
     insert.addBindValue(int(attempt.drill));
     insert.addBindValue(attempt.startedUtc.toMSecsSinceEpoch());
@@ -240,6 +318,7 @@ void SqliteHistory::writeOne(const Attempt& attempt) {
     insert.addBindValue(attempt.newBest ? 1 : 0);
     insert.addBindValue(joinValues(attempt.topHeaders));
     insert.addBindValue(joinValues(attempt.leftHeaders));
+    insert.addBindValue(EncodeFactTimes(attempt));
     exec(insert);
     const qint64 id = insert.lastInsertId().toLongLong();
 
@@ -285,7 +364,8 @@ void SqliteHistory::tellWriteFailure(const QString& reason) {
     if (toldWriteFailure_)
         return;
     toldWriteFailure_ = true;
-    messages_.ShowError(
+    std::lock_guard guard(foundLock_);
+    found_ << (
         QStringLiteral("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
                        "書き込めるかを確かめてください。\n"
                        "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
@@ -293,18 +373,71 @@ void SqliteHistory::tellWriteFailure(const QString& reason) {
 }
 
 bool SqliteHistory::Record(const Attempt& attempt) {
-    pending_ << attempt;
-    Flush();
-    return pending_.isEmpty();
+    RecordInBackground([attempt] { return attempt; });
+    return WaitRecorded(-1);
+}
+
+void SqliteHistory::RecordInBackground(std::function<Attempt()> make) {
+    if (!writer_)
+        writer_ = std::make_unique<JobThread>();
+    writer_->Post([this, make = std::move(make)] {
+        pending_ << make();
+        flush();
+        lastWritten_ = pending_.isEmpty();
+    });
+}
+
+bool SqliteHistory::WaitRecorded(int timeoutMs) {
+    if (!writer_)
+        return true;
+    const bool done = writer_->WaitIdle(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                      : QDeadlineTimer(timeoutMs));
+    tellFound();
+    return done && lastWritten_;
 }
 
 bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
-    pending_ << attempts;
-    Flush();
-    return pending_.isEmpty();
+    return onWriter([&] {
+        pending_ << attempts;
+        flush();
+        return pending_.isEmpty();
+    });
 }
 
 void SqliteHistory::Flush() {
+    if (writer_) // nothing was ever handed over: nothing to open
+        onWriter([this] {
+            flush();
+            return true;
+        });
+}
+
+int SqliteHistory::Pending() {
+    return onWriter([this] { return int(pending_.size()); });
+}
+
+void SqliteHistory::SetPageLimit(int pages) {
+    onWriter([this, pages] {
+        pageLimit_ = pages;
+        if (db_)
+            exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
+        return true;
+    });
+}
+
+QStringList SqliteHistory::Children() {
+    return onWriter([this] { return children(); });
+}
+
+QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+    return onWriter([&] { return attempts(child, drill, since); });
+}
+
+FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
+    return onWriter([&] { return facts(child, drill, since); });
+}
+
+void SqliteHistory::flush() {
     if (pending_.isEmpty())
         return;
     for (int tries = 0; tries < 2; ++tries) {
@@ -334,7 +467,7 @@ void SqliteHistory::Flush() {
     }
 }
 
-QStringList SqliteHistory::Children() {
+QStringList SqliteHistory::children() {
     QStringList names;
     try {
         ensureOpen();
@@ -353,7 +486,7 @@ QStringList SqliteHistory::Children() {
     return names;
 }
 
-QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+QList<Attempt> SqliteHistory::attempts(const QString& child, DrillKind drill, const QDateTime& since) {
     QList<Attempt> attempts;
     try {
         ensureOpen();
@@ -381,7 +514,7 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
             a.newBest = query.value(6).toInt() != 0;
             a.topHeaders = splitValues(query.value(7).toString());
             a.leftHeaders = splitValues(query.value(8).toString());
-            attempts << a;
+            attempts << std::move(a);
         }
     } catch (...) {
         LogCurrentFailure(lcProgress(), "Reading the attempts of the history");
@@ -389,35 +522,42 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
     return attempts;
 }
 
-FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
+FactStats SqliteHistory::facts(const QString& child, DrillKind drill, const QDateTime& since) {
     FactStatsBuilder builder(drill);
     try {
         ensureOpen();
         QSqlQuery query = prepared(
-            *db_,
-            QStringLiteral("SELECT s.attempt_id, s.a, s.b, s.right, s.key_ms FROM answers s"
-                           " JOIN attempts t ON t.id = s.attempt_id JOIN children c ON c.id = t.child_id"
-                           " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY s.attempt_id"));
+            *db_, QStringLiteral("SELECT t.id, t.fact_times FROM attempts t JOIN children c ON c.id = t.child_id"
+                                 " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ?"));
         query.setForwardOnly(true);
         query.addBindValue(nameValue(child));
         query.addBindValue(int(drill));
         query.addBindValue(sinceMs(since));
         exec(query);
-        std::vector<AnswerSample> cells;
-        qint64 current = -1;
-        while (query.next()) {
-            const qint64 id = query.value(0).toLongLong();
-            if (id != current && !cells.empty()) {
-                builder.AddAttempt(std::move(cells));
-                cells.clear();
+        QList<qint64> unread;
+        while (query.next())
+            if (!AddFactTimes(builder, query.value(1).toByteArray()))
+                unread << query.value(0).toLongLong();
+        // Attempts an older copy of the program wrote into this file come
+        // without their fact times: their answers are read instead.
+        if (!unread.isEmpty()) {
+            QSqlQuery answers = prepared(
+                *db_, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
+            answers.setForwardOnly(true);
+            for (qint64 id : unread) {
+                answers.addBindValue(id);
+                exec(answers);
+                std::vector<AnswerSample> cells;
+                while (answers.next()) {
+                    const QVariant key = answers.value(3);
+                    cells.push_back(AnswerSample{answers.value(0).toInt(), answers.value(1).toInt(),
+                                                 answers.value(2).toInt() != 0,
+                                                 key.isNull() ? -1 : key.toLongLong()});
+                }
+                if (!cells.empty())
+                    builder.AddAttempt(std::move(cells));
             }
-            current = id;
-            const QVariant key = query.value(4);
-            cells.push_back(AnswerSample{query.value(1).toInt(), query.value(2).toInt(),
-                                         query.value(3).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
         }
-        if (!cells.empty())
-            builder.AddAttempt(std::move(cells));
     } catch (...) {
         LogCurrentFailure(lcProgress(), "Reading the facts of the history");
     }
