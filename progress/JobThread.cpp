@@ -2,9 +2,6 @@
 
 #include "core/Logging.h"
 
-#include <pthread.h>
-#include <sched.h>
-
 JobThread::~JobThread() {
     {
         std::lock_guard guard(lock_);
@@ -38,13 +35,6 @@ bool JobThread::WaitIdle(QDeadlineTimer deadline) {
 }
 
 void JobThread::run() {
-#ifdef SCHED_BATCH
-    // A batch thread gets its fair share of the processor but never takes it
-    // from another on waking: the history's commit must not delay the repaint
-    // of the sheet it runs beside.
-    const sched_param priority{};
-    pthread_setschedparam(pthread_self(), SCHED_BATCH, &priority);
-#endif
     std::unique_lock guard(lock_);
     for (;;) {
         changed_.wait(guard, [&] { return stopping_ || !jobs_.empty(); });

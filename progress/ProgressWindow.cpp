@@ -12,10 +12,13 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -25,11 +28,45 @@
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QGraphicsLayout>
 #include <QValueAxis>
 
 namespace {
+// The chart lays itself out and takes in the changes in posted events, after
+// the window's first paint, and would be painted three times over: here it
+// does both as soon as it has its size, so the first paint is the only one.
+class SettledChartView : public QChartView {
+public:
+    using QChartView::QChartView;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QChartView::resizeEvent(event);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::sendPostedEvents(scene(), QEvent::MetaCall);
+    }
+};
+
+// A round mark as the scatter series draws one for each point: its brush
+// inside its pen, the pen on the edge. The image also holds the outer half of
+// the pen, so it is drawn that much larger.
+QImage MarkerImage(qreal size, const QBrush& brush, const QPen& pen) {
+    const qreal outside = pen.style() == Qt::NoPen ? 0 : pen.widthF() / 2;
+    const int side = int(std::ceil(size + 2 * outside));
+    QImage image(QSize(side, side), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    const qreal edge = (side - size) / 2;
+    painter.drawEllipse(QRectF(edge, edge, size, size));
+    return image;
+}
+
 constexpr int kWeakestShown = 10;
 constexpr int kNameShownPx = 220; // long names are elided; the tool tip has more
 } // namespace
@@ -100,7 +137,12 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
         series->attachAxis(dateAxis_);
         series->attachAxis(timeAxis_);
     }
-    ChartView = new QChartView(chart);
+    // The marks of the attempts with wrong answers as one image drawn at each
+    // point: the series would otherwise make a graphics item for every point.
+    const QImage wrongMark = MarkerImage(WrongSeries->markerSize(), WrongSeries->brush(), WrongSeries->pen());
+    WrongSeries->setMarkerSize(wrongMark.width());
+    WrongSeries->setLightMarker(wrongMark);
+    ChartView = new SettledChartView(chart);
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumHeight(240);
 
@@ -116,9 +158,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     AttemptTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AttemptTable->verticalHeader()->hide();
     AttemptTable->setWordWrap(false);
-    AttemptTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    AttemptTable->horizontalHeader()->setSectionResizeMode(AttemptTableModel::Date, QHeaderView::Stretch);
-    AttemptTable->horizontalHeader()->setMinimumSectionSize(60);
+    sizeColumns();
 
     FactMap = new FactMapView;
     WeakestList = new QListWidget;
@@ -158,6 +198,31 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     connect(ExportButton, &QPushButton::clicked, this, &ProgressWindow::ExportCsv);
     connect(WorksheetButton, &QPushButton::clicked, this, &ProgressWindow::PrintWorksheet);
     Refresh();
+}
+
+void ProgressWindow::sizeColumns() {
+    // The texts of these columns have a fixed form, so each is as wide as the
+    // widest it can be; sizing them to their contents measured every row of a
+    // long history at each refresh.
+    QHeaderView* header = AttemptTable->horizontalHeader();
+    header->setMinimumSectionSize(60);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(AttemptTableModel::Date, QHeaderView::Stretch);
+    const QFontMetrics metrics(AttemptTable->font());
+    QChar digit = u'0';
+    for (QChar d = u'1'; d <= u'9'; d = QChar(d.unicode() + 1))
+        if (metrics.horizontalAdvance(d) > metrics.horizontalAdvance(digit))
+            digit = d;
+    const auto digits = [&](QString form) { return form.replace(u'9', digit); };
+    // As the item delegate pads a text.
+    const int padding =
+        2 * (AttemptTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, AttemptTable) + 1);
+    const std::pair<int, QString> widest[] = {{AttemptTableModel::Time, digits(QStringLiteral("99:99"))},
+                                              {AttemptTableModel::Score, digits(QStringLiteral("999/999"))},
+                                              {AttemptTableModel::NewBest, QStringLiteral("○")}};
+    for (const auto& [column, text] : widest)
+        header->resizeSection(column, std::max({header->minimumSectionSize(), header->sectionSizeHint(column),
+                                                metrics.horizontalAdvance(text) + padding}));
 }
 
 void ProgressWindow::fillChildren(const QString& current) {

@@ -75,6 +75,7 @@ public:
     void PrintWorksheet();
 
 private:
+    void sizeColumns();
     void fillChildren(const QString& current);
     QDateTime since() const;
     void drawChart(const QList<Attempt>& attempts);

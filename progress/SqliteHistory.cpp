@@ -114,10 +114,13 @@ QString DefaultHistoryPath() {
 SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
     : path_(std::move(path)), messages_(messages) {
     static std::atomic<int> serial{0};
-    connection_ = QStringLiteral("vantel-history-%1").arg(++serial);
+    const int n = ++serial;
+    connection_ = QStringLiteral("vantel-history-%1").arg(n);
+    readerConnection_ = QStringLiteral("vantel-history-%1-read").arg(n);
 }
 
 SqliteHistory::~SqliteHistory() {
+    closeReader();
     if (writer_) {
         writer_->Post([this] {
             flush();
@@ -148,6 +151,64 @@ void SqliteHistory::tellFound() {
     }
     for (const QString& text : found)
         messages_.ShowError(text);
+}
+
+QSqlDatabase& SqliteHistory::reader() {
+    if (reader_ && readerGeneration_ != fileGeneration_)
+        closeReader(); // the file it reads was moved aside
+    if (reader_)
+        return *reader_;
+    const bool open = onWriter([this] {
+        try {
+            return ensureOpen();
+        } catch (...) {
+            LogCurrentFailure(lcProgress(), "Opening the history");
+            return false;
+        }
+    });
+    if (!open)
+        throw VantelError(QStringLiteral("the history file is not open"));
+    readerGeneration_ = fileGeneration_;
+    reader_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), readerConnection_);
+    reader_->setDatabaseName(path_);
+    reader_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!reader_->open()) {
+        const SqlFailure failure(reader_->lastError());
+        closeReader();
+        throw failure;
+    }
+    return *reader_;
+}
+
+void SqliteHistory::closeReader() {
+    if (!reader_)
+        return;
+    reader_->close();
+    reader_.reset();
+    QSqlDatabase::removeDatabase(readerConnection_);
+}
+
+void SqliteHistory::readFailed(const char* what) {
+    LogCurrentFailure(lcProgress(), what);
+    try {
+        throw;
+    } catch (const SqlFailure& failure) {
+        if (!failure.Damaged())
+            return;
+    } catch (...) {
+        return;
+    }
+    // Damage found while reading: the writer sets the file aside and starts a new one.
+    closeReader();
+    onWriter([this] {
+        try {
+            moveAsideDamaged();
+            return ensureOpen();
+        } catch (...) {
+            LogCurrentFailure(lcProgress(), "Setting the damaged history aside");
+            return false;
+        }
+    });
 }
 
 void SqliteHistory::close() {
@@ -264,6 +325,7 @@ void SqliteHistory::moveAsideDamaged() {
             QStringLiteral("%1-damaged-%2-%3.sqlite").arg(info.completeBaseName(), stamp).arg(n));
     if (!QFile::rename(path_, aside))
         throw VantelError(QStringLiteral("壊れた記録ファイル %1 を移せません。").arg(path_));
+    ++fileGeneration_;
     // The journal files belong to the damaged file; they go with it.
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(path_ + suffix))
@@ -383,6 +445,7 @@ void SqliteHistory::RecordInBackground(std::function<Attempt()> make) {
     writer_->Post([this, make = std::move(make)] {
         pending_ << make();
         flush();
+        keepHeldNames();
         lastWritten_ = pending_.isEmpty();
     });
 }
@@ -400,6 +463,7 @@ bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
     return onWriter([&] {
         pending_ << attempts;
         flush();
+        keepHeldNames();
         return pending_.isEmpty();
     });
 }
@@ -408,6 +472,7 @@ void SqliteHistory::Flush() {
     if (writer_) // nothing was ever handed over: nothing to open
         onWriter([this] {
             flush();
+            keepHeldNames();
             return true;
         });
 }
@@ -425,16 +490,13 @@ void SqliteHistory::SetPageLimit(int pages) {
     });
 }
 
-QStringList SqliteHistory::Children() {
-    return onWriter([this] { return children(); });
-}
-
-QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
-    return onWriter([&] { return attempts(child, drill, since); });
-}
-
-FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
-    return onWriter([&] { return facts(child, drill, since); });
+void SqliteHistory::keepHeldNames() {
+    QStringList names;
+    for (const Attempt& attempt : pending_)
+        if (!names.contains(attempt.child))
+            names << attempt.child;
+    std::lock_guard guard(foundLock_);
+    heldNames_ = names;
 }
 
 void SqliteHistory::flush() {
@@ -467,31 +529,30 @@ void SqliteHistory::flush() {
     }
 }
 
-QStringList SqliteHistory::children() {
+QStringList SqliteHistory::Children() {
     QStringList names;
     try {
-        ensureOpen();
-        QSqlQuery query(*db_);
+        QSqlQuery query(reader());
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("SELECT name FROM children ORDER BY name")))
             throw SqlFailure(query.lastError());
         while (query.next())
             names << query.value(0).toString();
     } catch (...) {
-        LogCurrentFailure(lcProgress(), "Reading the children of the history");
+        readFailed("Reading the children of the history");
     }
-    for (const Attempt& attempt : pending_)
-        if (!names.contains(attempt.child))
-            names << attempt.child;
+    std::lock_guard guard(foundLock_);
+    for (const QString& held : heldNames_)
+        if (!names.contains(held))
+            names << held;
     return names;
 }
 
-QList<Attempt> SqliteHistory::attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
     QList<Attempt> attempts;
     try {
-        ensureOpen();
         QSqlQuery query = prepared(
-            *db_, QStringLiteral(
+            reader(), QStringLiteral(
                       "SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
                       " t.new_best, t.top_headers, t.left_headers FROM attempts t"
                       " JOIN children c ON c.id = t.child_id"
@@ -517,17 +578,17 @@ QList<Attempt> SqliteHistory::attempts(const QString& child, DrillKind drill, co
             attempts << std::move(a);
         }
     } catch (...) {
-        LogCurrentFailure(lcProgress(), "Reading the attempts of the history");
+        readFailed("Reading the attempts of the history");
     }
     return attempts;
 }
 
-FactStats SqliteHistory::facts(const QString& child, DrillKind drill, const QDateTime& since) {
+FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
     FactStatsBuilder builder(drill);
     try {
-        ensureOpen();
+        QSqlDatabase& db = reader();
         QSqlQuery query = prepared(
-            *db_, QStringLiteral("SELECT t.id, t.fact_times FROM attempts t JOIN children c ON c.id = t.child_id"
+            db, QStringLiteral("SELECT t.id, t.fact_times FROM attempts t JOIN children c ON c.id = t.child_id"
                                  " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ?"));
         query.setForwardOnly(true);
         query.addBindValue(nameValue(child));
@@ -542,7 +603,7 @@ FactStats SqliteHistory::facts(const QString& child, DrillKind drill, const QDat
         // without their fact times: their answers are read instead.
         if (!unread.isEmpty()) {
             QSqlQuery answers = prepared(
-                *db_, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
+                db, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
             answers.setForwardOnly(true);
             for (qint64 id : unread) {
                 answers.addBindValue(id);
@@ -559,7 +620,7 @@ FactStats SqliteHistory::facts(const QString& child, DrillKind drill, const QDat
             }
         }
     } catch (...) {
-        LogCurrentFailure(lcProgress(), "Reading the facts of the history");
+        readFailed("Reading the facts of the history");
     }
     return builder.Finish();
 }

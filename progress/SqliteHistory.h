@@ -5,10 +5,12 @@
 // holding the file too long) keeps the attempt in memory for the next try.
 // The user is told once each time.
 //
-// Every statement runs on one writer thread with its own connection, so the
-// commit (a full sync to disk, which the promise "nothing the child saw is
-// lost" needs) runs while the sheet repaints. The calls that read wait for
-// it; what the writer has to tell is shown on the caller's thread.
+// Writing runs on a thread of its own with its own connection, so the commit
+// (a full sync to disk, which the promise "nothing the child saw is lost"
+// needs) keeps the window responsive; the file is opened, migrated and moved
+// aside there too. Reading uses a second connection on the caller's thread
+// (WAL: readers and the writer do not wait for each other). What the writer
+// has to tell is shown on the caller's thread.
 #pragma once
 
 #include "progress/HistoryStore.h"
@@ -55,6 +57,11 @@ private:
     auto onWriter(Job job);
     void tellFound();
 
+    // The reading connection, opened after the writer has opened the file.
+    QSqlDatabase& reader();
+    void closeReader();
+    void readFailed(const char* what);
+
     // The rest runs on the writer thread only.
     void flush();
     bool ensureOpen();
@@ -70,9 +77,7 @@ private:
     void moveAsideDamaged();
     std::int64_t childId(const QString& name);
     void tellWriteFailure(const QString& reason);
-    QStringList children();
-    QList<Attempt> attempts(const QString& child, DrillKind drill, const QDateTime& since);
-    FactStats facts(const QString& child, DrillKind drill, const QDateTime& since);
+    void keepHeldNames();
 
     QString path_;
     MessageBoxes& messages_;
@@ -83,8 +88,14 @@ private:
     int pageLimit_ = 0;
     std::atomic<bool> lastWritten_ = true;
 
+    std::optional<QSqlDatabase> reader_;
+    QString readerConnection_;
+    int readerGeneration_ = 0;
+    std::atomic<int> fileGeneration_ = 0; // counts the files moved aside
+
     std::mutex foundLock_;
-    QStringList found_; // errors for the user, from the writer thread
+    QStringList found_;     // errors for the user, from the writer thread
+    QStringList heldNames_; // the children of the attempts held in memory
 
     std::unique_ptr<JobThread> writer_;
 };
