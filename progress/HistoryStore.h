@@ -8,6 +8,12 @@
 #include <QStringList>
 #include <functional>
 
+// What the progress window shows of a child at a drill.
+struct ChildProgress {
+    QList<Attempt> attempts;
+    FactStats facts;
+};
+
 class HistoryStore {
 public:
     virtual ~HistoryStore() = default;
@@ -30,6 +36,10 @@ public:
     // oldest first, without their cells.
     virtual QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) = 0;
     virtual FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) = 0;
+    // Both of the above; a store may read them in one go.
+    virtual ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since) {
+        return {Attempts(child, drill, since), Facts(child, drill, since)};
+    }
 
 private:
     bool recordedInBackground_ = true;

@@ -24,7 +24,6 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
@@ -45,12 +44,21 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QChartView::resizeEvent(event);
+        settle();
+    }
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() == QEvent::Paint && qEnvironmentVariableIsSet("SETTLEPAINT")) {
+            settle();
+        }
+        return QChartView::viewportEvent(event);
+    }
+    void settle() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::sendPostedEvents(scene(), QEvent::MetaCall);
     }
 };
 
-// A round mark as the scatter series draws one for each point: its brush
+// A round mark as a scatter series draws one: its brush
 // inside its pen, the pen on the edge. The image also holds the outer half of
 // the pen, so it is drawn that much larger.
 QImage MarkerImage(qreal size, const QBrush& brush, const QPen& pen) {
@@ -118,10 +126,17 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     QPen bestPen(QColor(40, 150, 60));
     bestPen.setWidth(2);
     BestSeries->setPen(bestPen);
-    WrongSeries = new QScatterSeries;
+    // The attempts with wrong answers: marks only, one image drawn at each
+    // point. A scatter series would make a graphics item for every point.
+    WrongSeries = new QLineSeries;
     WrongSeries->setName(QStringLiteral("まちがいあり"));
-    WrongSeries->setColor(QColor(220, 50, 40));
-    WrongSeries->setMarkerSize(9);
+    QPen noLine(Qt::NoPen);
+    noLine.setColor(QColor(220, 50, 40));
+    WrongSeries->setPen(noLine);
+    const QImage wrongMark = MarkerImage(9, QColor(220, 50, 40), QPen(Qt::white, 2));
+    WrongSeries->setMarkerSize(wrongMark.width());
+    WrongSeries->setLightMarker(wrongMark);
+    WrongSeries->setPointsVisible(true);
     chart->addSeries(TimeSeries);
     chart->addSeries(BestSeries);
     chart->addSeries(WrongSeries);
@@ -137,11 +152,6 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
         series->attachAxis(dateAxis_);
         series->attachAxis(timeAxis_);
     }
-    // The marks of the attempts with wrong answers as one image drawn at each
-    // point: the series would otherwise make a graphics item for every point.
-    const QImage wrongMark = MarkerImage(WrongSeries->markerSize(), WrongSeries->brush(), WrongSeries->pen());
-    WrongSeries->setMarkerSize(wrongMark.width());
-    WrongSeries->setLightMarker(wrongMark);
     ChartView = new SettledChartView(chart);
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumHeight(240);
@@ -264,11 +274,10 @@ QDateTime ProgressWindow::since() const {
 }
 
 void ProgressWindow::Refresh() {
-    const QDateTime from = since();
-    QList<Attempt> attempts = services_.history.Attempts(Child(), Drill(), from);
-    stats_ = services_.history.Facts(Child(), Drill(), from);
-    drawChart(attempts);
-    Model->SetAttempts(std::move(attempts));
+    ChildProgress progress = services_.history.Progress(Child(), Drill(), since());
+    stats_ = std::move(progress.facts);
+    drawChart(progress.attempts);
+    Model->SetAttempts(std::move(progress.attempts));
     FactMap->SetStats(stats_);
     WeakestList->clear();
     for (const FactStat& stat : stats_.Weakest(kWeakestShown)) {
@@ -308,14 +317,18 @@ void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
         if (bestSoFar >= 0)
             best << QPointF(double(last.toMSecsSinceEpoch()), bestSoFar);
     }
-    TimeSeries->replace(times);
-    BestSeries->replace(best);
-    WrongSeries->replace(wrong);
+    // The axes first, over empty series: every change of a range lays out
+    // each series again, which costs with a long one. Then each series in one call.
+    for (QLineSeries* series : {TimeSeries, BestSeries, WrongSeries})
+        series->clear();
     // Over a few days the day alone repeats along the axis; the hour tells the attempts apart.
     dateAxis_->setFormat(first.daysTo(last) > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm"));
     const qint64 margin = std::max<qint64>(3600, first.secsTo(last) / 20);
     dateAxis_->setRange(first.addSecs(-margin), last.addSecs(margin));
     timeAxis_->setRange(0, std::ceil(top * 1.1 / 30) * 30);
+    TimeSeries->replace(times);
+    BestSeries->replace(best);
+    WrongSeries->replace(wrong);
 }
 
 void ProgressWindow::ExportCsv() {

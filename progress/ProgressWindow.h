@@ -23,7 +23,6 @@ class QDateTimeAxis;
 class QLineSeries;
 class QListWidget;
 class QPushButton;
-class QScatterSeries;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
@@ -69,7 +68,7 @@ public:
     QSortFilterProxyModel* SortedModel;
     QLineSeries* TimeSeries;
     QLineSeries* BestSeries;
-    QScatterSeries* WrongSeries;
+    QLineSeries* WrongSeries; // marks only
 
     void ExportCsv();
     void PrintWorksheet();

@@ -548,21 +548,25 @@ QStringList SqliteHistory::Children() {
     return names;
 }
 
-QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
-    QList<Attempt> attempts;
-    try {
-        QSqlQuery query = prepared(
-            reader(), QStringLiteral(
-                      "SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
-                      " t.new_best, t.top_headers, t.left_headers FROM attempts t"
-                      " JOIN children c ON c.id = t.child_id"
-                      " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY t.started_ms, t.id"));
-        query.setForwardOnly(true);
-        query.addBindValue(nameValue(child));
-        query.addBindValue(int(drill));
-        query.addBindValue(sinceMs(since));
-        exec(query);
-        while (query.next()) {
+void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime& since, QList<Attempt>* attempts,
+                         FactStatsBuilder* facts) {
+    QSqlDatabase& db = reader();
+    // One pass over the attempts in the range serves both the list and the facts.
+    QSqlQuery query = prepared(
+        db, QStringLiteral("SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
+                           " t.new_best, t.top_headers, t.left_headers, %1 FROM attempts t"
+                           " JOIN children c ON c.id = t.child_id"
+                           " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? %2")
+                .arg(facts ? QStringLiteral("t.fact_times") : QStringLiteral("NULL"),
+                     attempts ? QStringLiteral("ORDER BY t.started_ms, t.id") : QString()));
+    query.setForwardOnly(true);
+    query.addBindValue(nameValue(child));
+    query.addBindValue(int(drill));
+    query.addBindValue(sinceMs(since));
+    exec(query);
+    QList<qint64> unread;
+    while (query.next()) {
+        if (attempts) {
             Attempt a;
             a.id = query.value(0).toLongLong();
             a.child = child;
@@ -575,8 +579,36 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
             a.newBest = query.value(6).toInt() != 0;
             a.topHeaders = splitValues(query.value(7).toString());
             a.leftHeaders = splitValues(query.value(8).toString());
-            attempts << std::move(a);
+            *attempts << std::move(a);
         }
+        if (facts && !AddFactTimes(*facts, query.value(9).toByteArray()))
+            unread << query.value(0).toLongLong();
+    }
+    if (unread.isEmpty())
+        return;
+    // Attempts an older copy of the program wrote into this file come without
+    // their fact times: their answers are read instead.
+    QSqlQuery answers =
+        prepared(db, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
+    answers.setForwardOnly(true);
+    for (qint64 id : unread) {
+        answers.addBindValue(id);
+        exec(answers);
+        std::vector<AnswerSample> cells;
+        while (answers.next()) {
+            const QVariant key = answers.value(3);
+            cells.push_back(AnswerSample{answers.value(0).toInt(), answers.value(1).toInt(),
+                                         answers.value(2).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
+        }
+        if (!cells.empty())
+            facts->AddAttempt(std::move(cells));
+    }
+}
+
+QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+    QList<Attempt> attempts;
+    try {
+        read(child, drill, since, &attempts, nullptr);
     } catch (...) {
         readFailed("Reading the attempts of the history");
     }
@@ -586,41 +618,23 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
 FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
     FactStatsBuilder builder(drill);
     try {
-        QSqlDatabase& db = reader();
-        QSqlQuery query = prepared(
-            db, QStringLiteral("SELECT t.id, t.fact_times FROM attempts t JOIN children c ON c.id = t.child_id"
-                                 " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ?"));
-        query.setForwardOnly(true);
-        query.addBindValue(nameValue(child));
-        query.addBindValue(int(drill));
-        query.addBindValue(sinceMs(since));
-        exec(query);
-        QList<qint64> unread;
-        while (query.next())
-            if (!AddFactTimes(builder, query.value(1).toByteArray()))
-                unread << query.value(0).toLongLong();
-        // Attempts an older copy of the program wrote into this file come
-        // without their fact times: their answers are read instead.
-        if (!unread.isEmpty()) {
-            QSqlQuery answers = prepared(
-                db, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
-            answers.setForwardOnly(true);
-            for (qint64 id : unread) {
-                answers.addBindValue(id);
-                exec(answers);
-                std::vector<AnswerSample> cells;
-                while (answers.next()) {
-                    const QVariant key = answers.value(3);
-                    cells.push_back(AnswerSample{answers.value(0).toInt(), answers.value(1).toInt(),
-                                                 answers.value(2).toInt() != 0,
-                                                 key.isNull() ? -1 : key.toLongLong()});
-                }
-                if (!cells.empty())
-                    builder.AddAttempt(std::move(cells));
-            }
-        }
+        read(child, drill, since, nullptr, &builder);
     } catch (...) {
         readFailed("Reading the facts of the history");
     }
     return builder.Finish();
+}
+
+ChildProgress SqliteHistory::Progress(const QString& child, DrillKind drill, const QDateTime& since) {
+    ChildProgress progress;
+    FactStatsBuilder builder(drill);
+    try {
+        read(child, drill, since, &progress.attempts, &builder);
+    } catch (...) {
+        readFailed("Reading the history");
+        progress.attempts.clear();
+        builder = FactStatsBuilder(drill);
+    }
+    progress.facts = builder.Finish();
+    return progress;
 }

@@ -45,6 +45,7 @@ public:
     QStringList Children() override;
     QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override;
     FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override;
+    ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since) override;
 
     const QString& Path() const { return path_; }
     int Pending();
@@ -61,6 +62,8 @@ private:
     QSqlDatabase& reader();
     void closeReader();
     void readFailed(const char* what);
+    void read(const QString& child, DrillKind drill, const QDateTime& since, QList<Attempt>* attempts,
+              FactStatsBuilder* facts);
 
     // The rest runs on the writer thread only.
     void flush();
