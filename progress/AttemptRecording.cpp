@@ -69,5 +69,6 @@ Attempt MakeAttempt(const JudgedSheet& judged, const KeystrokeLog& keys, const Q
 }
 
 Attempt StoppedSheet::Make() const {
-    return MakeAttempt({grid, *sheet, typed, score, newBest, durationMs, startTicks, stoppedLocal}, keys, child);
+    return MakeAttempt({grid, *sheet, typed, score, newBest, durationMs, startTicks, stoppedLocal}, keys,
+                       child);
 }

@@ -84,7 +84,6 @@ public:
     FactStats Finish();
 
 private:
-
     DrillKind drill_;
     QList<int> tops_;
     QList<int> lefts_;

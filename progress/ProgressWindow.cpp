@@ -12,17 +12,18 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
-#include <QPainter>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -30,7 +31,6 @@
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QGraphicsLayout>
 #include <QValueAxis>
 
 namespace {
@@ -44,15 +44,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QChartView::resizeEvent(event);
-        settle();
-    }
-    bool viewportEvent(QEvent* event) override {
-        if (event->type() == QEvent::Paint && qEnvironmentVariableIsSet("SETTLEPAINT")) {
-            settle();
-        }
-        return QChartView::viewportEvent(event);
-    }
-    void settle() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::sendPostedEvents(scene(), QEvent::MetaCall);
     }

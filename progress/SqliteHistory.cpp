@@ -131,8 +131,7 @@ SqliteHistory::~SqliteHistory() {
     }
 }
 
-template <class Job>
-auto SqliteHistory::onWriter(Job job) {
+template <class Job> auto SqliteHistory::onWriter(Job job) {
     if (!writer_)
         writer_ = std::make_unique<JobThread>();
     using Result = decltype(job());
@@ -272,9 +271,10 @@ void SqliteHistory::migrate() {
 void SqliteHistory::keepFactTimes() {
     QSqlQuery answers(*db_);
     answers.setForwardOnly(true);
-    if (!answers.exec(QStringLiteral("SELECT s.attempt_id, t.drill, s.a, s.b, s.right, s.key_ms FROM answers s"
-                                     " JOIN attempts t ON t.id = s.attempt_id WHERE t.fact_times IS NULL"
-                                     " ORDER BY s.attempt_id, s.cell")))
+    if (!answers.exec(
+            QStringLiteral("SELECT s.attempt_id, t.drill, s.a, s.b, s.right, s.key_ms FROM answers s"
+                           " JOIN attempts t ON t.id = s.attempt_id WHERE t.fact_times IS NULL"
+                           " ORDER BY s.attempt_id, s.cell")))
         throw SqlFailure(answers.lastError());
     QSqlQuery update = prepared(*db_, QStringLiteral("UPDATE attempts SET fact_times = ? WHERE id = ?"));
     qint64 current = -1;
@@ -331,10 +331,9 @@ void SqliteHistory::moveAsideDamaged() {
         if (QFileInfo::exists(path_ + suffix))
             QFile::rename(path_ + suffix, aside + suffix);
     std::lock_guard guard(foundLock_);
-    found_ << (
-        QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
-                       "元のファイル: %1")
-            .arg(aside));
+    found_ << (QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
+                              "元のファイル: %1")
+                   .arg(aside));
 }
 
 bool SqliteHistory::ensureOpen() {
@@ -427,11 +426,11 @@ void SqliteHistory::tellWriteFailure(const QString& reason) {
         return;
     toldWriteFailure_ = true;
     std::lock_guard guard(foundLock_);
-    found_ << (
-        QStringLiteral("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
-                       "書き込めるかを確かめてください。\n"
-                       "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
-            .arg(reason));
+    found_ << (QStringLiteral(
+                   "成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
+                   "書き込めるかを確かめてください。\n"
+                   "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
+                   .arg(reason));
 }
 
 bool SqliteHistory::Record(const Attempt& attempt) {
@@ -548,8 +547,8 @@ QStringList SqliteHistory::Children() {
     return names;
 }
 
-void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime& since, QList<Attempt>* attempts,
-                         FactStatsBuilder* facts) {
+void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime& since,
+                         QList<Attempt>* attempts, FactStatsBuilder* facts) {
     QSqlDatabase& db = reader();
     // One pass over the attempts in the range serves both the list and the facts.
     QSqlQuery query = prepared(
@@ -588,8 +587,8 @@ void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime&
         return;
     // Attempts an older copy of the program wrote into this file come without
     // their fact times: their answers are read instead.
-    QSqlQuery answers =
-        prepared(db, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
+    QSqlQuery answers = prepared(
+        db, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
     answers.setForwardOnly(true);
     for (qint64 id : unread) {
         answers.addBindValue(id);
@@ -598,7 +597,8 @@ void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime&
         while (answers.next()) {
             const QVariant key = answers.value(3);
             cells.push_back(AnswerSample{answers.value(0).toInt(), answers.value(1).toInt(),
-                                         answers.value(2).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
+                                         answers.value(2).toInt() != 0,
+                                         key.isNull() ? -1 : key.toLongLong()});
         }
         if (!cells.empty())
             facts->AddAttempt(std::move(cells));

@@ -54,8 +54,7 @@ public:
 
 private:
     // Runs the job on the writer thread, waits for it, then tells what it found.
-    template <class Job>
-    auto onWriter(Job job);
+    template <class Job> auto onWriter(Job job);
     void tellFound();
 
     // The reading connection, opened after the writer has opened the file.

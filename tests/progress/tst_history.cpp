@@ -178,6 +178,7 @@ private slots:
                 "CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER "
                 "NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL, key_ms "
                 "INTEGER, PRIMARY KEY (attempt_id, cell)) WITHOUT ROWID"));
+            QVERIFY(raw.Exec("BEGIN"));
             QVERIFY(raw.Exec("INSERT INTO children VALUES (1, 'old')"));
             for (int i = 0; i < old.size(); ++i) {
                 const Attempt& a = old[i];
@@ -190,15 +191,17 @@ private slots:
                                      .arg(a.score)
                                      .arg(a.fullScore)));
                 for (const AnswerCell& c : a.cells)
-                    QVERIFY(raw.Exec(QStringLiteral("INSERT INTO answers VALUES (%1, %2, %3, %4, '%5', %6, %7)")
-                                         .arg(i + 1)
-                                         .arg(c.row * 32 + c.col)
-                                         .arg(c.top)
-                                         .arg(c.left)
-                                         .arg(c.typed)
-                                         .arg(c.right ? 1 : 0)
-                                         .arg(c.lastKeyMs)));
+                    QVERIFY(
+                        raw.Exec(QStringLiteral("INSERT INTO answers VALUES (%1, %2, %3, %4, '%5', %6, %7)")
+                                     .arg(i + 1)
+                                     .arg(c.row * 32 + c.col)
+                                     .arg(c.top)
+                                     .arg(c.left)
+                                     .arg(c.typed)
+                                     .arg(c.right ? 1 : 0)
+                                     .arg(c.lastKeyMs)));
             }
+            QVERIFY(raw.Exec("COMMIT"));
             QVERIFY(raw.Exec("PRAGMA user_version=2"));
         }
         SqliteHistory history(path(), messages);
@@ -229,7 +232,8 @@ private slots:
         QVERIFY(raw.Exec("UPDATE attempts SET fact_times = NULL WHERE id IN (9, 15)"));
         QVERIFY(raw.Exec("UPDATE attempts SET fact_times = x'0102' WHERE id = 20"));
         compareStats(history.Facts("a", DrillKind::Addition, since), recent);
-        compareStats(history.Progress("a", DrillKind::Addition, {}).facts, statsOf(DrillKind::Addition, attempts));
+        compareStats(history.Progress("a", DrillKind::Addition, {}).facts,
+                     statsOf(DrillKind::Addition, attempts));
     }
 
     void recordingInTheBackgroundIsWaitedFor() {
@@ -238,7 +242,8 @@ private slots:
         RawFile raw(path());
         // Another copy of the program holds the file: the wait gives up, the writing goes on.
         QVERIFY(raw.Exec("BEGIN IMMEDIATE"));
-        history.RecordInBackground([] { return SampleAttempt("a", DrillKind::Addition, kStart.addSecs(60), 2000); });
+        history.RecordInBackground(
+            [] { return SampleAttempt("a", DrillKind::Addition, kStart.addSecs(60), 2000); });
         QVERIFY(!history.WaitRecorded(200));
         QVERIFY(raw.Exec("COMMIT"));
         QVERIFY(history.WaitRecorded(kRecordWaitMs));
