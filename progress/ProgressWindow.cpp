@@ -280,6 +280,11 @@ void ProgressWindow::Refresh() {
     }
     if (WeakestList->count() == 0)
         WeakestList->addItem(QStringLiteral("苦手な問題はまだ見つかっていません"));
+    // The views and the chart lay themselves out in later events, each then
+    // painting on its own; done now, the window is painted once.
+    AttemptTable->doItemsLayout();
+    WeakestList->doItemsLayout();
+    QCoreApplication::sendPostedEvents(ChartView->scene(), QEvent::MetaCall);
 }
 
 void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
