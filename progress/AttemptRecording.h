@@ -46,9 +46,9 @@ constexpr int kRecordWaitMs = 5000;
 
 Attempt MakeAttempt(const JudgedSheet& judged, const KeystrokeLog& keys, const QString& child);
 
-// A judged sheet copied at Stop, to make the attempt from later on another
-// thread. The copies share their texts with the window's grid and log, so
-// taking them costs next to nothing on the way to the repaint.
+// A judged sheet copied at Stop, to make the attempt from on the history's
+// writer thread. The copies share their texts with the window's grid and log
+// until either side changes, so taking them costs next to nothing.
 struct StoppedSheet {
     CellTable grid; // after judging
     const DrillSheet* sheet = nullptr;

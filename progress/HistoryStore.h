@@ -20,10 +20,10 @@ public:
     // Keeps the attempt. False when it could not be written yet: it is then
     // held and written with the next attempt or at Flush.
     virtual bool Record(const Attempt& attempt) = 0;
-    // Starts keeping an attempt and returns at once, so the sheet can be
-    // repainted while it is written; WaitRecorded then waits for it. The
-    // attempt is made by make, which may run on another thread: it works on
-    // copies. A store that writes at once needs neither.
+    // Starts keeping an attempt and returns at once, so the window goes on
+    // (sounds, reading aloud) while it is written; WaitRecorded then waits for
+    // it. The attempt is made by make, which may run on another thread: it
+    // works on copies. A store that writes at once needs neither.
     virtual void RecordInBackground(std::function<Attempt()> make) { recordedInBackground_ = Record(make()); }
     // Waits at most timeoutMs for what RecordInBackground started. False when
     // it could not be written yet (held as by Record) or is still being written.
