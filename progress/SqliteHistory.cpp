@@ -14,6 +14,7 @@
 #include <QTimeZone>
 #include <QVariant>
 #include <atomic>
+#include <exception>
 
 namespace {
 // SQLite's primary result codes that matter here.
@@ -136,9 +137,18 @@ template <class Job> auto SqliteHistory::onWriter(Job job) {
         writer_ = std::make_unique<JobThread>();
     using Result = decltype(job());
     std::optional<Result> result;
-    writer_->Post([&] { result = job(); });
+    std::exception_ptr failure; // thrown again here, on the caller's thread
+    writer_->Post([&] {
+        try {
+            result = job();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
     writer_->WaitIdle();
     tellFound();
+    if (failure)
+        std::rethrow_exception(failure);
     return std::move(*result);
 }
 
