@@ -23,7 +23,6 @@ class QDateTimeAxis;
 class QLineSeries;
 class QListWidget;
 class QPushButton;
-class QScatterSeries;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
@@ -69,12 +68,13 @@ public:
     QSortFilterProxyModel* SortedModel;
     QLineSeries* TimeSeries;
     QLineSeries* BestSeries;
-    QScatterSeries* WrongSeries;
+    QLineSeries* WrongSeries; // marks only
 
     void ExportCsv();
     void PrintWorksheet();
 
 private:
+    void sizeColumns();
     void fillChildren(const QString& current);
     QDateTime since() const;
     void drawChart(const QList<Attempt>& attempts);
