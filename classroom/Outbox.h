@@ -1,0 +1,41 @@
+// The attempts still to be sent to the class server, in their own SQLite
+// file beside the history, so they survive a crash or a restart. One Outbox
+// object per thread (each has its own connection); several may share the
+// file. An attempt leaves only once the server has answered for it.
+#pragma once
+
+#include "classroom/OutgoingAttempt.h"
+
+#include <QSqlDatabase>
+#include <optional>
+
+// $XDG_DATA_HOME/vantel/outbox.sqlite
+QString DefaultOutboxPath();
+
+class Outbox {
+public:
+    explicit Outbox(QString path); // opened on first use
+    ~Outbox();
+    Outbox(const Outbox&) = delete;
+    Outbox& operator=(const Outbox&) = delete;
+
+    // Throws VantelError when the file cannot be written.
+    void Add(const OutgoingAttempt& attempt);
+    // The oldest one that was not set aside.
+    std::optional<OutgoingAttempt> Next();
+    void Remove(const QString& id);
+    // Keeps an attempt the server will never take (kept in the file for a
+    // person to look at) out of the queue, so it cannot hold up the others.
+    void SetAside(const QString& id, const QString& reason);
+    int Waiting();
+    int SetAsideCount();
+
+    const QString& Path() const { return path_; }
+
+private:
+    QSqlDatabase& db();
+
+    QString path_;
+    QString connection_;
+    std::optional<QSqlDatabase> db_;
+};
