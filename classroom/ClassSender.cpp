@@ -1,5 +1,6 @@
 #include "classroom/ClassSender.h"
 
+#include "classroom/ClassReader.h"
 #include "classroom/Outbox.h"
 #include "core/Logging.h"
 #include "core/VantelError.h"
@@ -121,7 +122,8 @@ bool ClassSender::Shutdown(std::chrono::milliseconds wait) {
 void ClassSender::run(const std::shared_ptr<State>& state) {
     State& s = *state;
     {
-        Outbox outbox(s.outboxPath);
+        // A removal lost to a power cut only means one resend, which the server recognises.
+        Outbox outbox(s.outboxPath, Outbox::Durability::Relaxed);
         std::unique_ptr<ClassConnection> connection = s.connect();
         {
             const std::lock_guard lock(s.mutex);
@@ -147,11 +149,8 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 backOff();
                 continue;
             }
-            if (!next) {
-                s.pause(s.timing.idleCheck, true);
-                continue;
-            }
             try {
+                // Connected even with nothing to send: the status line tells whether the server is there.
                 if (!open) {
                     const int version = connection->Open();
                     if (version > kClassSchemaVersion) {
@@ -160,6 +159,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                             st.state = SendStatus::TooNew;
                             st.serverVersion = version;
                             st.lastReached = QDateTime::currentDateTimeUtc();
+                            st.problem = TooNewMessage(version);
                         });
                         qCWarning(lcClassroom) << "The class server's schema" << version
                                                << "is newer than this program's" << kClassSchemaVersion;
@@ -167,6 +167,16 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                         continue;
                     }
                     open = true;
+                    s.update([&](SendStatus& st) {
+                        st.state = SendStatus::Connected;
+                        st.serverVersion = version;
+                        st.lastReached = QDateTime::currentDateTimeUtc();
+                        st.problem.clear();
+                    });
+                }
+                if (!next) {
+                    s.pause(s.timing.idleCheck, true);
+                    continue;
                 }
                 const bool added = connection->Add(*next);
                 outbox.Remove(next->id);
@@ -181,15 +191,18 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
             } catch (const ClassServerError& error) {
                 switch (error.GetKind()) {
                 case ClassServerError::BadAttempt:
-                    outbox.SetAside(next->id, error.Message());
+                    try {
+                        outbox.SetAside(next->id, error.Message());
+                    } catch (const VantelError&) {
+                        LogCurrentFailure(lcClassroom(), "Setting an attempt aside");
+                        backOff();
+                    }
                     break;
                 case ClassServerError::Refused:
                 case ClassServerError::Unreachable:
                     qCInfo(lcClassroom) << "Sending to the class server:" << error.Message();
-                    if (error.GetKind() == ClassServerError::Unreachable) {
-                        connection->Close();
-                        open = false;
-                    }
+                    connection->Close();
+                    open = false;
                     s.update([&](SendStatus& st) {
                         st.state = error.GetKind() == ClassServerError::Refused ? SendStatus::Refused
                                                                                  : SendStatus::Unreachable;

@@ -30,8 +30,8 @@ QString DefaultOutboxPath() {
            QStringLiteral("/vantel/outbox.sqlite");
 }
 
-Outbox::Outbox(QString path)
-    : path_(std::move(path)),
+Outbox::Outbox(QString path, Durability durability)
+    : path_(std::move(path)), durability_(durability),
       connection_(QStringLiteral("outbox-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 Outbox::~Outbox() {
@@ -56,8 +56,8 @@ QSqlDatabase& Outbox::db() {
         throw VantelError(
             QStringLiteral("送信待ちの記録 (%1) を開けません: %2").arg(path_, db_->lastError().text()));
     run(*db_, QStringLiteral("PRAGMA journal_mode=WAL"));
-    // An attempt is only queued once; it must be on the disk when Add returns.
-    run(*db_, QStringLiteral("PRAGMA synchronous=FULL"));
+    run(*db_, durability_ == Durability::Full ? QStringLiteral("PRAGMA synchronous=FULL")
+                                              : QStringLiteral("PRAGMA synchronous=NORMAL"));
     run(*db_, QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
                              " id TEXT NOT NULL UNIQUE, body TEXT NOT NULL, set_aside TEXT)"));
     return *db_;

@@ -14,7 +14,9 @@ QString DefaultOutboxPath();
 
 class Outbox {
 public:
-    explicit Outbox(QString path); // opened on first use
+    enum class Durability { Full, Relaxed };
+    // Opened on first use. Full: an attempt is on the disk when Add returns.
+    explicit Outbox(QString path, Durability durability = Durability::Full);
     ~Outbox();
     Outbox(const Outbox&) = delete;
     Outbox& operator=(const Outbox&) = delete;
@@ -36,6 +38,7 @@ private:
     QSqlDatabase& db();
 
     QString path_;
+    Durability durability_;
     QString connection_;
     std::optional<QSqlDatabase> db_;
 };

@@ -91,15 +91,15 @@ void PgConnection::Interrupt() {
         ::shutdown(socket_, SHUT_RDWR);
 }
 
-QSqlQuery PgConnection::Run(const QString& sql, const QStringList& values) {
+QSqlQuery PgConnection::Run(const QString& sql, const QVariantList& values) {
     if (!IsOpen())
         throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("接続していません"));
     QSqlQuery query(*db_);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         fail(QStringLiteral("問い合わせを準備できません"), query.lastError());
-    for (const QString& value : values)
-        query.addBindValue(value.isNull() ? QStringLiteral("") : value); // never NULL: the nameless child is ''
+    for (const QVariant& value : values)
+        query.addBindValue(value);
     if (!query.exec())
         fail(QStringLiteral("問い合わせが失敗しました"), query.lastError());
     return query;
@@ -111,7 +111,7 @@ bool PgClassConnection::Add(const OutgoingAttempt& o) {
         QStringLiteral("SELECT vantel.add_attempt(?::uuid, ?::text, ?::text, ?::text, ?::smallint,"
                        " ?::timestamptz, ?::integer, ?::integer, ?::smallint, ?::smallint, ?::boolean,"
                        " ?::smallint[], ?::smallint[], ?::jsonb)"),
-        {o.id, o.className, o.seat, a.child, QString::number(int(a.drill)), TimestampText(a.startedUtc),
+        {o.id, o.className, o.seat, a.child.isNull() ? QStringLiteral("") : a.child, // the nameless child is '' QString::number(int(a.drill)), TimestampText(a.startedUtc),
          QString::number(a.utcOffsetSeconds), QString::number(a.durationMs), QString::number(a.score),
          QString::number(a.fullScore), a.newBest ? QStringLiteral("true") : QStringLiteral("false"),
          ArrayLiteral(a.topHeaders), ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});

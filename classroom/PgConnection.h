@@ -36,8 +36,9 @@ public:
     bool IsOpen() const { return db_ && db_->isOpen(); }
     void Close();
     void Interrupt();
-    // Prepares and runs with the values bound as text; throws ClassServerError.
-    QSqlQuery Run(const QString& sql, const QStringList& values = {});
+    // Prepares and runs with the values bound (texts the SQL casts; a null
+    // QVariant is NULL); throws ClassServerError.
+    QSqlQuery Run(const QString& sql, const QVariantList& values = {});
 
 private:
     [[noreturn]] void fail(const QString& what, const QSqlError& error);
