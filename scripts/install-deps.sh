@@ -12,6 +12,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev
   libqt6sql6-sqlite qt6-charts-dev
+  postgresql-15 libqt6sql6-psql
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
