@@ -151,6 +151,8 @@ void ClassReader::deliver(QObject* context, std::function<void(ServerAnswer<T>)>
         } catch (const ClassServerError& error) {
             answer.problem = error.Message();
             qCInfo(lcClassroom) << "Reading the class server:" << error.Message();
+            if (error.GetKind() == ClassServerError::Unreachable)
+                pg.Close(); // opened anew for the next read
         }
         const std::lock_guard lock(worker->mutex);
         if (worker->owner)
@@ -175,6 +177,8 @@ ServerAnswer<T> ClassReader::await(std::function<T(PgConnection&)> read, std::ch
             answer.value = read(pg);
         } catch (const ClassServerError& error) {
             answer.problem = error.Message();
+            if (error.GetKind() == ClassServerError::Unreachable)
+                pg.Close();
         }
         promise->set_value(std::move(answer));
     });

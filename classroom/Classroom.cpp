@@ -58,6 +58,17 @@ ClassReader& Classroom::Reader() {
     return *reader_;
 }
 
+QString Classroom::StatusText() {
+    const SendStatus status = sender_.Status();
+    int waiting = status.waiting;
+    try {
+        waiting = history_.Queue().Waiting();
+    } catch (...) {
+        LogCurrentFailure(lcClassroom(), "Counting the outbox");
+    }
+    return ClassStatusText(status, lastRead_, waiting);
+}
+
 void Classroom::AttachTo(ProgressWindow& window) {
     auto* status = new QLabel;
     status->setObjectName(QStringLiteral("ClassStatus"));
@@ -65,17 +76,8 @@ void Classroom::AttachTo(ProgressWindow& window) {
     window.SourceBar()->addWidget(status);
     const QPointer<QLabel> label(status);
     auto update = [this, label] {
-        if (!label)
-            return;
-        int waiting = sender_.Status().waiting;
-        if (waiting < 0) {
-            try {
-                waiting = history_.Queue().Waiting();
-            } catch (...) {
-                LogCurrentFailure(lcClassroom(), "Counting the outbox");
-            }
-        }
-        label->setText(ClassStatusText(sender_.Status(), lastRead_, waiting));
+        if (label)
+            label->setText(StatusText());
     };
     update();
     connect(&sender_, &ClassSender::StatusChanged, status, update);

@@ -36,6 +36,8 @@ public:
     // class, the class choice.
     void AttachTo(ProgressWindow& window);
     ClassReader& Reader();
+    // The status line now; the queue is counted here, as the sender may be busy.
+    QString StatusText();
 
 private:
     ClassroomConfig config_;

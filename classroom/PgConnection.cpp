@@ -47,8 +47,6 @@ void PgConnection::fail(const QString& what, const QSqlError& error) {
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.driverText();
-    if (kind == ClassServerError::Unreachable)
-        Close(); // a broken connection is opened anew next time
     throw ClassServerError(kind, what + QStringLiteral(": ") + text, error.nativeErrorCode());
 }
 
@@ -68,7 +66,9 @@ int PgConnection::Open() {
             const std::lock_guard lock(socketMutex_);
             socket_ = PQsocket(*static_cast<PGconn* const*>(handle.data()));
         }
-        Run(QStringLiteral("SET statement_timeout = %1").arg(timeouts_.statementMs));
+        // Qt prepares every statement, and SET cannot be prepared.
+        Run(QStringLiteral("SELECT set_config('statement_timeout', ?, false)"),
+            {QString::number(timeouts_.statementMs)});
     }
     QSqlQuery version = Run(QStringLiteral("SELECT vantel.schema_version()"));
     return version.next() ? version.value(0).toInt() : 0;
@@ -111,7 +111,9 @@ bool PgClassConnection::Add(const OutgoingAttempt& o) {
         QStringLiteral("SELECT vantel.add_attempt(?::uuid, ?::text, ?::text, ?::text, ?::smallint,"
                        " ?::timestamptz, ?::integer, ?::integer, ?::smallint, ?::smallint, ?::boolean,"
                        " ?::smallint[], ?::smallint[], ?::jsonb)"),
-        {o.id, o.className, o.seat, a.child.isNull() ? QStringLiteral("") : a.child, // the nameless child is '' QString::number(int(a.drill)), TimestampText(a.startedUtc),
+        // The nameless child is '', never NULL.
+        {o.id, o.className, o.seat, a.child.isNull() ? QStringLiteral("") : a.child, QString::number(int(a.drill)),
+         TimestampText(a.startedUtc),
          QString::number(a.utcOffsetSeconds), QString::number(a.durationMs), QString::number(a.score),
          QString::number(a.fullScore), a.newBest ? QStringLiteral("true") : QStringLiteral("false"),
          ArrayLiteral(a.topHeaders), ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});
