@@ -67,6 +67,8 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
     const auto measure = Measure((index.column() - 1) % MeasureCount);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::BackgroundRole && int(DrillOf(index.column())) % 2 == 0)
+        return QBrush(QColor(238, 244, 252));
     if (!drill) {
         if (role == Qt::DisplayRole)
             return measure == Week ? QStringLiteral("0") : QString();

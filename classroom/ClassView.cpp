@@ -28,11 +28,14 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* p
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->setSelectionMode(QAbstractItemView::SingleSelection);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setAlternatingRowColors(true);
     Table->verticalHeader()->hide();
     Table->setWordWrap(false);
-    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sixteen narrow columns fit the window beside the names; the drills' groups alternate in shade.
+    Table->horizontalHeader()->setMinimumSectionSize(40);
+    Table->horizontalHeader()->setDefaultSectionSize(58);
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table->setAlternatingRowColors(false);
     Note = new QLabel;
     Note->setWordWrap(true);
 
