@@ -32,6 +32,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 expected=(
   bin/vantel
   share/vantel/Vantel.qhc share/vantel/Vantel.qch share/vantel/about.jpg
+  share/vantel/scripts/classroom-setup.sh share/vantel/classroom/server.sql
   share/applications/vantel.desktop
   "share/metainfo/$appstream_id.metainfo.xml"
   share/icons/hicolor/scalable/apps/vantel.svg
