@@ -17,4 +17,6 @@ run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTEL_SANITIZE=ON
+# Every fuzz target once more over its corpus (and a little beyond).
+./fuzz.sh 20
 echo "All tests passed."

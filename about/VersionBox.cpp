@@ -208,8 +208,10 @@ bool TVersionBox::ChangePicture(FileDialogs& dialogs) {
 
 void TVersionBox::FormClose() {
     SettingsFile& ini = services_.settings;
+    ini.BeginUpdate();
     ini.WriteInteger(kPlaceSection, QStringLiteral("top"), y());
     ini.WriteInteger(kPlaceSection, QStringLiteral("left"), x());
+    ini.Commit();
 }
 
 void TVersionBox::done(int result) {

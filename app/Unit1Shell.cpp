@@ -99,6 +99,8 @@ void TForm1::FormCloseQuery(bool& canClose) {
 
 void TForm1::FormClose() {
     SettingsFile& ini = services_.settings;
+    // One replacement of the file: a crash while saving keeps the old settings whole.
+    ini.BeginUpdate();
     const QRect frame = frameGeometry();
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("top"), frame.top());
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("left"), frame.left());
@@ -112,6 +114,7 @@ void TForm1::FormClose() {
     for (const SoundSlotInfo& slot : kSoundSlots)
         ini.WriteString(slot.section, kSoundFileNameKey, soundFileEdit(slot.slot)->text());
     ini.WriteString(QStringLiteral("Text"), QStringLiteral("UserName"), Edit7->text());
+    ini.Commit();
     services_.history.Flush(); // attempts a full disk held back
 }
 

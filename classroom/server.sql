@@ -55,8 +55,8 @@ ALTER DEFAULT PRIVILEGES FOR ROLE vantel_owner REVOKE EXECUTE ON FUNCTIONS FROM 
 CREATE TABLE IF NOT EXISTS vantel.attempts (
     id uuid PRIMARY KEY,              -- made by the computer when it recorded the attempt
     class text NOT NULL,
-    seat text NOT NULL,
-    child text NOT NULL,              -- '' for a child who gave no name
+    seat text NOT NULL CHECK (length(seat) <= 1000),
+    child text NOT NULL CHECK (length(child) <= 1000), -- '' for a child who gave no name
     drill smallint NOT NULL CHECK (drill BETWEEN 0 AND 3), -- addition, subtraction, multiplication, 九九
     started_at timestamptz NOT NULL,
     utc_offset_s integer NOT NULL CHECK (utc_offset_s BETWEEN -64800 AND 64800),
@@ -64,10 +64,10 @@ CREATE TABLE IF NOT EXISTS vantel.attempts (
     score smallint NOT NULL,
     full_score smallint NOT NULL,
     new_best boolean NOT NULL,
-    top_headers smallint[] NOT NULL,
-    left_headers smallint[] NOT NULL,
+    top_headers smallint[] NOT NULL CHECK (cardinality(top_headers) <= 10),
+    left_headers smallint[] NOT NULL CHECK (cardinality(left_headers) <= 10),
     received_at timestamptz NOT NULL DEFAULT now(),
-    CHECK (score BETWEEN 0 AND full_score)
+    CHECK (score BETWEEN 0 AND full_score AND full_score <= 100)
 );
 
 CREATE TABLE IF NOT EXISTS vantel.answers (
@@ -75,7 +75,7 @@ CREATE TABLE IF NOT EXISTS vantel.answers (
     cell smallint NOT NULL CHECK (cell >= 0),
     top smallint NOT NULL,
     "left" smallint NOT NULL,
-    typed text NOT NULL,
+    typed text NOT NULL CHECK (length(typed) <= 1000),
     correct boolean NOT NULL,
     last_key_ms integer CHECK (last_key_ms >= 0), -- null: no key was pressed in the cell
     PRIMARY KEY (attempt_id, cell)
@@ -147,8 +147,10 @@ BEGIN
         RAISE EXCEPTION 'role % may not add attempts to class %', session_user, quote_literal(p_class)
             USING ERRCODE = 'insufficient_privilege';
     END IF;
-    IF p_cells IS NULL OR jsonb_typeof(p_cells) <> 'array' THEN
-        RAISE EXCEPTION 'the cells of an attempt are a JSON array' USING ERRCODE = 'invalid_parameter_value';
+    -- A sheet has at most 10 x 10 cells; a computer may not fill the server.
+    IF p_cells IS NULL OR jsonb_typeof(p_cells) <> 'array' OR jsonb_array_length(p_cells) > 100 THEN
+        RAISE EXCEPTION 'the cells of an attempt are a JSON array of at most 100 cells'
+            USING ERRCODE = 'invalid_parameter_value';
     END IF;
 
     INSERT INTO vantel.attempts (id, class, seat, child, drill, started_at, utc_offset_s, duration_ms,

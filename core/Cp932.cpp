@@ -4,14 +4,33 @@
 #include <iconv.h>
 
 namespace {
+// Opening a converter costs more than converting a line of text, and files
+// are decoded line by line: each thread keeps its two open.
+struct Converters {
+    iconv_t decoder = iconv_open("UTF-8", "CP932");
+    iconv_t encoder = iconv_open("CP932", "UTF-8");
+    Converters() = default;
+    Converters(const Converters&) = delete;
+    Converters& operator=(const Converters&) = delete;
+    ~Converters() {
+        for (iconv_t cd : {decoder, encoder})
+            if (cd != reinterpret_cast<iconv_t>(-1))
+                iconv_close(cd);
+    }
+};
+
+Converters& converters() {
+    thread_local Converters perThread;
+    return perThread;
+}
+
 // One conversion through iconv. On a byte sequence it cannot convert it
 // writes `replacement` and skips `skip` input bytes (one byte, or the
 // character's bytes when encoding).
-QByteArray convert(const char* to, const char* from, const QByteArray& input, const QByteArray& replacement,
-                   int unitSize) {
-    iconv_t cd = iconv_open(to, from);
+QByteArray convert(iconv_t cd, const QByteArray& input, const QByteArray& replacement, int unitSize) {
     if (cd == reinterpret_cast<iconv_t>(-1))
         return {};
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     QByteArray output;
     char buffer[4096];
     char* in = const_cast<char*>(input.constData());
@@ -36,15 +55,14 @@ QByteArray convert(const char* to, const char* from, const QByteArray& input, co
         inLeft -= skip;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
     return output;
 }
 } // namespace
 
 QString FromCp932(const QByteArray& bytes) {
-    return QString::fromUtf8(convert("UTF-8", "CP932", bytes, QByteArray("\xEF\xBF\xBD"), 1));
+    return QString::fromUtf8(convert(converters().decoder, bytes, QByteArray("\xEF\xBF\xBD"), 1));
 }
 
 QByteArray ToCp932(const QString& text) {
-    return convert("CP932", "UTF-8", text.toUtf8(), QByteArray("?"), 4);
+    return convert(converters().encoder, text.toUtf8(), QByteArray("?"), 4);
 }

@@ -25,10 +25,12 @@ struct ErrorManager {
     std::longjmp(err->jump, 1);
 }
 
-// A file cut short only draws a warning, after which libjpeg pads the rest of
-// the picture with grey. We count it as the error it is.
+// A file cut short, or one whose scan data stops at a marker before the
+// picture is complete, only draws a warning, after which libjpeg pads the rest
+// of the picture with grey. We count them as the errors they are.
 void EmitMessage(j_common_ptr cinfo, int level) {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+    const int code = cinfo->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
         ErrorExit(cinfo);
     if (level < 0)
         ++cinfo->err->num_warnings;
@@ -38,6 +40,11 @@ void OutputMessage(j_common_ptr) {} // nothing goes to stderr
 
 enum class Output { Rgb, Cmyk };
 
+// 64 megapixels (256 MB decoded) is more than any camera gives. A header of
+// a few bytes can claim 65535 by 65535; without a limit the decoder would
+// set aside gigabytes before finding the data missing.
+constexpr qint64 kMaxPixels = qint64(1) << 26;
+
 // Reads the header and starts decompression; returns false on a libjpeg error.
 bool StartDecoding(jpeg_decompress_struct* cinfo, ErrorManager* err, const QByteArray* bytes,
                    Output* output) {
@@ -46,6 +53,10 @@ bool StartDecoding(jpeg_decompress_struct* cinfo, ErrorManager* err, const QByte
     jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(bytes->constData()),
                  static_cast<unsigned long>(bytes->size()));
     jpeg_read_header(cinfo, TRUE);
+    if (qint64(cinfo->image_width) * cinfo->image_height > kMaxPixels) {
+        cinfo->err->msg_code = JERR_IMAGE_TOO_BIG;
+        cinfo->err->error_exit(reinterpret_cast<j_common_ptr>(cinfo));
+    }
     // libjpeg has no CMYK to RGB conversion; those files come out as CMYK and
     // are converted below.
     if (cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK) {

@@ -2,6 +2,9 @@
 
 #include "core/Cp932.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace DelimitedText {
 namespace {
 constexpr QChar kQuote = u'"';
@@ -17,33 +20,79 @@ qsizetype plainEnd(const QString& text, qsizetype pos, QChar delimiter, bool atB
     return pos;
 }
 
-// End of a value that opens with a double quote at `pos`, just after its
-// closing quote, or -1 when it is not well quoted: the closing quote must be
-// followed by a delimiter, the end, or (with `atBreaks`) a line break, and
-// every quote before it must be doubled.
-qsizetype quotedEnd(const QString& text, qsizetype pos, QChar delimiter, bool atBreaks) {
-    for (qsizetype i = pos + 1; i < text.size(); ++i) {
-        if (text[i] != kQuote)
-            continue;
-        if (i + 1 < text.size() && text[i + 1] == kQuote) {
-            ++i;
-            continue;
+// Finds where values end in one text. A value that opens with a double quote
+// is well quoted when its closing quote is followed by a delimiter, the end,
+// or (with `atBreaks`) a line break, and every quote before that is doubled.
+// Inside such a value a run of quotes of even length is only doubled quotes;
+// the first run of odd length holds the closing quote at its end. Finding
+// that run from scratch for every value would make a line full of stray
+// quotes take quadratic time, so the last run found is remembered.
+class ValueScanner {
+public:
+    ValueScanner(const QString& text, QChar delimiter) : text_(text), delimiter_(delimiter) {}
+
+    qsizetype End(qsizetype pos, bool quoting, bool atBreaks) {
+        if (quoting && pos < text_.size() && text_[pos] == kQuote) {
+            const qsizetype end = quotedEnd(pos, atBreaks);
+            if (end >= 0)
+                return end;
         }
-        if (i + 1 == text.size() || text[i + 1] == delimiter || (atBreaks && isLineBreak(text[i + 1])))
-            return i + 1;
+        return plainEnd(text_, pos, delimiter_, atBreaks);
+    }
+
+private:
+    qsizetype runEnd(qsizetype pos) const {
+        while (pos < text_.size() && text_[pos] == kQuote)
+            ++pos;
+        return pos;
+    }
+
+    // Just after the closing quote, or -1 when the value is not well quoted.
+    qsizetype quotedEnd(qsizetype pos, bool atBreaks) {
+        qsizetype closing = runEnd(pos);
+        // The opening quote leaves an odd run to close at once, an even one to skip.
+        if ((closing - pos) % 2 != 0)
+            closing = oddRunEnd(closing);
+        if (closing < 0)
+            return -1;
+        if (closing == text_.size() || text_[closing] == delimiter_ ||
+            (atBreaks && isLineBreak(text_[closing])))
+            return closing;
         return -1;
     }
-    return -1;
-}
 
-qsizetype valueEnd(const QString& text, qsizetype pos, QChar delimiter, bool quoting, bool atBreaks) {
-    if (quoting && pos < text.size() && text[pos] == kQuote) {
-        const qsizetype end = quotedEnd(text, pos, delimiter, atBreaks);
-        if (end >= 0)
-            return end;
+    // The end of the first run of quotes of odd length at or after `from`
+    // (which is not inside a run), or -1 when there is none.
+    qsizetype oddRunEnd(qsizetype from) {
+        if (from >= searchedFrom_ && (found_ < 0 ? searchedTo_ == text_.size() : from <= foundStart_))
+            return found_;
+        qsizetype pos = from;
+        found_ = -1;
+        while (pos < text_.size()) {
+            if (text_[pos] != kQuote) {
+                ++pos;
+                continue;
+            }
+            const qsizetype end = runEnd(pos);
+            if ((end - pos) % 2 != 0) {
+                foundStart_ = pos;
+                found_ = end;
+                break;
+            }
+            pos = end;
+        }
+        searchedFrom_ = from;
+        searchedTo_ = pos;
+        return found_;
     }
-    return plainEnd(text, pos, delimiter, atBreaks);
-}
+
+    const QString& text_;
+    QChar delimiter_;
+    qsizetype searchedFrom_ = -1; // the last search, from where and up to where
+    qsizetype searchedTo_ = -1;
+    qsizetype foundStart_ = -1; // and the run it found
+    qsizetype found_ = -1;
+};
 
 // True when every double quote of `inner` stands in a doubled pair.
 bool quotesDoubled(const QString& inner) {
@@ -111,16 +160,17 @@ QByteArray FileBytes(const QStringList& lines) {
     return ToCp932(text);
 }
 
-QStringList SplitRecords(const QString& text, QChar delimiter, bool quoting) {
+QStringList SplitRecords(const QString& text, QChar delimiter, bool quoting, qsizetype maxRecords) {
     QStringList records;
+    ValueScanner values(text, delimiter);
     const qsizetype n = text.size();
     qsizetype pos = 0;
-    while (pos < n) {
+    while (pos < n && records.size() < maxRecords) {
         const qsizetype start = pos;
         if (quoting) {
             // Walk value by value, so that a break inside a quoted value does not end the record.
             for (;;) {
-                pos = valueEnd(text, pos, delimiter, true, true);
+                pos = values.End(pos, true, true);
                 if (pos < n && text[pos] == delimiter && !isLineBreak(delimiter))
                     ++pos;
                 else
@@ -139,11 +189,12 @@ QStringList SplitRecords(const QString& text, QChar delimiter, bool quoting) {
 int DelimiterCount(const QString& record, QChar delimiter, bool quoting) {
     if (!quoting)
         return int(record.count(delimiter));
+    ValueScanner values(record, delimiter);
     int count = 0;
-    qsizetype pos = valueEnd(record, 0, delimiter, true, false);
+    qsizetype pos = values.End(0, true, false);
     while (pos < record.size()) { // at a delimiter
         ++count;
-        pos = valueEnd(record, pos + 1, delimiter, true, false);
+        pos = values.End(pos + 1, true, false);
     }
     return count;
 }
@@ -152,9 +203,10 @@ QStringList SplitRecord(const QString& record, QChar delimiter, int columns, boo
     QStringList values;
     if (columns <= 0)
         return values;
+    ValueScanner scanner(record, delimiter);
     qsizetype pos = 0;
     for (int k = 0; k < columns - 1; ++k) {
-        const qsizetype end = valueEnd(record, pos, delimiter, quoting, false);
+        const qsizetype end = scanner.End(pos, quoting, false);
         if (end < record.size()) { // a delimiter is left: the value runs up to it
             values.append(record.mid(pos, end - pos));
             pos = end + 1;
@@ -176,6 +228,36 @@ QString Unquote(const QString& value) {
     if (quotesDoubled(inner))
         inner.replace(QStringLiteral("\"\""), QString(kQuote));
     return inner;
+}
+
+QByteArray SaveTable(const QList<QStringList>& rows, QChar delimiter, bool quoting) {
+    QStringList lines;
+    for (const QStringList& row : rows)
+        lines.append(JoinLine(row, delimiter, quoting));
+    return FileBytes(lines);
+}
+
+std::optional<Table> LoadTable(const QByteArray& bytes, QChar delimiter, bool quoting, bool stretch, int rows,
+                               int columns, qint64 maxCells) {
+    const QString text = FromCp932(bytes);
+    // Only the records that reach the grid are cut out, so a long file costs
+    // no more than its text; a stretched grid of more rows than cells is refused anyway.
+    const QStringList records =
+        SplitRecords(text, delimiter, quoting, stretch ? maxCells + 1 : qMax(rows, 0));
+    Table table{rows, columns, {}};
+    if (stretch) {
+        table.rows = int(std::clamp<qsizetype>(records.size(), 1, INT_MAX));
+        int delimiters = 0;
+        for (const QString& record : records)
+            delimiters = std::max(delimiters, DelimiterCount(record, delimiter, quoting));
+        table.columns = delimiters + 1;
+        if (qint64(table.rows) * table.columns > maxCells)
+            return std::nullopt;
+    }
+    const qsizetype filled = std::min<qsizetype>(table.rows, records.size());
+    for (qsizetype r = 0; r < filled; ++r)
+        table.cells.append(SplitRecord(records[r], delimiter, table.columns, quoting));
+    return table;
 }
 
 } // namespace DelimitedText

@@ -12,8 +12,13 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <limits>
+#include <optional>
 
 namespace DelimitedText {
+
+// A stretched load larger than this is refused.
+constexpr qint64 kMaxStretchedCells = 1'000'000;
 
 // Optional leading spaces, an optional sign, then at least one character of
 // digits, an optional point with digits, an optional exponent with at least
@@ -33,7 +38,9 @@ QByteArray FileBytes(const QStringList& lines);
 // The records of a file's text. A record ends at CR LF, a lone CR or a lone LF;
 // a last record without a line end counts; an empty text has none. With
 // quoting on, a line break inside a well-quoted value belongs to the value.
-QStringList SplitRecords(const QString& text, QChar delimiter, bool quoting);
+// Records past `maxRecords` are not cut out at all.
+QStringList SplitRecords(const QString& text, QChar delimiter, bool quoting,
+                         qsizetype maxRecords = std::numeric_limits<qsizetype>::max());
 
 // The delimiters of a record that separate values (with quoting on, those
 // inside a well-quoted value do not count).
@@ -49,5 +56,21 @@ QStringList SplitRecord(const QString& record, QChar delimiter, int columns, boo
 // when the inner quotes are all doubled they become single again. Anything
 // else is kept as it stands.
 QString Unquote(const QString& value);
+
+// The bytes of a whole file: one line per row.
+QByteArray SaveTable(const QList<QStringList>& rows, QChar delimiter, bool quoting);
+
+// What a load puts into a grid. Rows past the end of the file are left alone.
+struct Table {
+    int rows = 0;
+    int columns = 0;
+    QList<QStringList> cells; // from row 0, each exactly `columns` values
+};
+
+// A file read into a grid of `rows` by `columns`, or, when `stretch` is set,
+// into a grid sized to the file (at least one row). A stretched table larger
+// than `maxCells` gives nothing: no grid could show it.
+std::optional<Table> LoadTable(const QByteArray& bytes, QChar delimiter, bool quoting, bool stretch, int rows,
+                               int columns, qint64 maxCells = kMaxStretchedCells);
 
 } // namespace DelimitedText

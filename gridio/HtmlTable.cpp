@@ -42,7 +42,7 @@ QString Text(const QString& text) {
             (escaped[i].isHighSurrogate() && i + 1 < escaped.size() && escaped[i + 1].isLowSurrogate()) ? 2
                                                                                                         : 1;
         const QString character = escaped.mid(i, length);
-        if (inCodePage(character))
+        if (character[0].unicode() < 0x80 || inCodePage(character)) // ASCII is all in the code page
             out += character;
         else
             out += QStringLiteral("&#%1;").arg(character.toUcs4().value(0));

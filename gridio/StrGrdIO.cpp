@@ -6,9 +6,6 @@
 #include "core/VantelError.h"
 #include "core/WholeFile.h"
 
-#include <algorithm>
-#include <climits>
-
 namespace {
 QList<QStringList> gridRows(const TStringGrid& grid) {
     QList<QStringList> rows;
@@ -21,8 +18,8 @@ QList<QStringList> gridRows(const TStringGrid& grid) {
     return rows;
 }
 
-void writeFile(const QString& fileName, const QStringList& lines) {
-    if (!WriteWholeFile(fileName, DelimitedText::FileBytes(lines)))
+void writeFile(const QString& fileName, const QByteArray& bytes) {
+    if (!WriteWholeFile(fileName, bytes))
         throw VantelError(QStringLiteral("ファイル %1 を作成できません").arg(fileName));
 }
 } // namespace
@@ -35,16 +32,13 @@ TStringGridIO::~TStringGridIO() = default;
 void TStringGridIO::SaveToText(const QString& fileName, QChar delimiter, bool quoting) {
     if (!targetGrid_)
         return;
-    QStringList lines;
-    for (const QStringList& row : gridRows(*targetGrid_))
-        lines.append(DelimitedText::JoinLine(row, delimiter, quoting));
-    writeFile(fileName, lines);
+    writeFile(fileName, DelimitedText::SaveTable(gridRows(*targetGrid_), delimiter, quoting));
 }
 
 void TStringGridIO::SaveToHTML(const QString& fileName) {
     if (!targetGrid_)
         return;
-    writeFile(fileName, HtmlTable::PageLines(fileName, gridRows(*targetGrid_)));
+    writeFile(fileName, DelimitedText::FileBytes(HtmlTable::PageLines(fileName, gridRows(*targetGrid_))));
 }
 
 void TStringGridIO::LoadFromText(const QString& fileName, QChar delimiter, bool quoting) {
@@ -53,24 +47,19 @@ void TStringGridIO::LoadFromText(const QString& fileName, QChar delimiter, bool 
     const std::optional<QByteArray> bytes = ReadWholeFile(fileName);
     if (!bytes)
         throw VantelError(QStringLiteral("ファイル %1 は開けません").arg(fileName));
-    const QStringList records = DelimitedText::SplitRecords(FromCp932(*bytes), delimiter, quoting);
-
     TStringGrid& grid = *targetGrid_;
+    const std::optional<DelimitedText::Table> table =
+        DelimitedText::LoadTable(*bytes, delimiter, quoting, stretch_, grid.RowCount(), grid.ColCount());
+    if (!table)
+        throw VantelError(QStringLiteral("ファイル %1 は大きすぎて読み込めません").arg(fileName));
     if (stretch_) {
         ClearCells();
-        grid.SetRowCount(int(std::clamp<qsizetype>(records.size(), 1, INT_MAX)));
-        int delimiters = 0;
-        for (const QString& record : records)
-            delimiters = std::max(delimiters, DelimitedText::DelimiterCount(record, delimiter, quoting));
-        grid.SetColCount(delimiters + 1);
+        grid.SetRowCount(table->rows);
+        grid.SetColCount(table->columns);
     }
-    const int rows = int(std::min<qsizetype>(grid.RowCount(), records.size()));
-    for (int r = 0; r < rows; ++r) {
-        const QStringList values =
-            DelimitedText::SplitRecord(records[r], delimiter, grid.ColCount(), quoting);
-        for (int k = 0; k < values.size(); ++k)
-            grid.SetCells(k, r, values[k]);
-    }
+    for (int r = 0; r < table->cells.size(); ++r)
+        for (int k = 0; k < table->cells[r].size(); ++k)
+            grid.SetCells(k, r, table->cells[r][k]);
 }
 
 void TStringGridIO::TransferToExcel() {

@@ -19,6 +19,7 @@ PACKAGES=(
   librsvg2-bin dpkg-dev desktop-file-utils appstream groff-base xdotool
   qt6-base-private-dev
   dbus at-spi2-core python3-pyatspi
+  clang libclang-rt-14-dev
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

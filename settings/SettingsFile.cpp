@@ -11,11 +11,16 @@
 
 namespace {
 // A missing or unreadable file reads as an empty one: every value has its default.
-std::optional<QString> storedValue(const QString& path, const QString& section, const QString& key) {
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+std::optional<QString> storedValue(const QString& path, const std::optional<QByteArray>& pending,
+                                   const QString& section, const QString& key) {
+    const std::optional<QByteArray> bytes = pending ? pending : ReadWholeFile(path);
     if (!bytes)
         return std::nullopt;
     return ProfileValue(*bytes, section, key);
+}
+
+VantelError writeError(const QString& fullPath) {
+    return VantelError(QString("%1 に書き込めません").arg(fullPath));
 }
 } // namespace
 
@@ -24,11 +29,11 @@ SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
 QString SettingsFile::ReadString(const QString& section, const QString& key,
                                  const QString& defaultValue) const {
-    return storedValue(path_, section, key).value_or(defaultValue);
+    return storedValue(path_, pending_, section, key).value_or(defaultValue);
 }
 
 int SettingsFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
-    if (const auto text = storedValue(path_, section, key))
+    if (const auto text = storedValue(path_, pending_, section, key))
         return ParseProfileInteger(*text).value_or(defaultValue);
     return defaultValue;
 }
@@ -37,20 +42,40 @@ bool SettingsFile::ReadBool(const QString& section, const QString& key, bool def
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void SettingsFile::WriteString(const QString& section, const QString& key, const QString& value) {
+QByteArray SettingsFile::currentBytes() const {
     const QString fullPath = QFileInfo(path_).absoluteFilePath();
-    const VantelError failure(QString("%1 に書き込めません").arg(fullPath));
-    QByteArray old;
-    if (QFileInfo::exists(fullPath)) {
-        // Replacing a file we cannot read would throw away every other setting.
-        const std::optional<QByteArray> bytes = ReadWholeFile(fullPath);
-        if (!bytes)
-            throw failure;
-        old = *bytes;
+    if (!QFileInfo::exists(fullPath))
+        return QByteArray();
+    // Replacing a file we cannot read would throw away every other setting.
+    const std::optional<QByteArray> bytes = ReadWholeFile(fullPath);
+    if (!bytes)
+        throw writeError(fullPath);
+    return *bytes;
+}
+
+void SettingsFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    if (pending_) {
+        *pending_ = WithProfileValue(*pending_, section, key, value);
+        return;
     }
+    BeginUpdate();
+    *pending_ = WithProfileValue(*pending_, section, key, value);
+    Commit();
+}
+
+void SettingsFile::BeginUpdate() {
+    if (!pending_)
+        pending_ = currentBytes();
+}
+
+void SettingsFile::Commit() {
+    if (!pending_)
+        return;
+    const QByteArray bytes = *std::exchange(pending_, std::nullopt);
+    const QString fullPath = QFileInfo(path_).absoluteFilePath();
     QDir().mkpath(QFileInfo(fullPath).absolutePath());
-    if (!WriteWholeFile(fullPath, WithProfileValue(old, section, key, value)))
-        throw failure;
+    if (!WriteWholeFile(fullPath, bytes))
+        throw writeError(fullPath);
 }
 
 void SettingsFile::WriteInteger(const QString& section, const QString& key, int value) {

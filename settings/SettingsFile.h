@@ -5,7 +5,9 @@
 // the file whole, and a failed write raises "%s に書き込めません".
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 class SettingsFile {
 public:
@@ -22,8 +24,18 @@ public:
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
 
+    // From BeginUpdate to Commit, writes are collected and then replace the
+    // file in one step, so a crash or a failed write leaves all the old
+    // values or all the new ones, never some of each. Reads see the
+    // collected values.
+    void BeginUpdate();
+    void Commit();
+
 private:
+    QByteArray currentBytes() const;
+
     QString path_;
+    std::optional<QByteArray> pending_;
 };
 
 // The executable's path with its extension replaced by ".ini"; when that

@@ -30,7 +30,8 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
     cells_.SetCells(col, row, text);
     if (col == col_ && row == row_ && !editor_->isHidden() && editor_->text() != text)
         editor_->setText(text);
-    update(CellRect(col, row));
+    if (startsInside(col, row))
+        update(CellRect(col, row));
     if (changed)
         cellChanged(col, row);
 }
@@ -77,6 +78,16 @@ void TStringGrid::nameEditor() {
     const QString name = AccessibleCellName(col_, row_);
     if (editor_->accessibleName() != name)
         editor_->setAccessibleName(name);
+}
+
+bool TStringGrid::startsInside(int col, int row) const {
+    int x = kBorder;
+    for (int c = 0; c < col && x < width(); ++c)
+        x += ColWidths(c) + GridLineWidth();
+    int y = kBorder;
+    for (int r = 0; r < row && y < height(); ++r)
+        y += RowHeights(r) + GridLineWidth();
+    return x < width() && y < height();
 }
 
 void TStringGrid::SetColCount(int count) {
@@ -418,8 +429,10 @@ void TStringGrid::paintCell(QPainter& painter, int col, int row, const QRect& ce
         OnDrawCell(this, col, row, cell, state, painter);
     } else {
         painter.fillRect(cell, brush);
+        // No glyph is narrower than a pixel, so a cell shows at most about its width in
+        // characters; laying out a whole loaded line of megabytes would take seconds.
         painter.drawText(cell.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         Cells(col, row));
+                         Cells(col, row).left(4 * qMax(cell.width(), 1)));
     }
     painter.restore();
     if (state.fixed)

@@ -127,6 +127,9 @@ private:
     void hideEditor();
     bool hasEditableCell() const { return ColCount() > fixedCols_ && RowCount() > fixedRows_; }
     void clampCurrent();
+    // False for a cell that starts past the right or bottom edge; stops
+    // counting there, so filling a very wide grid stays linear.
+    bool startsInside(int col, int row) const;
     void relayout();
     // A cell's text changed, by the program or through the editor.
     void cellChanged(int col, int row);

@@ -1,6 +1,7 @@
 #include "PaintProbe.h"
 
 #include <QDeadlineTimer>
+#include <QThread>
 #include <QWidget>
 #include <sys/resource.h>
 
@@ -39,7 +40,9 @@ qint64 PaintProbe::Measure(QWidget* target, const std::function<void()>& deliver
 }
 
 bool PaintProbe::notify(QObject* receiver, QEvent* event) {
-    if (!target_)
+    // Events of other threads (the voice's worker) pass here too; only the
+    // user-interface thread's are counted, and its depth is not theirs.
+    if (!target_ || QThread::currentThread() != thread())
         return QApplication::notify(receiver, event);
     if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(receiver);

@@ -78,8 +78,9 @@ void PainterCanvas::TextRect(const QRect& clip, int x, int y, const QString& tex
     painter.setClipRect(clip);
     if (brush_ == BrushStyle::Solid)
         painter.fillRect(clip, brushColor_);
+    // Only what fits in the clip shows, and no glyph is narrower than a device pixel.
     if (!text.isEmpty())
-        drawText(x, y, text);
+        drawText(x, y, text.left(4 * qMax(clip.width(), 1)));
     painter.restore();
 }
 

@@ -4,6 +4,7 @@
 // SdlSoundEngine; tests use a recording fake.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
@@ -55,4 +56,8 @@ public:
     // Plays a complete WAVE file image on the shared channel, waiting for its
     // end or not. The bytes are copied: the caller may let them go at once.
     virtual bool PlayImage(QByteArrayView image, bool wait) = 0;
+    // The WAVE image converted to the device's own format, so that playing it
+    // costs no conversion; may be called from any thread. The image as it is
+    // when it cannot be read (PlayImage then reports it).
+    virtual QByteArray DeviceImage(QByteArrayView image) const { return image.toByteArray(); }
 };

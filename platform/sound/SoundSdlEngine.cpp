@@ -6,9 +6,11 @@
 
 #include <QFile>
 #include <QMetaObject>
+#include <QtEndian>
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -22,6 +24,50 @@ std::atomic<SdlSoundEngine*> activeEngine{nullptr};
 std::array<std::atomic<quint64>, kMaxChannels> playSerials{};
 
 QString SdlErrorText() { return QString::fromUtf8(Sdl().SDL_GetError()); }
+
+// A converted sound larger than this is refused: no event sound is minutes
+// long, and SDL counts a conversion's bytes in an int.
+constexpr size_t kMaxConvertedBytes = 256u << 20;
+
+quint32 littleEndian32(const unsigned char* bytes) {
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | quint32(bytes[3]) << 24;
+}
+
+// SDL allocates the length a data chunk declares before it reads the chunk,
+// so a damaged header of a few bytes could claim gigabytes. A data chunk
+// longer than the rest of the file is refused here, with SDL's own words for
+// it, before anything is allocated. Leaves the source where it was.
+void CheckDataChunkLength(SDL_RWops* source) {
+    const Sint64 start = source->seek(source, 0, RW_SEEK_CUR);
+    const Sint64 size = source->size(source);
+    if (start < 0 || size < 0)
+        return;
+    unsigned char header[12];
+    bool tooLong = false;
+    Sint64 position = -1;
+    const size_t got = source->read(source, header, 1, 12);
+    if (got == 12 && std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "WAVE", 4) == 0)
+        position = start + 12;
+    else if (got >= 4 && std::memcmp(header, "WAVE", 4) == 0) // SDL also takes a file without its RIFF header
+        position = start + 4;
+    while (position >= 0 && source->seek(source, position, RW_SEEK_SET) == position &&
+           source->read(source, header, 1, 8) == 8) {
+        const Sint64 length = littleEndian32(header + 4);
+        const Sint64 rest = size - (position + 8);
+        if (std::memcmp(header, "data", 4) == 0) {
+            tooLong = length > rest;
+            break;
+        }
+        if (length > rest)
+            break; // SDL finds no data chunk then, and says so
+        position += 8 + length + (length & 1);
+    }
+    source->seek(source, start, RW_SEEK_SET);
+    if (tooLong) {
+        source->close(source);
+        throw VantelError(QStringLiteral("Could not read data of WAVE data chunk"));
+    }
+}
 
 } // namespace
 
@@ -139,8 +185,6 @@ void SdlSoundEngine::Start() {
     // Without this SDL installs its own SIGINT/SIGTERM handlers and the
     // program would no longer end on SIGTERM.
     Sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Strict loading gives the real reason a WAVE file is refused.
-    Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     activeEngine.store(this);
     deviceOpen_ = OpenDevice();
     if (!deviceOpen_) {
@@ -181,50 +225,68 @@ std::unique_ptr<SoundChunk> SdlSoundEngine::LoadFile(const QString& fileName) {
     return Load(source);
 }
 
-std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
+WaveSamples LoadWave(SDL_RWops* source, const SoundDeviceFormat* device) {
+    // Strict loading gives the real reason a WAVE file is refused. Set once:
+    // the voice loads on a thread of its own, and SDL's hints take no lock.
+    static std::once_flag strict;
+    std::call_once(strict, [] { Sdl().SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict"); });
     SDL_AudioSpec wave;
-    Uint8* samples = nullptr;
+    WaveSamples sound;
     Uint32 length = 0;
-    if (!Sdl().SDL_LoadWAV_RW(source, 1, &wave, &samples, &length))
+    if (source)
+        CheckDataChunkLength(source);
+    if (!Sdl().SDL_LoadWAV_RW(source, 1, &wave, &sound.data, &length))
         throw VantelError(SdlErrorText());
-    if (!deviceOpen_)
-        return std::make_unique<SoundChunk>(samples, length, nullptr);
+    sound.length = length;
+    // A file without samples needs no conversion (and has no buffer to convert).
+    if (!device || length == 0)
+        return sound;
 
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    Sdl().Mix_QuerySpec(&frequency, &format, &channels);
     SDL_AudioCVT cvt;
-    const int conversion = Sdl().SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, format,
-                                                   static_cast<Uint8>(channels), frequency);
+    const int conversion = Sdl().SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16SYS,
+                                                   static_cast<Uint8>(device->channels), device->frequency);
     if (conversion < 0) {
-        Sdl().SDL_FreeWAV(samples);
+        Sdl().SDL_FreeWAV(sound.data);
         throw VantelError(SdlErrorText());
+    }
+    if (conversion > 0 && size_t(length) * size_t(cvt.len_mult) > kMaxConvertedBytes) {
+        Sdl().SDL_FreeWAV(sound.data);
+        throw VantelError(QStringLiteral("WAVE file too long to convert"));
     }
     if (conversion > 0) {
         cvt.len = static_cast<int>(length);
         cvt.buf = static_cast<Uint8*>(Sdl().SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
         if (!cvt.buf) {
-            Sdl().SDL_FreeWAV(samples);
+            Sdl().SDL_FreeWAV(sound.data);
             throw VantelError(QStringLiteral("Out of memory"));
         }
-        std::memcpy(cvt.buf, samples, length);
-        Sdl().SDL_FreeWAV(samples);
+        std::memcpy(cvt.buf, sound.data, length);
+        Sdl().SDL_FreeWAV(sound.data);
         if (Sdl().SDL_ConvertAudio(&cvt) != 0) {
             Sdl().SDL_free(cvt.buf);
             throw VantelError(SdlErrorText());
         }
-        samples = cvt.buf;
-        length = static_cast<Uint32>(cvt.len_cvt);
+        sound.data = cvt.buf;
+        sound.length = static_cast<Uint32>(cvt.len_cvt);
     }
-    const Uint32 frameBytes = static_cast<Uint32>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
-    length -= length % frameBytes;
-    Mix_Chunk* chunk = Sdl().Mix_QuickLoad_RAW(samples, length);
+    const Uint32 frameBytes = static_cast<Uint32>(SDL_AUDIO_BITSIZE(AUDIO_S16SYS) / 8 * device->channels);
+    sound.length -= sound.length % frameBytes;
+    return sound;
+}
+
+std::unique_ptr<SoundChunk> SdlSoundEngine::Load(SDL_RWops* source) {
+    if (!deviceOpen_) {
+        const WaveSamples sound = LoadWave(source, nullptr);
+        return std::make_unique<SoundChunk>(sound.data, sound.length, nullptr);
+    }
+    // The device was opened allowing no changes, so it has exactly this format.
+    const WaveSamples sound = LoadWave(source, &format_);
+    Mix_Chunk* chunk = Sdl().Mix_QuickLoad_RAW(sound.data, sound.length);
     if (!chunk) {
-        Sdl().SDL_free(samples);
+        Sdl().SDL_free(sound.data);
         throw VantelError(SdlErrorText());
     }
-    return std::make_unique<SoundChunk>(samples, length, chunk);
+    return std::make_unique<SoundChunk>(sound.data, sound.length, chunk);
 }
 
 bool SdlSoundEngine::PlayFileAndWait(const QString& fileName) {
@@ -247,6 +309,34 @@ bool SdlSoundEngine::PlayImage(QByteArrayView image, bool wait) {
         return false;
     }
     return PlayShared(std::move(sound), wait);
+}
+
+QByteArray SdlSoundEngine::DeviceImage(QByteArrayView image) const {
+    WaveSamples sound;
+    try {
+        sound = LoadWave(Sdl().SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())), &format_);
+    } catch (const VantelError&) {
+        return image.toByteArray();
+    }
+    // A canonical PCM header: 16-bit samples in the device's rate and channels.
+    const quint16 blockAlign = quint16(2 * format_.channels);
+    QByteArray wave(44, '\0');
+    char* header = wave.data();
+    std::memcpy(header, "RIFF", 4);
+    qToLittleEndian<quint32>(36 + sound.length, header + 4);
+    std::memcpy(header + 8, "WAVEfmt ", 8);
+    qToLittleEndian<quint32>(16, header + 16);
+    qToLittleEndian<quint16>(1, header + 20);
+    qToLittleEndian<quint16>(quint16(format_.channels), header + 22);
+    qToLittleEndian<quint32>(quint32(format_.frequency), header + 24);
+    qToLittleEndian<quint32>(quint32(format_.frequency) * blockAlign, header + 28);
+    qToLittleEndian<quint16>(blockAlign, header + 32);
+    qToLittleEndian<quint16>(16, header + 34);
+    std::memcpy(header + 36, "data", 4);
+    qToLittleEndian<quint32>(sound.length, header + 40);
+    wave.append(reinterpret_cast<const char*>(sound.data), qsizetype(sound.length));
+    Sdl().SDL_free(sound.data);
+    return wave;
 }
 
 bool SdlSoundEngine::PlayShared(std::unique_ptr<SoundChunk> sound, bool wait) {

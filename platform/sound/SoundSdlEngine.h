@@ -18,6 +18,19 @@ struct SoundDeviceFormat {
     int channels = 2; // signed 16-bit samples either way
 };
 
+struct SDL_RWops;
+
+// Samples of a WAVE sound; `data` is SDL's memory (SDL_free).
+struct WaveSamples {
+    unsigned char* data = nullptr;
+    unsigned length = 0;
+};
+
+// Reads a WAVE file or image the way the engine loads every sound: strict
+// about files cut short, then converted to the device's format (kept as
+// stored when `device` is null). Closes the source; raises VantelError.
+WaveSamples LoadWave(SDL_RWops* source, const SoundDeviceFormat* device);
+
 class SdlSoundEngine : public SoundEngine {
 public:
     explicit SdlSoundEngine(SoundDeviceFormat format = {});
@@ -28,6 +41,7 @@ public:
     std::unique_ptr<SoundPlayer> CreatePlayer() override;
     bool PlayFileAndWait(const QString& fileName) override;
     bool PlayImage(QByteArrayView image, bool wait) override;
+    QByteArray DeviceImage(QByteArrayView image) const override;
 
     // Whether the first use has started the audio system.
     bool Started() const { return started_; }

@@ -2,10 +2,9 @@
 
 #include "core/Logging.h"
 #include "platform/sound/SoundEngine.h"
+#include "platform/speech/EspeakVoice.h"
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -14,14 +13,17 @@ constexpr int kMaxVoiced = 512;
 } // namespace
 
 EspeakSpeech::EspeakSpeech(SoundEngine& sound, QString program, QObject* parent)
-    : QObject(parent), sound_(sound), program_(std::move(program)) {}
+    : QObject(parent), sound_(sound), program_(std::move(program)), voice_(new EspeakVoice(sound, program_)) {
+    voice_->moveToThread(&thread_);
+    connect(voice_, &EspeakVoice::Synthesised, this, &EspeakSpeech::synthesised, Qt::QueuedConnection);
+    thread_.setObjectName(QStringLiteral("espeak-ng"));
+}
 
 EspeakSpeech::~EspeakSpeech() {
-    if (process_) {
-        process_->disconnect(this);
-        process_->kill();
-        process_->waitForFinished(1000);
-    }
+    thread_.requestInterruption();
+    thread_.quit();
+    thread_.wait();
+    delete voice_; // its thread has ended, or never began
 }
 
 QString EspeakSpeech::Pronounced(const QString& text) {
@@ -57,16 +59,8 @@ void EspeakSpeech::Say(const QString& text) {
         return;
     }
     pending_ = text;
-    if (process_ || startQueued_)
-        return;
-    // Started once the key that asked has been handled and painted: starting
-    // a process costs more than the keystroke itself.
-    startQueued_ = true;
-    QTimer::singleShot(0, this, [this] {
-        startQueued_ = false;
-        if (!process_ && !pending_.isEmpty())
-            synthesise(pending_);
-    });
+    if (!synthesising_)
+        synthesise(text);
 }
 
 void EspeakSpeech::Hush() {
@@ -82,30 +76,20 @@ void EspeakSpeech::Hush() {
 }
 
 void EspeakSpeech::synthesise(const QString& text) {
-    synthesising_ = text;
-    process_ = new QProcess(this);
-    connect(process_, &QProcess::finished, this, [this](int exitCode) { synthesised(exitCode); });
-    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            synthesised(-1);
-    });
-    process_->start(
-        program_, {QStringLiteral("-v"), QStringLiteral("ja"), QStringLiteral("--stdout"), Pronounced(text)});
+    // Started on the first text: most runs never read aloud.
+    if (!thread_.isRunning())
+        thread_.start(QThread::LowPriority);
+    synthesising_ = true;
+    QMetaObject::invokeMethod(
+        voice_, [voice = voice_, text] { voice->Synthesise(text); }, Qt::QueuedConnection);
 }
 
-void EspeakSpeech::synthesised(int exitCode) {
-    QProcess* finished = std::exchange(process_, nullptr);
-    finished->disconnect(this);
-    finished->deleteLater();
-    const QString text = std::exchange(synthesising_, QString());
-    const QByteArray wave = exitCode == 0 ? CompletedWave(finished->readAllStandardOutput()) : QByteArray();
+void EspeakSpeech::synthesised(const QString& text, const QByteArray& wave, const QString& failure) {
+    synthesising_ = false;
     if (wave.isEmpty()) {
         // Reading aloud is a help, not the drill: the child is not interrupted.
         if (!std::exchange(failureLogged_, true))
-            qCWarning(lcSpeech) << "Speaking with" << program_ << "failed:"
-                                << (exitCode == -1
-                                        ? finished->errorString()
-                                        : QString::fromLocal8Bit(finished->readAllStandardError()));
+            qCWarning(lcSpeech) << "Speaking with" << program_ << "failed:" << failure;
     } else {
         if (voiced_.size() >= kMaxVoiced)
             voiced_.clear();

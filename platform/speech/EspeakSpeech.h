@@ -1,7 +1,8 @@
 // Speech through espeak-ng's Japanese voice: each text is synthesised by an
-// espeak-ng process into a WAVE image, which the sound engine plays on its
-// shared channel. Synthesis runs beside the event loop; a text heard once is
-// kept, so a problem that comes again is played at once.
+// espeak-ng process into a WAVE image in the sound device's own format, which
+// the sound engine plays on its shared channel. Synthesis and conversion run
+// on a thread of their own, so a keystroke never waits for the voice; a text
+// heard once is kept, so a problem that comes again is played at once.
 #pragma once
 
 #include "platform/speech/Speech.h"
@@ -9,9 +10,10 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QThread>
 
-class QProcess;
 class SoundEngine;
+class EspeakVoice;
 
 class EspeakSpeech : public QObject, public Speech {
     Q_OBJECT
@@ -36,15 +38,15 @@ signals:
 
 private:
     void synthesise(const QString& text);
-    void synthesised(int exitCode);
+    void synthesised(const QString& text, const QByteArray& wave, const QString& failure);
     void play(const QString& text);
 
     SoundEngine& sound_;
     QString program_;
-    QProcess* process_ = nullptr; // the synthesis under way, if any
-    QString synthesising_;
+    QThread thread_;
+    EspeakVoice* voice_; // lives on thread_
+    bool synthesising_ = false;
     QString pending_; // the newest text not yet spoken
-    bool startQueued_ = false;
     QHash<QString, QByteArray> voiced_;
     bool failureLogged_ = false;
 };

@@ -132,8 +132,24 @@ private slots:
                                    << QString("JPEG エラー #%1").arg(JWRN_JPEG_EOF);
         QTest::newRow("cut after the header") << "header.jpg" << whole.left(whole.indexOf("\xFF\xDA") + 20)
                                               << QString("JPEG エラー #%1").arg(JWRN_JPEG_EOF);
+        // The end of the file is there, but part of the picture's data is not.
+        const qsizetype scan = whole.indexOf("\xFF\xDA");
+        const QByteArray hollow = whole.left(scan + 200) + whole.right(2);
+        QTest::newRow("middle of the data lost")
+            << "hollow.jpg" << hollow << QString("JPEG エラー #%1").arg(JWRN_HIT_MARKER);
         QTest::newRow("not a JPEG") << "picture.jpg" << QByteArray("\x89PNG\r\n\x1a\n0000", 12)
                                     << QString("JPEG エラー #%1").arg(JERR_NO_SOI);
+        // A few hundred bytes that claim 60000 by 60000 pixels once made the
+        // decoder set aside gigabytes before it found the data missing.
+        QByteArray huge = SolidRgb(16, 16, Qt::blue);
+        const qsizetype start = huge.indexOf(QByteArray("\xFF\xC0", 2));
+        huge[start + 5] = huge[start + 7] = char(0xEA);
+        huge[start + 6] = huge[start + 8] = char(0x60);
+        QTest::newRow("claims 3.6 gigapixels")
+            << "huge.jpg" << huge << QString("JPEG エラー #%1").arg(JERR_IMAGE_TOO_BIG);
+        huge[start + 1] = char(0xC2); // the same header, progressive
+        QTest::newRow("claims 3.6 gigapixels, progressive")
+            << "huge2.jpg" << huge << QString("JPEG エラー #%1").arg(JERR_IMAGE_TOO_BIG);
         QTest::newRow("empty") << "empty.jpg" << QByteArray()
                                << QString("JPEG エラー #%1").arg(JERR_INPUT_EMPTY);
     }

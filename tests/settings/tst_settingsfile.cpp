@@ -258,6 +258,45 @@ private slots:
         QCOMPARE(SettingsFile(path()).ReadInteger("form2", "left", 1), value);
     }
 
+    // The values saved at close go into the file in one replacement: until
+    // Commit the file is as it was, and a failed commit leaves it so.
+    void updateWritesOnceAtCommit() {
+        const QByteArray old("[form1]\r\ntop=5\r\n");
+        putFile(path(), old);
+        SettingsFile ini(path());
+        ini.BeginUpdate();
+        ini.WriteInteger("form1", "top", 7);
+        ini.WriteString("Text", "UserName", "はなこ");
+        QCOMPARE(fileBytes(path()), old);
+        QCOMPARE(ini.ReadInteger("form1", "top", 0), 7);
+        ini.Commit();
+        QCOMPARE(fileBytes(path()),
+                 QByteArray("[form1]\r\ntop=7\r\n\r\n[Text]\r\nUserName=\x82\xcd\x82\xc8\x82\xb1\r\n"));
+        // After the commit each write goes to the file at once again.
+        ini.WriteInteger("form1", "top", 8);
+        QCOMPARE(SettingsFile(path()).ReadInteger("form1", "top", 0), 8);
+    }
+
+    void failedCommitKeepsTheOldFile() {
+        const QString folder = dir_.filePath("gone");
+        QVERIFY(QDir().mkdir(folder));
+        const QString file = folder + "/vantel.ini";
+        SettingsFile ini(file);
+        ini.BeginUpdate();
+        ini.WriteInteger("form1", "top", 7);
+        // The folder becomes a file, so nothing can be written where the settings go.
+        QVERIFY(QDir().rmdir(folder));
+        putFile(folder, "not a folder");
+        QString message;
+        try {
+            ini.Commit();
+        } catch (const VantelError& error) {
+            message = error.Message();
+        }
+        QCOMPARE(message, file + " に書き込めません");
+        QCOMPARE(fileBytes(folder), QByteArray("not a folder"));
+    }
+
     void writeCreatesTheFolder() {
         const QString nested = dir_.filePath("config/vantel/vantel.ini");
         SettingsFile(nested).WriteString("Text", "UserName", "Taro");

@@ -308,6 +308,10 @@ private slots:
                 "1, 0::smallint, 0::smallint, false, '{}', '{}', '{\"cell\":0}')"),
             PgTestServer::ComputerRole());
         QCOMPARE(notArray.sqlState, QStringLiteral("22023"));
+        Sent tooManyCells;
+        tooManyCells.cells = fullSheet() + fullSheet();
+        QVERIFY(addAttempt(*computer, tooManyCells, &state).isNull());
+        QCOMPARE(state, QStringLiteral("22023"));
         QCOMPARE(rows(*admin, QStringLiteral("SELECT count(*) FROM vantel.attempts; ")), QStringList{"1"});
         QCOMPARE(rows(*admin, QStringLiteral("SELECT count(*) FROM vantel.answers")), QStringList{"100"});
     }

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QtEndian>
 #include <csignal>
 #include <dlfcn.h>
 
@@ -80,6 +81,26 @@ private slots:
         QTest::newRow("another RIFF form")
             << QByteArray("RIFF\x1c\0\0\0AVI LIST\x04\0\0\0abcd", 24) << "not a Waveform file";
         QTest::newRow("cut short") << WaveFile(8000, 1, NoiseSamples(800)).left(900) << "data chunk";
+        // SDL set aside what the header claims before finding it missing.
+        QByteArray claimsTwoGigabytes = WaveFile(8000, 1, NoiseSamples(100));
+        qToLittleEndian<quint32>(0x80000000u, claimsTwoGigabytes.data() + 40);
+        QTest::newRow("data chunk claims 2 GB")
+            << claimsTwoGigabytes << "Could not read data of WAVE data chunk";
+        // One sample a second, played at 44100 Hz: gigabytes once converted.
+        QTest::newRow("too long once converted")
+            << WaveFile(1, 1, NoiseSamples(50000)) << "WAVE file too long to convert";
+    }
+
+    // A file without samples is a silent sound, also when it needs converting
+    // (its conversion once copied from a buffer that does not exist).
+    void soundWithoutSamplesOpens() {
+        const QString path = dir_.filePath(QStringLiteral("silent.wav"));
+        QVERIFY(WriteTestFile(path, WaveFile(11025, 1, {})));
+        SdlSoundEngine engine;
+        auto player = engine.CreatePlayer();
+        player->SetFileName(path);
+        player->Open();
+        QVERIFY(player->IsOpen());
     }
     void openErrorsCarryTheSoundSystemText() {
         QFETCH(QByteArray, content);
@@ -194,6 +215,26 @@ private slots:
         QVERIFY(engine.PlayImage(image, false));
         QVERIFY(clock.elapsed() < 2000); // the greeting itself lasts 2.78 s
         QVERIFY(!engine.PlayImage(QByteArrayView("RIFF junk"), false));
+    }
+
+    // The voice is converted once, beside the drill; playing it later must
+    // cost no conversion, so the image must be exactly the device's format.
+    void aDeviceImageIsInTheDevicesOwnFormat() {
+        SdlSoundEngine engine({44100, 2});
+        const QByteArray voice = WaveFile(22050, 1, ToneSamples(440, 22050, 1, 0.5));
+        const QByteArray image = engine.DeviceImage(voice);
+        const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(image.constData() + at); };
+        const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(image.constData() + at); };
+        QVERIFY(image.startsWith("RIFF") && image.mid(8, 8) == "WAVEfmt " && image.mid(36, 4) == "data");
+        QCOMPARE(u32(4), quint32(image.size() - 8));
+        QCOMPARE(u16(22), quint16(2));
+        QCOMPARE(u32(24), quint32(44100));
+        QCOMPARE(u16(34), quint16(16));
+        QCOMPARE(u32(40), quint32(image.size() - 44));
+        QVERIFY2(qAbs(qint64(u32(40)) - 44100 / 2 * 4) <= 64, qPrintable(QString::number(u32(40))));
+        QCOMPARE(engine.DeviceImage(image), image); // nothing left to convert
+        QVERIFY(engine.PlayImage(image, false));
+        QCOMPARE(engine.DeviceImage(QByteArrayView("RIFF junk")), QByteArray("RIFF junk"));
     }
 
     void fallsBackToTheDummyDriver_data() {
