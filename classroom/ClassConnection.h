@@ -35,8 +35,9 @@ public:
     virtual ~ClassConnection() = default;
     // Connects when not connected; the server's schema version.
     virtual int Open() = 0;
-    // True when the server added it, false when it had it already.
-    virtual bool Add(const OutgoingAttempt& attempt) = 0;
+    // Adds them in one transaction: all or none. How many the server did
+    // not have yet (a resend is recognised and not added again).
+    virtual int AddAll(const QList<OutgoingAttempt>& attempts) = 0;
     virtual void Close() = 0;
     // From another thread: makes a call blocked on the network return at once.
     virtual void Interrupt() = 0;

@@ -130,15 +130,16 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
             s.connection = connection.get();
         }
         bool open = false;
+        int singles = 0; // attempts still to be sent one a transaction
         std::chrono::milliseconds retry = s.timing.firstRetry;
         auto backOff = [&] {
             s.pause(retry, false);
             retry = NextRetry(retry, s.timing);
         };
         while (!s.Stopping()) {
-            std::optional<OutgoingAttempt> next;
+            QList<OutgoingAttempt> batch;
             try {
-                next = outbox.Next();
+                batch = outbox.Oldest(singles > 0 ? 1 : s.timing.batch);
                 const int waiting = outbox.Waiting(), setAside = outbox.SetAsideCount();
                 s.update([&](SendStatus& st) {
                     st.waiting = waiting;
@@ -174,14 +175,18 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                         st.problem.clear();
                     });
                 }
-                if (!next) {
+                if (batch.isEmpty()) {
                     s.pause(s.timing.idleCheck, true);
                     continue;
                 }
-                const bool added = connection->Add(*next);
-                outbox.Remove(next->id);
-                if (!added)
-                    qCInfo(lcClassroom) << "The server had attempt" << next->id << "already";
+                const int added = connection->AddAll(batch);
+                QStringList ids;
+                for (const OutgoingAttempt& sent : batch)
+                    ids << sent.id;
+                outbox.Remove(ids);
+                singles = std::max(0, singles - 1);
+                if (added < batch.size())
+                    qCInfo(lcClassroom) << "The server had" << batch.size() - added << "of the attempts already";
                 retry = s.timing.firstRetry;
                 s.update([&](SendStatus& st) {
                     st.state = SendStatus::Connected;
@@ -191,8 +196,13 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
             } catch (const ClassServerError& error) {
                 switch (error.GetKind()) {
                 case ClassServerError::BadAttempt:
+                    // The batch went back whole; one at a time finds the one the server will not take.
+                    if (batch.size() > 1) {
+                        singles = int(batch.size());
+                        break;
+                    }
                     try {
-                        outbox.SetAside(next->id, error.Message());
+                        outbox.SetAside(batch.first().id, error.Message());
                     } catch (const VantelError&) {
                         LogCurrentFailure(lcClassroom(), "Setting an attempt aside");
                         backOff();

@@ -30,6 +30,7 @@ struct SenderTiming {
     // Looks at the outbox now and then even when not woken: another copy of
     // the program may share it.
     std::chrono::milliseconds idleCheck{std::chrono::minutes(1)};
+    int batch = 20; // attempts a transaction
 };
 
 // The next wait after a failure: doubled, up to the longest.

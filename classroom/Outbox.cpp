@@ -68,22 +68,50 @@ void Outbox::Add(const OutgoingAttempt& attempt) {
         {attempt.id, QString::fromUtf8(OutgoingToJson(attempt))});
 }
 
-std::optional<OutgoingAttempt> Outbox::Next() {
+QList<OutgoingAttempt> Outbox::Oldest(int count) {
     for (;;) {
         QSqlQuery query = run(
-            db(), QStringLiteral("SELECT id, body FROM outbox WHERE set_aside IS NULL ORDER BY seq LIMIT 1"));
-        if (!query.next())
-            return std::nullopt;
-        const QString id = query.value(0).toString();
-        std::optional<OutgoingAttempt> attempt = OutgoingFromJson(query.value(1).toString().toUtf8());
+            db(), QStringLiteral("SELECT id, body FROM outbox WHERE set_aside IS NULL ORDER BY seq LIMIT ?"), {count});
+        QList<OutgoingAttempt> attempts;
+        QString unreadable;
+        while (query.next() && unreadable.isEmpty()) {
+            const QString id = query.value(0).toString();
+            std::optional<OutgoingAttempt> attempt = OutgoingFromJson(query.value(1).toString().toUtf8());
+            if (attempt && attempt->id == id)
+                attempts << *attempt;
+            else
+                unreadable = id;
+        }
         query.finish();
-        if (attempt && attempt->id == id)
-            return attempt;
-        SetAside(id, QStringLiteral("unreadable"));
+        if (unreadable.isEmpty())
+            return attempts;
+        SetAside(unreadable, QStringLiteral("unreadable"));
     }
 }
 
-void Outbox::Remove(const QString& id) { run(db(), QStringLiteral("DELETE FROM outbox WHERE id = ?"), {id}); }
+std::optional<OutgoingAttempt> Outbox::Next() {
+    const QList<OutgoingAttempt> oldest = Oldest(1);
+    return oldest.isEmpty() ? std::nullopt : std::optional(oldest.first());
+}
+
+void Outbox::Remove(const QStringList& ids) {
+    QSqlDatabase& database = db();
+    if (!database.transaction())
+        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を書きかえられません: %2")
+                              .arg(path_, database.lastError().text()));
+    try {
+        for (const QString& id : ids)
+            run(database, QStringLiteral("DELETE FROM outbox WHERE id = ?"), {id});
+    } catch (...) {
+        database.rollback();
+        throw;
+    }
+    if (!database.commit()) {
+        const QString reason = database.lastError().text();
+        database.rollback();
+        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を書きかえられません: %2").arg(path_, reason));
+    }
+}
 
 void Outbox::SetAside(const QString& id, const QString& reason) {
     qCWarning(lcClassroom) << "Attempt" << id << "set aside in the outbox:" << reason;

@@ -23,9 +23,12 @@ public:
 
     // Throws VantelError when the file cannot be written.
     void Add(const OutgoingAttempt& attempt);
-    // The oldest one that was not set aside.
+    // The oldest ones that were not set aside, oldest first.
+    QList<OutgoingAttempt> Oldest(int count);
     std::optional<OutgoingAttempt> Next();
-    void Remove(const QString& id);
+    // In one transaction.
+    void Remove(const QStringList& ids);
+    void Remove(const QString& id) { Remove(QStringList{id}); }
     // Keeps an attempt the server will never take (kept in the file for a
     // person to look at) out of the queue, so it cannot hold up the others.
     void SetAside(const QString& id, const QString& reason);

@@ -105,9 +105,25 @@ QSqlQuery PgConnection::Run(const QString& sql, const QVariantList& values) {
     return query;
 }
 
-bool PgClassConnection::Add(const OutgoingAttempt& o) {
+void PgConnection::Transaction(const std::function<void()>& work) {
+    if (!IsOpen())
+        throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("接続していません"));
+    if (!db_->transaction())
+        fail(QStringLiteral("トランザクションを始められません"), db_->lastError());
+    try {
+        work();
+    } catch (...) {
+        db_->rollback(); // may fail on a broken connection; the server rolls back then
+        throw;
+    }
+    if (!db_->commit())
+        fail(QStringLiteral("記録を確定できません"), db_->lastError());
+}
+
+namespace {
+bool addOne(PgConnection& pg, const OutgoingAttempt& o) {
     const Attempt& a = o.attempt;
-    QSqlQuery query = pg_.Run(
+    QSqlQuery query = pg.Run(
         QStringLiteral("SELECT vantel.add_attempt(?::uuid, ?::text, ?::text, ?::text, ?::smallint,"
                        " ?::timestamptz, ?::integer, ?::integer, ?::smallint, ?::smallint, ?::boolean,"
                        " ?::smallint[], ?::smallint[], ?::jsonb)"),
@@ -118,4 +134,15 @@ bool PgClassConnection::Add(const OutgoingAttempt& o) {
          QString::number(a.fullScore), a.newBest ? QStringLiteral("true") : QStringLiteral("false"),
          ArrayLiteral(a.topHeaders), ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});
     return query.next() && query.value(0).toBool();
+}
+} // namespace
+
+int PgClassConnection::AddAll(const QList<OutgoingAttempt>& attempts) {
+    int added = 0;
+    // A transaction a batch: one commit (one flush on the server) for many attempts.
+    pg_.Transaction([&] {
+        for (const OutgoingAttempt& attempt : attempts)
+            added += addOne(pg_, attempt);
+    });
+    return added;
 }

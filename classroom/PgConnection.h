@@ -9,6 +9,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -39,6 +40,8 @@ public:
     // Prepares and runs with the values bound (texts the SQL casts; a null
     // QVariant is NULL); throws ClassServerError.
     QSqlQuery Run(const QString& sql, const QVariantList& values = {});
+    // Runs `work` in one transaction, rolled back when it throws.
+    void Transaction(const std::function<void()>& work);
 
 private:
     [[noreturn]] void fail(const QString& what, const QSqlError& error);
@@ -55,7 +58,7 @@ class PgClassConnection : public ClassConnection {
 public:
     PgClassConnection(QString service, PgTimeouts timeouts = {}) : pg_(std::move(service), timeouts) {}
     int Open() override { return pg_.Open(); }
-    bool Add(const OutgoingAttempt& attempt) override;
+    int AddAll(const QList<OutgoingAttempt>& attempts) override;
     void Close() override { pg_.Close(); }
     void Interrupt() override { pg_.Interrupt(); }
 

@@ -30,9 +30,10 @@ QStringList queue(const QString& path, int count, const QString& child = QString
     return ids;
 }
 
-std::unique_ptr<ClassSender> makeSender(const QString& path, const std::shared_ptr<FakeClassServer>& server) {
+std::unique_ptr<ClassSender> makeSender(const QString& path, const std::shared_ptr<FakeClassServer>& server,
+                                        SenderTiming timing = kQuick) {
     return std::make_unique<ClassSender>(
-        path, [server] { return std::make_unique<FakeClassConnection>(server); }, kQuick);
+        path, [server] { return std::make_unique<FakeClassConnection>(server); }, timing);
 }
 } // namespace
 
@@ -86,7 +87,7 @@ void TestClassSender::everyAttemptArrivesOnceThroughOutagesAndLostAnswers() {
     QVERIFY(s->Shutdown());
 
     QCOMPARE(server->received, ids); // each once, oldest first
-    QCOMPARE(server->resends, 3);
+    QVERIFY(server->resends >= 3); // whole batches came again; none was added twice
     QCOMPARE(Outbox(path).Waiting(), 0);
 
     // Queued while running: sent on the wake, not at the next idle look.
@@ -112,6 +113,8 @@ void TestClassSender::attemptTheServerRejectsIsSetAside() {
     QCOMPARE(server->received.last(), after.last());
     QCOMPARE(s->Status().setAside, 1);
     QCOMPARE(Outbox(path).SetAsideCount(), 1);
+    // The batch the server refused whole, then each on its own: not one transaction per attempt for good.
+    QCOMPARE(server->transactions, 1 + 5);
 }
 
 void TestClassSender::newerSchemaGetsNothing() {
@@ -142,7 +145,9 @@ void TestClassSender::closeWaitsAtMostAMomentForAStuckSend() {
     auto server = std::make_shared<FakeClassServer>();
     server->hang = true;
     server->interruptible = interruptible;
-    auto s = makeSender(path, server);
+    SenderTiming oneAtATime = kQuick;
+    oneAtATime.batch = 1;
+    auto s = makeSender(path, server, oneAtATime);
     s->Start();
     QTRY_COMPARE(server->Get<int>([](FakeClassServer& f) { return f.opens; }), 1);
     QElapsedTimer timer;

@@ -21,6 +21,7 @@ struct FakeClassServer {
     int opens = 0;
     QStringList received; // ids, in the order they arrived, each once
     int resends = 0;
+    int transactions = 0;
 
     void Set(const std::function<void(FakeClassServer&)>& change) {
         {
@@ -46,7 +47,7 @@ public:
         open_ = true;
         return server_->version;
     }
-    bool Add(const OutgoingAttempt& attempt) override {
+    int AddAll(const QList<OutgoingAttempt>& attempts) override {
         std::unique_lock lock(server_->mutex);
         if (!open_ || server_->away)
             throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("away"));
@@ -54,13 +55,19 @@ public:
         server_->released.wait(lock, [&] { return !server_->hang || interrupted_; });
         if (interrupted_)
             throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("interrupted"));
-        if (server_->badChildren.contains(attempt.attempt.child))
-            throw ClassServerError(ClassServerError::BadAttempt, QStringLiteral("bad"), QStringLiteral("22P02"));
-        const bool added = !server_->received.contains(attempt.id);
-        if (added)
+        ++server_->transactions;
+        for (const OutgoingAttempt& attempt : attempts) // all or none
+            if (server_->badChildren.contains(attempt.attempt.child))
+                throw ClassServerError(ClassServerError::BadAttempt, QStringLiteral("bad"), QStringLiteral("22P02"));
+        int added = 0;
+        for (const OutgoingAttempt& attempt : attempts) {
+            if (server_->received.contains(attempt.id)) {
+                ++server_->resends;
+                continue;
+            }
             server_->received << attempt.id;
-        else
-            ++server_->resends;
+            ++added;
+        }
         if (server_->loseAnswers > 0) {
             --server_->loseAnswers;
             throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("connection lost"));
