@@ -55,14 +55,16 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     std::unique_ptr<Classroom> classroom;
     if (const std::optional<ClassroomConfig> config = ReadClassroomConfig())
         classroom = std::make_unique<Classroom>(*config, history, DefaultOutboxPath());
-    const std::unique_ptr<TForm1> window = MakeMainWindow(
-        app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
-                          printerSetup, links, settings, speech, readAloudSettings,
-                          classroom ? classroom->History() : history});
+    const std::unique_ptr<TForm1> window =
+        MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
+                                         printer, printerSetup, links, settings, speech, readAloudSettings,
+                                         classroom ? classroom->History() : history});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     if (classroom)
-        form.OnProgressWindowOpened = [&classroom](ProgressWindow& progress) { classroom->AttachTo(progress); };
+        form.OnProgressWindowOpened = [&classroom](ProgressWindow& progress) {
+            classroom->AttachTo(progress);
+        };
     form.show();
     if (classroom) // off the path to the first paint
         QTimer::singleShot(0, classroom.get(), [&classroom] { classroom->Start(); });

@@ -27,8 +27,9 @@ QString nonNull(const QString& text) { return text.isNull() ? QStringLiteral("")
 } // namespace
 
 QString TooNewMessage(int serverVersion) {
-    return QStringLiteral("クラスのサーバーのデータの形式（第%1版）は、このVantelが知っている形式（第%2版）より"
-                          "新しいため、使えません。Vantelを新しくしてください。記録はこのパソコンに残ります。")
+    return QStringLiteral(
+               "クラスのサーバーのデータの形式（第%1版）は、このVantelが知っている形式（第%2版）より"
+               "新しいため、使えません。Vantelを新しくしてください。記録はこのパソコンに残ります。")
         .arg(serverVersion)
         .arg(kClassSchemaVersion);
 }
@@ -118,10 +119,11 @@ ClassReader::~ClassReader() {
     w.stopping = true;
     w.jobs.clear();
     w.changed.notify_all();
-    bool ended = w.changed.wait_for(lock, 1s, [&] { return w.done; });
+    // Reads have nothing to keep: the close waits for them only a moment.
+    bool ended = w.changed.wait_for(lock, 100ms, [&] { return w.done; });
     if (!ended && w.connection) {
         w.connection->Interrupt();
-        ended = w.changed.wait_for(lock, 300ms, [&] { return w.done; });
+        ended = w.changed.wait_for(lock, 100ms, [&] { return w.done; });
     }
     lock.unlock();
     if (ended)
@@ -253,8 +255,9 @@ ServerAnswer<QList<Attempt>> ClassReader::ChildAttempts(const QString& className
         wait);
 }
 
-ServerAnswer<FactStats> ClassReader::ChildFacts(const QString& className, const QString& child, DrillKind drill,
-                                                const QDateTime& since, std::chrono::milliseconds wait) {
+ServerAnswer<FactStats> ClassReader::ChildFacts(const QString& className, const QString& child,
+                                                DrillKind drill, const QDateTime& since,
+                                                std::chrono::milliseconds wait) {
     return await<FactStats>(
         [=](PgConnection& pg) {
             QSqlQuery query = pg.Run(
@@ -263,8 +266,8 @@ ServerAnswer<FactStats> ClassReader::ChildFacts(const QString& className, const 
                 {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
             QList<ServerFactRow> rows;
             while (query.next())
-                rows << ServerFactRow{query.value(0).toInt(), query.value(1).toInt(), query.value(2).toLongLong(),
-                                      query.value(3).toLongLong(),
+                rows << ServerFactRow{query.value(0).toInt(), query.value(1).toInt(),
+                                      query.value(2).toLongLong(), query.value(3).toLongLong(),
                                       query.value(4).isNull() ? -1 : query.value(4).toInt()};
             return FactStatsFromRows(drill, rows);
         },

@@ -57,8 +57,9 @@ public:
     void Summary(const QString& className, QObject* context,
                  std::function<void(ServerAnswer<QList<ClassSummaryRow>>)> done);
     // Block at most `wait`; nothing when the server did not answer by then.
-    ServerAnswer<QList<Attempt>> ChildAttempts(const QString& className, const QString& child, DrillKind drill,
-                                               const QDateTime& since, std::chrono::milliseconds wait);
+    ServerAnswer<QList<Attempt>> ChildAttempts(const QString& className, const QString& child,
+                                               DrillKind drill, const QDateTime& since,
+                                               std::chrono::milliseconds wait);
     ServerAnswer<FactStats> ChildFacts(const QString& className, const QString& child, DrillKind drill,
                                        const QDateTime& since, std::chrono::milliseconds wait);
 

@@ -58,7 +58,9 @@ ClassSender::ClassSender(QString outboxPath, ConnectionFactory connect, SenderTi
     state_->outboxPath = std::move(outboxPath);
     state_->connect = std::move(connect);
     state_->timing = timing;
-    state_->notify = [this] { QMetaObject::invokeMethod(this, &ClassSender::StatusChanged, Qt::QueuedConnection); };
+    state_->notify = [this] {
+        QMetaObject::invokeMethod(this, &ClassSender::StatusChanged, Qt::QueuedConnection);
+    };
 }
 
 ClassSender::~ClassSender() { Shutdown(); }
@@ -86,8 +88,9 @@ SendStatus ClassSender::Status() const {
 
 bool ClassSender::WaitUntilSent(std::chrono::milliseconds timeout) {
     std::unique_lock lock(state_->mutex);
-    return state_->changed.wait_for(lock, timeout, [&] { return state_->status.waiting == 0 || state_->done; }) &&
-           state_->status.waiting == 0;
+    return state_->changed.wait_for(lock, timeout, [&] {
+        return state_->status.waiting == 0 || state_->done;
+    }) && state_->status.waiting == 0;
 }
 
 bool ClassSender::Shutdown(std::chrono::milliseconds wait) {
@@ -101,12 +104,13 @@ bool ClassSender::Shutdown(std::chrono::milliseconds wait) {
     s.changed.notify_all();
     if (!started_)
         return true;
-    bool ended = s.changed.wait_for(lock, wait, [&] { return s.done; });
+    // A send blocked on a silent server has its socket broken for the last moment of the wait.
+    const std::chrono::milliseconds grace = std::min<std::chrono::milliseconds>(300ms, wait / 4);
+    bool ended = s.changed.wait_for(lock, wait - grace, [&] { return s.done; });
     if (!ended) {
-        // A send blocked on a silent server: break its socket, then give it a moment.
         if (s.connection)
             s.connection->Interrupt();
-        ended = s.changed.wait_for(lock, 300ms, [&] { return s.done; });
+        ended = s.changed.wait_for(lock, grace, [&] { return s.done; });
     }
     lock.unlock();
     if (ended) {
@@ -186,7 +190,8 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 outbox.Remove(ids);
                 singles = std::max(0, singles - 1);
                 if (added < batch.size())
-                    qCInfo(lcClassroom) << "The server had" << batch.size() - added << "of the attempts already";
+                    qCInfo(lcClassroom)
+                        << "The server had" << batch.size() - added << "of the attempts already";
                 retry = s.timing.firstRetry;
                 s.update([&](SendStatus& st) {
                     st.state = SendStatus::Connected;
@@ -215,7 +220,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                     open = false;
                     s.update([&](SendStatus& st) {
                         st.state = error.GetKind() == ClassServerError::Refused ? SendStatus::Refused
-                                                                                 : SendStatus::Unreachable;
+                                                                                : SendStatus::Unreachable;
                         st.problem = error.Message();
                     });
                     backOff();

@@ -8,7 +8,9 @@ QString ClassTimeText(int ms) {
     if (ms < 0)
         return QStringLiteral("—");
     const int seconds = ms / 1000;
-    return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString TrendText(const std::optional<int>& trendMs) {

@@ -75,11 +75,13 @@ void ClassView::Reload() {
         }
         Model->SetRows(*answer.value);
         history_->SetChildren(Model->Children());
-        Note->setText(Model->rowCount() == 0
-                          ? QStringLiteral("このクラスの記録はまだありません。")
-                          : QStringLiteral("%1 人。名前をダブルクリックすると、その子の記録（グラフ・表・問題ごとの"
-                                           "できぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを表します。")
-                                .arg(Model->rowCount()));
+        Note->setText(
+            Model->rowCount() == 0
+                ? QStringLiteral("このクラスの記録はまだありません。")
+                : QStringLiteral(
+                      "%1 人。名前をダブルクリックすると、その子の記録（グラフ・表・問題ごとの"
+                      "できぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを表します。")
+                      .arg(Model->rowCount()));
         emit Loaded();
     });
 }

@@ -15,8 +15,8 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
     if (lastRead.isValid() && (!last.isValid() || lastRead > last))
         last = lastRead;
     const QString when = last.isValid()
-                             ? QStringLiteral("最後につながったのは %1").arg(last.toLocalTime().toString(
-                                   QStringLiteral("MM/dd HH:mm:ss")))
+                             ? QStringLiteral("最後につながったのは %1")
+                                   .arg(last.toLocalTime().toString(QStringLiteral("MM/dd HH:mm:ss")))
                              : QStringLiteral("まだつながっていません");
     const QString queued = waiting < 0 ? QString() : QStringLiteral("　送信待ち %1 件").arg(waiting);
     switch (status.state) {
@@ -29,7 +29,8 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
     case SendStatus::TooNew:
         return TooNewMessage(status.serverVersion) + queued;
     case SendStatus::Refused:
-        return QStringLiteral("クラスのサーバーがこのパソコンからの記録を受け付けません（%1）").arg(status.problem) +
+        return QStringLiteral("クラスのサーバーがこのパソコンからの記録を受け付けません（%1）")
+                   .arg(status.problem) +
                queued;
     }
     return {};
@@ -39,7 +40,8 @@ Classroom::Classroom(ClassroomConfig config, HistoryStore& local, QString outbox
                      PgTimeouts timeouts)
     : config_(std::move(config)), timeouts_(timeouts),
       sender_(
-          outboxPath, [service = config_.service, timeouts] {
+          outboxPath,
+          [service = config_.service, timeouts] {
               return std::make_unique<PgClassConnection>(service, timeouts);
           },
           timing),

@@ -8,7 +8,8 @@
 #include <QSysInfo>
 
 QString FindClassroomConfig() {
-    return QStandardPaths::locate(QStandardPaths::GenericConfigLocation, QStringLiteral("vantel/classroom.conf"));
+    return QStandardPaths::locate(QStandardPaths::GenericConfigLocation,
+                                  QStringLiteral("vantel/classroom.conf"));
 }
 
 std::optional<ClassroomConfig> ReadClassroomConfig(const QString& path) {

@@ -71,7 +71,8 @@ void Outbox::Add(const OutgoingAttempt& attempt) {
 QList<OutgoingAttempt> Outbox::Oldest(int count) {
     for (;;) {
         QSqlQuery query = run(
-            db(), QStringLiteral("SELECT id, body FROM outbox WHERE set_aside IS NULL ORDER BY seq LIMIT ?"), {count});
+            db(), QStringLiteral("SELECT id, body FROM outbox WHERE set_aside IS NULL ORDER BY seq LIMIT ?"),
+            {count});
         QList<OutgoingAttempt> attempts;
         QString unreadable;
         while (query.next() && unreadable.isEmpty()) {

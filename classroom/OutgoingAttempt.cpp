@@ -32,7 +32,8 @@ QJsonArray cellArray(const Attempt& attempt) {
                          {QStringLiteral("left"), c.left},
                          {QStringLiteral("typed"), c.typed},
                          {QStringLiteral("correct"), c.right}};
-        cell.insert(QStringLiteral("last_key_ms"), c.lastKeyMs < 0 ? QJsonValue() : QJsonValue(qint64(c.lastKeyMs)));
+        cell.insert(QStringLiteral("last_key_ms"),
+                    c.lastKeyMs < 0 ? QJsonValue() : QJsonValue(qint64(c.lastKeyMs)));
         cells.append(cell);
     }
     return cells;

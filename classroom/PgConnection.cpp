@@ -123,16 +123,16 @@ void PgConnection::Transaction(const std::function<void()>& work) {
 namespace {
 bool addOne(PgConnection& pg, const OutgoingAttempt& o) {
     const Attempt& a = o.attempt;
-    QSqlQuery query = pg.Run(
-        QStringLiteral("SELECT vantel.add_attempt(?::uuid, ?::text, ?::text, ?::text, ?::smallint,"
-                       " ?::timestamptz, ?::integer, ?::integer, ?::smallint, ?::smallint, ?::boolean,"
-                       " ?::smallint[], ?::smallint[], ?::jsonb)"),
-        // The nameless child is '', never NULL.
-        {o.id, o.className, o.seat, a.child.isNull() ? QStringLiteral("") : a.child, QString::number(int(a.drill)),
-         TimestampText(a.startedUtc),
-         QString::number(a.utcOffsetSeconds), QString::number(a.durationMs), QString::number(a.score),
-         QString::number(a.fullScore), a.newBest ? QStringLiteral("true") : QStringLiteral("false"),
-         ArrayLiteral(a.topHeaders), ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});
+    QSqlQuery query =
+        pg.Run(QStringLiteral("SELECT vantel.add_attempt(?::uuid, ?::text, ?::text, ?::text, ?::smallint,"
+                              " ?::timestamptz, ?::integer, ?::integer, ?::smallint, ?::smallint, ?::boolean,"
+                              " ?::smallint[], ?::smallint[], ?::jsonb)"),
+               // The nameless child is '', never NULL.
+               {o.id, o.className, o.seat, a.child.isNull() ? QStringLiteral("") : a.child,
+                QString::number(int(a.drill)), TimestampText(a.startedUtc),
+                QString::number(a.utcOffsetSeconds), QString::number(a.durationMs), QString::number(a.score),
+                QString::number(a.fullScore), a.newBest ? QStringLiteral("true") : QStringLiteral("false"),
+                ArrayLiteral(a.topHeaders), ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});
     return query.next() && query.value(0).toBool();
 }
 } // namespace

@@ -198,7 +198,8 @@ QHBoxLayout* ProgressWindow::SourceBar() {
         SourceBox->setVisible(false); // until there is something to choose
         static_cast<QVBoxLayout*>(layout())->insertWidget(0, sourceBar_);
         connect(SourceBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::sourceChosen);
-        connect(OverviewButton, &QPushButton::clicked, this, [this] { sourceChosen(SourceBox->currentIndex()); });
+        connect(OverviewButton, &QPushButton::clicked, this,
+                [this] { sourceChosen(SourceBox->currentIndex()); });
     }
     return static_cast<QHBoxLayout*>(sourceBar_->layout());
 }

@@ -15,7 +15,10 @@ int main(int argc, char* argv[]) {
         return 2;
     const QString service = args[2];
     ClassSender sender(
-        args[1], [service] { return std::make_unique<PgClassConnection>(service, PgTimeouts{2, 10000}); },
+        args[1],
+        [service] {
+            return std::make_unique<PgClassConnection>(service, PgTimeouts{2, 10000});
+        },
         SenderTiming{100ms, 1s, 1s});
     sender.Start();
     std::printf("sending\n");

@@ -21,8 +21,9 @@ QStringList queue(const QString& path, int count, const QString& child = QString
     Outbox outbox(path);
     QStringList ids;
     for (int i = 0; i < count; ++i) {
-        const Attempt a = SampleAttempt(child, DrillKind::Addition,
-                                        QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC).addSecs(60 * i), 90000);
+        const Attempt a =
+            SampleAttempt(child, DrillKind::Addition,
+                          QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC).addSecs(60 * i), 90000);
         const OutgoingAttempt out = MakeOutgoing(a, QStringLiteral("3-1"), QStringLiteral("PC01"));
         outbox.Add(out);
         ids << out.id;
@@ -87,7 +88,7 @@ void TestClassSender::everyAttemptArrivesOnceThroughOutagesAndLostAnswers() {
     QVERIFY(s->Shutdown());
 
     QCOMPARE(server->received, ids); // each once, oldest first
-    QVERIFY(server->resends >= 3); // whole batches came again; none was added twice
+    QVERIFY(server->resends >= 3);   // whole batches came again; none was added twice
     QCOMPARE(Outbox(path).Waiting(), 0);
 
     // Queued while running: sent on the wake, not at the next idle look.

@@ -26,10 +26,14 @@ void TestClassTexts::times_data() {
     QTest::addColumn<QVariant>("trend"); // null: none
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("trendText");
-    QTest::newRow("none") << -1 << QVariant() << "—" << "";
-    QTest::newRow("minutes") << 83999 << QVariant(-3240) << "01:23" << "−3.2秒";
-    QTest::newRow("slower") << 600000 << QVariant(1000) << "10:00" << "+1.0秒";
-    QTest::newRow("steady") << 0 << QVariant(-40) << "00:00" << "±0.0秒";
+    QTest::newRow("none") << -1 << QVariant() << "—"
+                          << "";
+    QTest::newRow("minutes") << 83999 << QVariant(-3240) << "01:23"
+                             << "−3.2秒";
+    QTest::newRow("slower") << 600000 << QVariant(1000) << "10:00"
+                            << "+1.0秒";
+    QTest::newRow("steady") << 0 << QVariant(-40) << "00:00"
+                            << "±0.0秒";
 }
 
 void TestClassTexts::times() {
@@ -45,7 +49,8 @@ void TestClassTexts::statusLine_data() {
     QTest::addColumn<bool>("readBefore");
     QTest::addColumn<QStringList>("says");
     QTest::newRow("never reached") << int(SendStatus::Unreachable) << false << false
-                                   << QStringList{"つながりません", "まだつながっていません", "送信待ち 4 件"};
+                                   << QStringList{"つながりません", "まだつながっていません",
+                                                  "送信待ち 4 件"};
     QTest::newRow("reached by a read") << int(SendStatus::Unreachable) << false << true
                                        << QStringList{"つながりません", "最後につながったのは", "03:04:05"};
     QTest::newRow("connected") << int(SendStatus::Connected) << true << false
@@ -92,8 +97,9 @@ void TestClassTexts::tableRowsAndSorting() {
     QCOMPARE(text(2, DrillKind::Kuku, ClassTableModel::Trend), QStringLiteral("−2.0秒"));
     QCOMPARE(text(2, DrillKind::Addition, ClassTableModel::Best), QStringLiteral("—")); // never all correct
     QCOMPARE(text(1, DrillKind::Kuku, ClassTableModel::Week), QStringLiteral("0"));     // never practised
-    QCOMPARE(model.headerData(ClassTableModel::Column(DrillKind::Subtraction, ClassTableModel::Trend),
-                              Qt::Horizontal, Qt::DisplayRole)
+    QCOMPARE(model
+                 .headerData(ClassTableModel::Column(DrillKind::Subtraction, ClassTableModel::Trend),
+                             Qt::Horizontal, Qt::DisplayRole)
                  .toString(),
              DrillLabel(DrillKind::Subtraction) + QStringLiteral("\n傾向"));
 

@@ -32,9 +32,9 @@
 using namespace std::chrono_literals;
 
 namespace {
-const QStringList kNames = {"あおい", "いつき", "うた",   "えいた", "おと",   "かい",   "きほ",   "くるみ",
-                            "けんと", "こはる", "さく",   "しおん", "すず",   "せな",   "そうた", "たいが",
-                            "ちさと", "つむぎ", "てつや", "ともか", "なぎさ", "にこ",   "ぬい",   "ねね",
+const QStringList kNames = {"あおい", "いつき", "うた",   "えいた", "おと",   "かい",  "きほ",   "くるみ",
+                            "けんと", "こはる", "さく",   "しおん", "すず",   "せな",  "そうた", "たいが",
+                            "ちさと", "つむぎ", "てつや", "ともか", "なぎさ", "にこ",  "ぬい",   "ねね",
                             "のあ",   "はると", "ひなた", "ふうか", "へいじ", "ほのか"};
 
 struct Generated {
@@ -49,7 +49,8 @@ QList<Attempt> makeClass(int children, const QDateTime& now) {
         for (int d = 0; d < 4; ++d) {
             const int count = std::uniform_int_distribution<int>(d == 2 ? 0 : 3, 14)(random);
             const int startSeconds = std::uniform_int_distribution<int>(80, 240)(random) - (d == 3 ? 40 : 0);
-            const double pace = std::uniform_real_distribution<double>(-3.0, 1.0)(random); // seconds per attempt
+            const double pace =
+                std::uniform_real_distribution<double>(-3.0, 1.0)(random); // seconds per attempt
             for (int i = 0; i < count; ++i) {
                 const QDateTime at = now.addDays(-(count - i) * 2).addSecs(-3600 * (c % 5));
                 const int seconds = std::max(30, int(startSeconds + pace * i) +
@@ -96,7 +97,8 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
         const QString outbox = dir.filePath(QStringLiteral("computers.sqlite"));
         Outbox queue(outbox);
         for (const Attempt& a : sent)
-            queue.Add(MakeOutgoing(a, PgTestServer::TestClass(), QStringLiteral("PC-%1").arg(a.child.size())));
+            queue.Add(
+                MakeOutgoing(a, PgTestServer::TestClass(), QStringLiteral("PC-%1").arg(a.child.size())));
         ClassSender sender(
             outbox, [] { return std::make_unique<PgClassConnection>(PgTestServer::ServiceName()); },
             SenderTiming{100ms, 500ms, 500ms});
@@ -105,13 +107,14 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
     }
 
     // The teacher's computer: its login may read the class.
-    Classroom teacher(ClassroomConfig{PgTestServer::TeacherServiceName(), PgTestServer::TestClass(),
-                                      QStringLiteral("教卓"), {}},
-                      local, dir.filePath(QStringLiteral("teacher.sqlite")));
+    Classroom teacher(
+        ClassroomConfig{
+            PgTestServer::TeacherServiceName(), PgTestServer::TestClass(), QStringLiteral("教卓"), {}},
+        local, dir.filePath(QStringLiteral("teacher.sqlite")));
     teacher.Start();
-    ProgressWindow window(
-        ProgressServices{teacher.History(), clock, dialogs, messages, setup, printer, namePanelPrinter, random},
-        QString(), DrillKind::Addition);
+    ProgressWindow window(ProgressServices{teacher.History(), clock, dialogs, messages, setup, printer,
+                                           namePanelPrinter, random},
+                          QString(), DrillKind::Addition);
     teacher.AttachTo(window);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.SourceBox->count(), 2, 30000);
@@ -140,7 +143,8 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
             return view->Model->index(row, ClassTableModel::Column(drill, m)).data().toString();
         };
         QCOMPARE(shown(ClassTableModel::Best), ClassTimeText(best.value_or(-1)));
-        QCOMPARE(shown(ClassTableModel::Last), ClassTimeText(mine.isEmpty() ? -1 : int(mine.last().durationMs)));
+        QCOMPARE(shown(ClassTableModel::Last),
+                 ClassTimeText(mine.isEmpty() ? -1 : int(mine.last().durationMs)));
         int week = 0;
         for (const Attempt& a : mine)
             week += a.startedUtc > QDateTime::currentDateTimeUtc().addDays(-7);

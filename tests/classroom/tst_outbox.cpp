@@ -21,8 +21,8 @@ void writeFile(const QString& path, const QByteArray& text) {
 }
 
 Attempt sample(const QString& child, int minute = 0) {
-    return SampleAttempt(child, DrillKind::Subtraction, QDateTime(QDate(2026, 12, 1), QTime(9, minute), Qt::UTC),
-                         95000, {Fact{12, 3}});
+    return SampleAttempt(child, DrillKind::Subtraction,
+                         QDateTime(QDate(2026, 12, 1), QTime(9, minute), Qt::UTC), 95000, {Fact{12, 3}});
 }
 } // namespace
 
@@ -46,16 +46,27 @@ void TestOutbox::config_data() {
     QTest::addColumn<QString>("seat");
     const QByteArray site = "[classroom]\nservice=school\nclass=3-1\nseat=PC07\n";
     const QString host = QSysInfo::machineHostName();
-    QTest::newRow("none") << QByteArray() << QByteArray() << "" << "" << "";
-    QTest::newRow("site-wide") << QByteArray() << site << "school" << "3-1" << "PC07";
+    QTest::newRow("none") << QByteArray() << QByteArray() << ""
+                          << ""
+                          << "";
+    QTest::newRow("site-wide") << QByteArray() << site << "school"
+                               << "3-1"
+                               << "PC07";
     QTest::newRow("user's wins") << QByteArray("[classroom]\nservice=home\nclass=\"2-2\"\nseat=A\n") << site
-                                 << "home" << "2-2" << "A";
-    QTest::newRow("seat from host name") << QByteArray("[classroom]\nservice=s\nclass=4-2\n") << QByteArray()
-                                         << "s" << "4-2" << host;
-    QTest::newRow("no class: off") << QByteArray("[classroom]\nservice=s\n") << site << "" << "" << "";
+                                 << "home"
+                                 << "2-2"
+                                 << "A";
+    QTest::newRow("seat from host name")
+        << QByteArray("[classroom]\nservice=s\nclass=4-2\n") << QByteArray() << "s"
+        << "4-2" << host;
+    QTest::newRow("no class: off") << QByteArray("[classroom]\nservice=s\n") << site << ""
+                                   << ""
+                                   << "";
     QTest::newRow("other section: off") << QByteArray("[class]\nservice=s\nclass=1\n") << QByteArray() << ""
-                                        << "" << "";
-    QTest::newRow("japanese class") << QByteArray("[classroom]\nservice=s\nclass=\xE3\x81\x8F\xE3\x81\xBF 1\n")
+                                        << ""
+                                        << "";
+    QTest::newRow("japanese class") << QByteArray(
+                                           "[classroom]\nservice=s\nclass=\xE3\x81\x8F\xE3\x81\xBF 1\n")
                                     << QByteArray() << "s" << QStringLiteral("くみ 1") << host;
 }
 
@@ -140,7 +151,8 @@ void TestOutbox::queueKeepsOrderAcrossRestarts() {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("poke"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
-        QSqlQuery(db).exec(QStringLiteral("UPDATE outbox SET body = '{not json' WHERE id = '%1'").arg(ids[2]));
+        QSqlQuery(db).exec(
+            QStringLiteral("UPDATE outbox SET body = '{not json' WHERE id = '%1'").arg(ids[2]));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("poke"));
     QCOMPARE(reopened.Next()->id, ids[3]);
@@ -160,7 +172,8 @@ void TestOutbox::recordsLocallyEvenWhenTheOutboxCannotBeWritten() {
 
     // A file in the way of the outbox's folder: the attempt is still kept here.
     writeFile(dir_.filePath(QStringLiteral("blocked")), "x");
-    ClassroomHistory blocked(local, config, dir_.filePath(QStringLiteral("blocked/outbox.sqlite")), [&] { ++wakes; });
+    ClassroomHistory blocked(local, config, dir_.filePath(QStringLiteral("blocked/outbox.sqlite")),
+                             [&] { ++wakes; });
     QVERIFY(blocked.Record(sample(QStringLiteral("はな"), 1)));
     QCOMPARE(local.attempts.size(), 2);
     QCOMPARE(wakes, 1);

@@ -118,7 +118,7 @@ void TestSendFaults::serverStoppedMidSendAndStartedAgain() {
     sender->Start();
     QTRY_VERIFY_WITH_TIMEOUT(serverCount(server) >= 5, 30000);
     QVERIFY2(server.Stop(), qPrintable(server.ErrorText())); // fast shutdown cuts the session mid-send
-    const int before = serverCount(server); // nothing: the server is down
+    const int before = serverCount(server);                  // nothing: the server is down
     QCOMPARE(before, 0);
     QTRY_COMPARE_WITH_TIMEOUT(sender->Status().state, SendStatus::Unreachable, 30000);
     QVERIFY(Outbox(path).Waiting() > 0);
@@ -170,7 +170,8 @@ void TestSendFaults::silentServerHoldsNothingUp() {
     const QString services = silentDir.filePath(QStringLiteral("pg_service.conf"));
     QFile file(services);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("[silent]\nhost=%1\nport=5432\ndbname=vantel\n").arg(silentDir.path()).toUtf8());
+    file.write(
+        QStringLiteral("[silent]\nhost=%1\nport=5432\ndbname=vantel\n").arg(silentDir.path()).toUtf8());
     file.close();
     qputenv("PGSERVICEFILE", services.toLocal8Bit());
 
@@ -179,8 +180,8 @@ void TestSendFaults::silentServerHoldsNothingUp() {
     QElapsedTimer timer;
     timer.start();
     auto classroom = std::make_unique<Classroom>(
-        ClassroomConfig{QStringLiteral("silent"), QStringLiteral("3-1"), QStringLiteral("PC-01"), {}}, local, path,
-        kQuick, kShort);
+        ClassroomConfig{QStringLiteral("silent"), QStringLiteral("3-1"), QStringLiteral("PC-01"), {}}, local,
+        path, kQuick, kShort);
     classroom->Start();
     QVERIFY2(timer.elapsed() < 1000, "start-up waited for the server");
 
@@ -278,14 +279,16 @@ void TestSendFaults::namesStoredAndShownAsTyped() {
 void TestSendFaults::newerSchemaGetsNothing() {
     PgTestServer server;
     QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
-    QVERIFY(server.Psql(QStringLiteral("CREATE OR REPLACE FUNCTION vantel.schema_version() RETURNS integer"
-                                       " LANGUAGE sql IMMUTABLE AS 'SELECT %1'")
-                            .arg(kClassSchemaVersion + 1))
+    QVERIFY(server
+                .Psql(QStringLiteral("CREATE OR REPLACE FUNCTION vantel.schema_version() RETURNS integer"
+                                     " LANGUAGE sql IMMUTABLE AS 'SELECT %1'")
+                          .arg(kClassSchemaVersion + 1))
                 .ok);
     FakeHistory local;
     const QString path = freshOutbox();
-    Classroom classroom(ClassroomConfig{PgTestServer::ServiceName(), PgTestServer::TestClass(), QStringLiteral("PC-01"), {}},
-                        local, path, kQuick, kShort);
+    Classroom classroom(
+        ClassroomConfig{PgTestServer::ServiceName(), PgTestServer::TestClass(), QStringLiteral("PC-01"), {}},
+        local, path, kQuick, kShort);
     classroom.Start();
     QVERIFY(classroom.History().Record(
         SampleAttempt(QStringLiteral("はな"), DrillKind::Kuku, QDateTime::currentDateTimeUtc(), 50000)));

@@ -58,7 +58,8 @@ public:
         ++server_->transactions;
         for (const OutgoingAttempt& attempt : attempts) // all or none
             if (server_->badChildren.contains(attempt.attempt.child))
-                throw ClassServerError(ClassServerError::BadAttempt, QStringLiteral("bad"), QStringLiteral("22P02"));
+                throw ClassServerError(ClassServerError::BadAttempt, QStringLiteral("bad"),
+                                       QStringLiteral("22P02"));
         int added = 0;
         for (const OutgoingAttempt& attempt : attempts) {
             if (server_->received.contains(attempt.id)) {
