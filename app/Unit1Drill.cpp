@@ -9,6 +9,7 @@
 #include "drill/stopwatchu.h"
 #include "platform/desktop/Clock.h"
 #include "progress/AttemptRecording.h"
+#include "progress/HistoryStore.h"
 #include "readaloud/ReadAloud.h"
 #include "widgets/CellDrawing.h"
 #include "widgets/TButton.h"
@@ -100,6 +101,8 @@ void TForm1::judge(DrillKind kind) {
         app_.Guard([this] { BitBtn14Click(); });
     }
     readAloud_->AttemptJudged(result, sheet);
+    if (result.outcome != JudgeResult::Outcome::Incomplete)
+        services_.history.WaitRecorded(kRecordWaitMs); // nothing the child saw is lost to a crash
     app_.Messages().ShowMessage(JudgeMessage(result, sheet));
 }
 

@@ -28,11 +28,22 @@ void TForm1::wireProgress() {
 
 void TForm1::recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
                            std::uint32_t ms) {
-    const JudgedSheet judged{
-        *GridOf(sheet),       sheet, typed, score, newBest, ms, std::uint32_t(StopWatch1->StartTicks),
-        services_.clock.Now()};
-    // Committed before the result is shown; a failure is told by the store and keeps the attempt.
-    services_.history.Record(MakeAttempt(judged, *keystrokes_, userNameInForce_));
+    // The marks first: recording adds nothing to the time until the child
+    // sees them. The attempt is then made and committed on the history's
+    // writer while the sounds start; judge waits for the commit before the
+    // result shows. A failure is told by the store and keeps the attempt.
+    GridOf(sheet)->repaint();
+    StoppedSheet stopped{GridOf(sheet)->Table(),
+                         &sheet,
+                         typed,
+                         score,
+                         newBest,
+                         ms,
+                         std::uint32_t(StopWatch1->StartTicks),
+                         services_.clock.Now(),
+                         *keystrokes_,
+                         userNameInForce_};
+    services_.history.RecordInBackground([stopped = std::move(stopped)] { return stopped.Make(); });
 }
 
 void TForm1::ShowProgress1Click() {

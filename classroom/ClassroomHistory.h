@@ -8,6 +8,7 @@
 #include "progress/HistoryStore.h"
 
 #include <functional>
+#include <mutex>
 
 class ClassroomHistory : public HistoryStore {
 public:
@@ -16,7 +17,11 @@ public:
                      std::function<void()> queued);
 
     bool Record(const Attempt& attempt) override;
-    void Flush() override { local_.Flush(); }
+    // The local store writes on its own thread; the attempt is queued here
+    // once that write has been waited for (or at the next record or flush).
+    void RecordInBackground(std::function<Attempt()> make) override;
+    bool WaitRecorded(int timeoutMs) override;
+    void Flush() override;
     QStringList Children() override { return local_.Children(); }
     QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override {
         return local_.Attempts(child, drill, since);
@@ -24,11 +29,19 @@ public:
     FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override {
         return local_.Facts(child, drill, since);
     }
+    ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since) override {
+        return local_.Progress(child, drill, since);
+    }
 
     Outbox& Queue() { return outbox_; }
 
 private:
+    void queue(const Attempt& attempt);
+    void queueMade();
+
     HistoryStore& local_;
+    std::mutex madeMutex_;
+    QList<Attempt> made_; // made on the local store's thread, not queued yet
     ClassroomConfig config_;
     Outbox outbox_;
     std::function<void()> queued_;

@@ -32,9 +32,13 @@ Attempt MakeAttempt(const JudgedSheet& judged, const KeystrokeLog& keys, const Q
     Attempt a;
     a.child = child;
     a.drill = sheet.kind;
-    const QDateTime started = judged.stoppedLocal.addMSecs(-qint64(judged.durationMs));
-    a.startedUtc = started.toUTC();
-    a.utcOffsetSeconds = started.offsetFromUtc();
+    // One look at the local zone, on the way to the result: each costs a
+    // stat of the zone file where TZ is unset. The offset is the one at Stop,
+    // the start's but for a clock change within the attempt.
+    const QDateTime stoppedUtc = judged.stoppedLocal.toUTC();
+    const QDateTime wallClock(judged.stoppedLocal.date(), judged.stoppedLocal.time(), Qt::UTC);
+    a.startedUtc = stoppedUtc.addMSecs(-qint64(judged.durationMs));
+    a.utcOffsetSeconds = int(stoppedUtc.secsTo(wallClock));
     a.durationMs = judged.durationMs;
     a.score = judged.score;
     a.fullScore = sheet.FullScore();
@@ -43,6 +47,7 @@ Attempt MakeAttempt(const JudgedSheet& judged, const KeystrokeLog& keys, const Q
         a.topHeaders << int(HeaderValue(judged.grid.Cells(i, 0)));
         a.leftHeaders << int(HeaderValue(judged.grid.Cells(0, i)));
     }
+    a.cells.reserve(sheet.size * sheet.size);
     for (int row = 1; row <= sheet.size; ++row)
         for (int col = 1; col <= sheet.size; ++col) {
             AnswerCell cell;
@@ -58,7 +63,12 @@ Attempt MakeAttempt(const JudgedSheet& judged, const KeystrokeLog& keys, const Q
                 if (sinceStart >= 0)
                     cell.lastKeyMs = sinceStart;
             }
-            a.cells << cell;
+            a.cells << std::move(cell);
         }
     return a;
+}
+
+Attempt StoppedSheet::Make() const {
+    return MakeAttempt({grid, *sheet, typed, score, newBest, durationMs, startTicks, stoppedLocal}, keys,
+                       child);
 }

@@ -3,6 +3,7 @@
 // cell got its last keystroke.
 #pragma once
 
+#include "drill/CellTable.h"
 #include "drill/DrillSheet.h"
 #include "drill/GridCells.h"
 #include "progress/Attempt.h"
@@ -38,4 +39,27 @@ struct JudgedSheet {
     QDateTime stoppedLocal;       // the clock at Stop
 };
 
+// How long the result message waits for the attempt's commit: longer than
+// another copy of the program may hold the file (the busy timeout), so only a
+// stuck disk lets the message come first; the writing goes on behind it.
+constexpr int kRecordWaitMs = 5000;
+
 Attempt MakeAttempt(const JudgedSheet& judged, const KeystrokeLog& keys, const QString& child);
+
+// A judged sheet copied at Stop, to make the attempt from on the history's
+// writer thread. The copies share their texts with the window's grid and log
+// until either side changes, so taking them costs next to nothing.
+struct StoppedSheet {
+    CellTable grid; // after judging
+    const DrillSheet* sheet = nullptr;
+    QStringList typed;
+    int score = 0;
+    bool newBest = false;
+    std::uint32_t durationMs = 0;
+    std::uint32_t startTicks = 0;
+    QDateTime stoppedLocal;
+    KeystrokeLog keys;
+    QString child;
+
+    Attempt Make() const;
+};

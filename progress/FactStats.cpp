@@ -58,8 +58,20 @@ int FactAnswer(DrillKind drill, const Fact& fact) {
     }
 }
 
+int FactIndex(DrillKind drill, const Fact& fact) {
+    const int top = fact.top - (drill == DrillKind::Subtraction ? 10 : drill == DrillKind::Kuku ? 2 : 0);
+    const int left = fact.left - (drill == DrillKind::Kuku ? 2 : 0);
+    const int side = drill == DrillKind::Kuku ? 8 : 10;
+    if (top < 0 || top >= side || left < 0 || left >= side)
+        return -1;
+    return top * side + left;
+}
+
 const FactStat* FactStats::Find(const Fact& fact) const {
-    for (const FactStat& stat : facts)
+    const int index = FactIndex(drill, fact);
+    if (index >= 0 && index < facts.size() && facts[index].fact == fact)
+        return &facts[index];
+    for (const FactStat& stat : facts) // facts laid out otherwise (made by hand)
         if (stat.fact == fact)
             return &stat;
     return nullptr;
@@ -97,34 +109,43 @@ FactStatsBuilder::FactStatsBuilder(DrillKind drill)
     times_.resize(stats_.size());
 }
 
-int FactStatsBuilder::indexOf(int top, int left) const {
-    const int t = top - tops_.first();
-    const int l = left - lefts_.first();
-    if (t < 0 || t >= tops_.size() || l < 0 || l >= lefts_.size())
-        return -1;
-    return t * int(lefts_.size()) + l;
+std::vector<TimedAnswer> TimeAnswers(std::vector<AnswerSample> cells) {
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const AnswerSample& a, const AnswerSample& b) { return a.lastKeyMs < b.lastKeyMs; });
+    std::vector<TimedAnswer> answers;
+    answers.reserve(cells.size());
+    std::int64_t previous = 0;
+    for (const AnswerSample& cell : cells) {
+        TimedAnswer answer{cell.top, cell.left, cell.right};
+        if (cell.lastKeyMs >= 0) {
+            answer.timeMs = cell.lastKeyMs - previous;
+            previous = cell.lastKeyMs;
+        }
+        answers.push_back(answer);
+    }
+    return answers;
 }
 
 void FactStatsBuilder::AddAttempt(std::vector<AnswerSample> cells) {
-    ++attempts_;
-    std::stable_sort(cells.begin(), cells.end(),
-                     [](const AnswerSample& a, const AnswerSample& b) { return a.lastKeyMs < b.lastKeyMs; });
-    std::int64_t previous = 0;
-    for (const AnswerSample& cell : cells) {
-        const int index = indexOf(cell.top, cell.left);
-        if (cell.lastKeyMs >= 0) {
-            const auto gap = float(cell.lastKeyMs - previous);
-            previous = cell.lastKeyMs;
-            if (index >= 0) {
-                times_[std::size_t(index)].push_back(gap);
-                allTimes_.push_back(gap);
-            }
-        }
-        if (index < 0)
-            continue; // a header outside the drill's facts: an odd sheet, not a fact
-        FactStat& stat = stats_[std::size_t(index)];
-        ++stat.seen;
-        stat.wrong += cell.right ? 0 : 1;
+    AddTimedAttempt(TimeAnswers(std::move(cells)));
+}
+
+void FactStatsBuilder::AddTimedAttempt(const std::vector<TimedAnswer>& answers) {
+    CountAttempt();
+    for (const TimedAnswer& answer : answers) {
+        const int index = FactIndex(drill_, Fact{answer.top, answer.left});
+        if (index >= 0) // a header outside the drill's facts: an odd sheet, not a fact
+            AddAnswer(index, answer.right, answer.timeMs >= 0 ? float(answer.timeMs) : -1.0f);
+    }
+}
+
+void FactStatsBuilder::AddAnswer(int factIndex, bool right, float timeMs) {
+    FactStat& stat = stats_[std::size_t(factIndex)];
+    ++stat.seen;
+    stat.wrong += right ? 0 : 1;
+    if (timeMs >= 0) {
+        times_[std::size_t(factIndex)].push_back(timeMs);
+        allTimes_.push_back(timeMs);
     }
 }
 

@@ -23,6 +23,9 @@ QList<int> LeftValues(DrillKind drill);
 // "7 + 8", "15 - 6", "7 × 8"
 QString FactText(DrillKind drill, const Fact& fact);
 int FactAnswer(DrillKind drill, const Fact& fact);
+// The fact's place among the drill's facts (top-major), or -1 for operands
+// outside them.
+int FactIndex(DrillKind drill, const Fact& fact);
 
 struct FactStat {
     Fact fact;
@@ -54,18 +57,33 @@ struct FactStats {
     QList<FactStat> Weakest(int count) const;
 };
 
+// An answer with its time: the gap between its last keystroke and the one
+// before it in the order the child filled the sheet (-1: no keystroke).
+struct TimedAnswer {
+    int top = 0;
+    int left = 0;
+    bool right = false;
+    std::int64_t timeMs = -1;
+};
+
+// The answers of one attempt with their times, in the order typed.
+std::vector<TimedAnswer> TimeAnswers(std::vector<AnswerSample> cells);
+
 // Gathers the answers of one attempt after another.
 class FactStatsBuilder {
 public:
     explicit FactStatsBuilder(DrillKind drill);
-    // An answer's time is the gap between its last keystroke and the one
-    // before it in the order the child filled the sheet.
     void AddAttempt(std::vector<AnswerSample> cells);
+    // One attempt whose answers were timed already (TimeAnswers, FactTimes).
+    void AddTimedAttempt(const std::vector<TimedAnswer>& answers);
+    // One answer by its index in the drill's facts (top-major); for readers
+    // that keep the facts by index. Count the attempt with CountAttempt.
+    void AddAnswer(int factIndex, bool right, float timeMs);
+    void CountAttempt() { ++attempts_; }
+    int FactCount() const { return int(stats_.size()); }
     FactStats Finish();
 
 private:
-    int indexOf(int top, int left) const;
-
     DrillKind drill_;
     QList<int> tops_;
     QList<int> lefts_;

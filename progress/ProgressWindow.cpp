@@ -13,24 +13,60 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 namespace {
+// The chart lays itself out and takes in the changes in posted events, after
+// the window's first paint, and would be painted three times over: here it
+// does both as soon as it has its size, so the first paint is the only one.
+class SettledChartView : public QChartView {
+public:
+    using QChartView::QChartView;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QChartView::resizeEvent(event);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::sendPostedEvents(scene(), QEvent::MetaCall);
+    }
+};
+
+// A round mark as a scatter series draws one: its brush
+// inside its pen, the pen on the edge. The image also holds the outer half of
+// the pen, so it is drawn that much larger.
+QImage MarkerImage(qreal size, const QBrush& brush, const QPen& pen) {
+    const qreal outside = pen.style() == Qt::NoPen ? 0 : pen.widthF() / 2;
+    const int side = int(std::ceil(size + 2 * outside));
+    QImage image(QSize(side, side), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    const qreal edge = (side - size) / 2;
+    painter.drawEllipse(QRectF(edge, edge, size, size));
+    return image;
+}
+
 constexpr int kWeakestShown = 10;
 constexpr int kNameShownPx = 220; // long names are elided; the tool tip has more
 } // namespace
@@ -82,10 +118,17 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     QPen bestPen(QColor(40, 150, 60));
     bestPen.setWidth(2);
     BestSeries->setPen(bestPen);
-    WrongSeries = new QScatterSeries;
+    // The attempts with wrong answers: marks only, one image drawn at each
+    // point. A scatter series would make a graphics item for every point.
+    WrongSeries = new QLineSeries;
     WrongSeries->setName(QStringLiteral("まちがいあり"));
-    WrongSeries->setColor(QColor(220, 50, 40));
-    WrongSeries->setMarkerSize(9);
+    QPen noLine(Qt::NoPen);
+    noLine.setColor(QColor(220, 50, 40));
+    WrongSeries->setPen(noLine);
+    const QImage wrongMark = MarkerImage(9, QColor(220, 50, 40), QPen(Qt::white, 2));
+    WrongSeries->setMarkerSize(wrongMark.width());
+    WrongSeries->setLightMarker(wrongMark);
+    WrongSeries->setPointsVisible(true);
     chart->addSeries(TimeSeries);
     chart->addSeries(BestSeries);
     chart->addSeries(WrongSeries);
@@ -101,7 +144,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
         series->attachAxis(dateAxis_);
         series->attachAxis(timeAxis_);
     }
-    ChartView = new QChartView(chart);
+    ChartView = new SettledChartView(chart);
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumHeight(240);
 
@@ -117,9 +160,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     AttemptTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AttemptTable->verticalHeader()->hide();
     AttemptTable->setWordWrap(false);
-    AttemptTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    AttemptTable->horizontalHeader()->setSectionResizeMode(AttemptTableModel::Date, QHeaderView::Stretch);
-    AttemptTable->horizontalHeader()->setMinimumSectionSize(60);
+    sizeColumns();
 
     FactMap = new FactMapView;
     WeakestList = new QListWidget;
@@ -165,6 +206,31 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     connect(ExportButton, &QPushButton::clicked, this, &ProgressWindow::ExportCsv);
     connect(WorksheetButton, &QPushButton::clicked, this, &ProgressWindow::PrintWorksheet);
     Refresh();
+}
+
+void ProgressWindow::sizeColumns() {
+    // The texts of these columns have a fixed form, so each is as wide as the
+    // widest it can be; sizing them to their contents measured every row of a
+    // long history at each refresh.
+    QHeaderView* header = AttemptTable->horizontalHeader();
+    header->setMinimumSectionSize(60);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(AttemptTableModel::Date, QHeaderView::Stretch);
+    const QFontMetrics metrics(AttemptTable->font());
+    QChar digit = u'0';
+    for (QChar d = u'1'; d <= u'9'; d = QChar(d.unicode() + 1))
+        if (metrics.horizontalAdvance(d) > metrics.horizontalAdvance(digit))
+            digit = d;
+    const auto digits = [&](QString form) { return form.replace(u'9', digit); };
+    // As the item delegate pads a text.
+    const int padding =
+        2 * (AttemptTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, AttemptTable) + 1);
+    const std::pair<int, QString> widest[] = {{AttemptTableModel::Time, digits(QStringLiteral("99:99"))},
+                                              {AttemptTableModel::Score, digits(QStringLiteral("999/999"))},
+                                              {AttemptTableModel::NewBest, QStringLiteral("○")}};
+    for (const auto& [column, text] : widest)
+        header->resizeSection(column, std::max({header->minimumSectionSize(), header->sectionSizeHint(column),
+                                                metrics.horizontalAdvance(text) + padding}));
 }
 
 void ProgressWindow::fillChildren(const QString& current) {
@@ -260,11 +326,10 @@ QDateTime ProgressWindow::since() const {
 }
 
 void ProgressWindow::Refresh() {
-    const QDateTime from = since();
-    QList<Attempt> attempts = history_->Attempts(Child(), Drill(), from);
-    stats_ = history_->Facts(Child(), Drill(), from);
-    drawChart(attempts);
-    Model->SetAttempts(std::move(attempts));
+    ChildProgress progress = history_->Progress(Child(), Drill(), since());
+    stats_ = std::move(progress.facts);
+    drawChart(progress.attempts);
+    Model->SetAttempts(std::move(progress.attempts));
     FactMap->SetStats(stats_);
     WeakestList->clear();
     for (const FactStat& stat : stats_.Weakest(kWeakestShown)) {
@@ -276,6 +341,11 @@ void ProgressWindow::Refresh() {
     }
     if (WeakestList->count() == 0)
         WeakestList->addItem(QStringLiteral("苦手な問題はまだ見つかっていません"));
+    // The views and the chart lay themselves out in later events, each then
+    // painting on its own; done now, the window is painted once.
+    AttemptTable->doItemsLayout();
+    WeakestList->doItemsLayout();
+    QCoreApplication::sendPostedEvents(ChartView->scene(), QEvent::MetaCall);
 }
 
 void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
@@ -304,14 +374,18 @@ void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
         if (bestSoFar >= 0)
             best << QPointF(double(last.toMSecsSinceEpoch()), bestSoFar);
     }
-    TimeSeries->replace(times);
-    BestSeries->replace(best);
-    WrongSeries->replace(wrong);
+    // The axes first, over empty series: every change of a range lays out
+    // each series again, which costs with a long one. Then each series in one call.
+    for (QLineSeries* series : {TimeSeries, BestSeries, WrongSeries})
+        series->clear();
     // Over a few days the day alone repeats along the axis; the hour tells the attempts apart.
     dateAxis_->setFormat(first.daysTo(last) > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm"));
     const qint64 margin = std::max<qint64>(3600, first.secsTo(last) / 20);
     dateAxis_->setRange(first.addSecs(-margin), last.addSecs(margin));
     timeAxis_->setRange(0, std::ceil(top * 1.1 / 30) * 30);
+    TimeSeries->replace(times);
+    BestSeries->replace(best);
+    WrongSeries->replace(wrong);
 }
 
 void ProgressWindow::ExportCsv() {

@@ -24,7 +24,6 @@ class QHBoxLayout;
 class QLineSeries;
 class QListWidget;
 class QPushButton;
-class QScatterSeries;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QStackedWidget;
@@ -83,12 +82,13 @@ public:
     QStackedWidget* Pages;
     QLineSeries* TimeSeries;
     QLineSeries* BestSeries;
-    QScatterSeries* WrongSeries;
+    QLineSeries* WrongSeries; // marks only
 
     void ExportCsv();
     void PrintWorksheet();
 
 private:
+    void sizeColumns();
     void fillChildren(const QString& current);
     void sourceChosen(int index);
     QDateTime since() const;

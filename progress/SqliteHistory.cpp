@@ -3,6 +3,8 @@
 #include "core/Logging.h"
 #include "core/VantelError.h"
 #include "platform/desktop/MessageBoxes.h"
+#include "progress/FactTimes.h"
+#include "progress/JobThread.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QTimeZone>
 #include <QVariant>
 #include <atomic>
+#include <exception>
 
 namespace {
 // SQLite's primary result codes that matter here.
@@ -51,10 +54,26 @@ QString joinValues(const QList<int>& values) {
     return texts.join(u',');
 }
 
-QList<int> splitValues(const QString& text) {
+// "2,3,4" as numbers, without a string for each.
+QList<int> splitValues(QStringView text) {
     QList<int> values;
-    for (const QString& part : text.split(u',', Qt::SkipEmptyParts))
-        values << part.toInt();
+    int value = 0;
+    bool negative = false, digits = false;
+    for (QChar ch : text) {
+        if (ch == u',') {
+            if (digits)
+                values << (negative ? -value : value);
+            value = 0;
+            negative = digits = false;
+        } else if (ch == u'-') {
+            negative = true;
+        } else if (ch.isDigit()) {
+            value = value * 10 + ch.digitValue();
+            digits = true;
+        }
+    }
+    if (digits)
+        values << (negative ? -value : value);
     return values;
 }
 
@@ -80,6 +99,10 @@ const char* const kMigrations[] = {
     "ALTER TABLE attempts ADD COLUMN utc_offset_s INTEGER NOT NULL DEFAULT 0;"
     "ALTER TABLE answers ADD COLUMN key_ms INTEGER;"
     "CREATE INDEX attempts_by_child ON attempts (child_id, drill, started_ms);",
+    // 3: each attempt's answers as the fact map reads them (FactTimes.h), so
+    // the map of a long history does not read every answer row; filled in
+    // for the attempts already kept by keepFactTimes.
+    "ALTER TABLE attempts ADD COLUMN fact_times BLOB;",
 };
 static_assert(std::size(kMigrations) == SqliteHistory::kSchemaVersion);
 } // namespace
@@ -92,16 +115,109 @@ QString DefaultHistoryPath() {
 SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
     : path_(std::move(path)), messages_(messages) {
     static std::atomic<int> serial{0};
-    connection_ = QStringLiteral("vantel-history-%1").arg(++serial);
+    const int n = ++serial;
+    connection_ = QStringLiteral("vantel-history-%1").arg(n);
+    readerConnection_ = QStringLiteral("vantel-history-%1-read").arg(n);
 }
 
 SqliteHistory::~SqliteHistory() {
-    try {
-        Flush();
-    } catch (...) {
-        LogCurrentFailure(lcProgress(), "Writing the held attempts at close");
+    closeReader();
+    if (writer_) {
+        writer_->Post([this] {
+            flush();
+            close();
+        });
+        writer_.reset(); // runs what is queued, then ends
+        tellFound();
     }
-    close();
+}
+
+template <class Job> auto SqliteHistory::onWriter(Job job) {
+    if (!writer_)
+        writer_ = std::make_unique<JobThread>();
+    using Result = decltype(job());
+    std::optional<Result> result;
+    std::exception_ptr failure; // thrown again here, on the caller's thread
+    writer_->Post([&] {
+        try {
+            result = job();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    writer_->WaitIdle();
+    tellFound();
+    if (failure)
+        std::rethrow_exception(failure);
+    return std::move(*result);
+}
+
+void SqliteHistory::tellFound() {
+    QStringList found;
+    {
+        std::lock_guard guard(foundLock_);
+        found.swap(found_);
+    }
+    for (const QString& text : found)
+        messages_.ShowError(text);
+}
+
+QSqlDatabase& SqliteHistory::reader() {
+    if (reader_ && readerGeneration_ != fileGeneration_)
+        closeReader(); // the file it reads was moved aside
+    if (reader_)
+        return *reader_;
+    const bool open = onWriter([this] {
+        try {
+            return ensureOpen();
+        } catch (...) {
+            LogCurrentFailure(lcProgress(), "Opening the history");
+            return false;
+        }
+    });
+    if (!open)
+        throw VantelError(QStringLiteral("the history file is not open"));
+    readerGeneration_ = fileGeneration_;
+    reader_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), readerConnection_);
+    reader_->setDatabaseName(path_);
+    reader_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!reader_->open()) {
+        const SqlFailure failure(reader_->lastError());
+        closeReader();
+        throw failure;
+    }
+    return *reader_;
+}
+
+void SqliteHistory::closeReader() {
+    if (!reader_)
+        return;
+    reader_->close();
+    reader_.reset();
+    QSqlDatabase::removeDatabase(readerConnection_);
+}
+
+void SqliteHistory::readFailed(const char* what) {
+    LogCurrentFailure(lcProgress(), what);
+    try {
+        throw;
+    } catch (const SqlFailure& failure) {
+        if (!failure.Damaged())
+            return;
+    } catch (...) {
+        return;
+    }
+    // Damage found while reading: the writer sets the file aside and starts a new one.
+    closeReader();
+    onWriter([this] {
+        try {
+            moveAsideDamaged();
+            return ensureOpen();
+        } catch (...) {
+            LogCurrentFailure(lcProgress(), "Setting the damaged history aside");
+            return false;
+        }
+    });
 }
 
 void SqliteHistory::close() {
@@ -147,16 +263,53 @@ void SqliteHistory::migrate() {
     // Another copy may be migrating the same file: take the write lock, then look again.
     begin();
     try {
-        for (int current = schemaVersion(); current < kSchemaVersion; ++current)
+        const int from = schemaVersion();
+        for (int current = from; current < kSchemaVersion; ++current)
             for (const QString& statement :
                  QString::fromUtf8(kMigrations[current]).split(u';', Qt::SkipEmptyParts))
                 exec(*db_, statement);
+        if (from < 3)
+            keepFactTimes();
         exec(*db_, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
         exec(*db_, QStringLiteral("COMMIT"));
     } catch (...) {
         rollback();
         throw;
     }
+}
+
+void SqliteHistory::keepFactTimes() {
+    QSqlQuery answers(*db_);
+    answers.setForwardOnly(true);
+    if (!answers.exec(
+            QStringLiteral("SELECT s.attempt_id, t.drill, s.a, s.b, s.right, s.key_ms FROM answers s"
+                           " JOIN attempts t ON t.id = s.attempt_id WHERE t.fact_times IS NULL"
+                           " ORDER BY s.attempt_id, s.cell")))
+        throw SqlFailure(answers.lastError());
+    QSqlQuery update = prepared(*db_, QStringLiteral("UPDATE attempts SET fact_times = ? WHERE id = ?"));
+    qint64 current = -1;
+    DrillKind drill = DrillKind::Addition;
+    std::vector<AnswerSample> cells;
+    const auto keep = [&] {
+        if (cells.empty())
+            return;
+        update.addBindValue(EncodeFactTimes(drill, TimeAnswers(std::move(cells))));
+        update.addBindValue(current);
+        exec(update);
+        cells.clear();
+    };
+    while (answers.next()) {
+        const qint64 id = answers.value(0).toLongLong();
+        if (id != current) {
+            keep();
+            current = id;
+            drill = DrillKind(answers.value(1).toInt());
+        }
+        const QVariant key = answers.value(5);
+        cells.push_back(AnswerSample{answers.value(2).toInt(), answers.value(3).toInt(),
+                                     answers.value(4).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
+    }
+    keep();
 }
 
 void SqliteHistory::begin() {
@@ -171,12 +324,6 @@ void SqliteHistory::rollback() {
         qCWarning(lcProgress, "Rolling back failed: %s", qUtf8Printable(query.lastError().text()));
 }
 
-void SqliteHistory::SetPageLimit(int pages) {
-    pageLimit_ = pages;
-    if (db_)
-        exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
-}
-
 void SqliteHistory::moveAsideDamaged() {
     close();
     const QFileInfo info(path_);
@@ -188,14 +335,15 @@ void SqliteHistory::moveAsideDamaged() {
             QStringLiteral("%1-damaged-%2-%3.sqlite").arg(info.completeBaseName(), stamp).arg(n));
     if (!QFile::rename(path_, aside))
         throw VantelError(QStringLiteral("壊れた記録ファイル %1 を移せません。").arg(path_));
+    ++fileGeneration_;
     // The journal files belong to the damaged file; they go with it.
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(path_ + suffix))
             QFile::rename(path_ + suffix, aside + suffix);
-    messages_.ShowError(
-        QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
-                       "元のファイル: %1")
-            .arg(aside));
+    std::lock_guard guard(foundLock_);
+    found_ << (QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
+                              "元のファイル: %1")
+                   .arg(aside));
 }
 
 bool SqliteHistory::ensureOpen() {
@@ -229,7 +377,8 @@ void SqliteHistory::writeOne(const Attempt& attempt) {
     QSqlQuery insert = prepared(
         *db_,
         QStringLiteral("INSERT INTO attempts (child_id, drill, started_ms, utc_offset_s, duration_ms, score,"
-                       " full_score, new_best, top_headers, left_headers) VALUES (?,?,?,?,?,?,?,?,?,?)"));
+                       " full_score, new_best, top_headers, left_headers, fact_times)"
+                       " VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
     insert.addBindValue(qint64(childId(attempt.child)));
     insert.addBindValue(int(attempt.drill));
     insert.addBindValue(attempt.startedUtc.toMSecsSinceEpoch());
@@ -240,6 +389,7 @@ void SqliteHistory::writeOne(const Attempt& attempt) {
     insert.addBindValue(attempt.newBest ? 1 : 0);
     insert.addBindValue(joinValues(attempt.topHeaders));
     insert.addBindValue(joinValues(attempt.leftHeaders));
+    insert.addBindValue(EncodeFactTimes(attempt));
     exec(insert);
     const qint64 id = insert.lastInsertId().toLongLong();
 
@@ -285,26 +435,80 @@ void SqliteHistory::tellWriteFailure(const QString& reason) {
     if (toldWriteFailure_)
         return;
     toldWriteFailure_ = true;
-    messages_.ShowError(
-        QStringLiteral("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
-                       "書き込めるかを確かめてください。\n"
-                       "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
-            .arg(reason));
+    std::lock_guard guard(foundLock_);
+    found_ << (QStringLiteral(
+                   "成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
+                   "書き込めるかを確かめてください。\n"
+                   "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
+                   .arg(reason));
 }
 
 bool SqliteHistory::Record(const Attempt& attempt) {
-    pending_ << attempt;
-    Flush();
-    return pending_.isEmpty();
+    RecordInBackground([attempt] { return attempt; });
+    return WaitRecorded(-1);
+}
+
+void SqliteHistory::RecordInBackground(std::function<Attempt()> make) {
+    if (!writer_)
+        writer_ = std::make_unique<JobThread>();
+    writer_->Post([this, make = std::move(make)] {
+        pending_ << make();
+        flush();
+        keepHeldNames();
+        lastWritten_ = pending_.isEmpty();
+    });
+}
+
+bool SqliteHistory::WaitRecorded(int timeoutMs) {
+    if (!writer_)
+        return true;
+    const bool done = writer_->WaitIdle(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                      : QDeadlineTimer(timeoutMs));
+    tellFound();
+    return done && lastWritten_;
 }
 
 bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
-    pending_ << attempts;
-    Flush();
-    return pending_.isEmpty();
+    return onWriter([&] {
+        pending_ << attempts;
+        flush();
+        keepHeldNames();
+        return pending_.isEmpty();
+    });
 }
 
 void SqliteHistory::Flush() {
+    if (writer_) // nothing was ever handed over: nothing to open
+        onWriter([this] {
+            flush();
+            keepHeldNames();
+            return true;
+        });
+}
+
+int SqliteHistory::Pending() {
+    return onWriter([this] { return int(pending_.size()); });
+}
+
+void SqliteHistory::SetPageLimit(int pages) {
+    onWriter([this, pages] {
+        pageLimit_ = pages;
+        if (db_)
+            exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
+        return true;
+    });
+}
+
+void SqliteHistory::keepHeldNames() {
+    QStringList names;
+    for (const Attempt& attempt : pending_)
+        if (!names.contains(attempt.child))
+            names << attempt.child;
+    std::lock_guard guard(foundLock_);
+    heldNames_ = names;
+}
+
+void SqliteHistory::flush() {
     if (pending_.isEmpty())
         return;
     for (int tries = 0; tries < 2; ++tries) {
@@ -337,38 +541,41 @@ void SqliteHistory::Flush() {
 QStringList SqliteHistory::Children() {
     QStringList names;
     try {
-        ensureOpen();
-        QSqlQuery query(*db_);
+        QSqlQuery query(reader());
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("SELECT name FROM children ORDER BY name")))
             throw SqlFailure(query.lastError());
         while (query.next())
             names << query.value(0).toString();
     } catch (...) {
-        LogCurrentFailure(lcProgress(), "Reading the children of the history");
+        readFailed("Reading the children of the history");
     }
-    for (const Attempt& attempt : pending_)
-        if (!names.contains(attempt.child))
-            names << attempt.child;
+    std::lock_guard guard(foundLock_);
+    for (const QString& held : heldNames_)
+        if (!names.contains(held))
+            names << held;
     return names;
 }
 
-QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
-    QList<Attempt> attempts;
-    try {
-        ensureOpen();
-        QSqlQuery query = prepared(
-            *db_, QStringLiteral(
-                      "SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
-                      " t.new_best, t.top_headers, t.left_headers FROM attempts t"
-                      " JOIN children c ON c.id = t.child_id"
-                      " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY t.started_ms, t.id"));
-        query.setForwardOnly(true);
-        query.addBindValue(nameValue(child));
-        query.addBindValue(int(drill));
-        query.addBindValue(sinceMs(since));
-        exec(query);
-        while (query.next()) {
+void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime& since,
+                         QList<Attempt>* attempts, FactStatsBuilder* facts) {
+    QSqlDatabase& db = reader();
+    // One pass over the attempts in the range serves both the list and the facts.
+    QSqlQuery query = prepared(
+        db, QStringLiteral("SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
+                           " t.new_best, t.top_headers, t.left_headers, %1 FROM attempts t"
+                           " JOIN children c ON c.id = t.child_id"
+                           " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? %2")
+                .arg(facts ? QStringLiteral("t.fact_times") : QStringLiteral("NULL"),
+                     attempts ? QStringLiteral("ORDER BY t.started_ms, t.id") : QString()));
+    query.setForwardOnly(true);
+    query.addBindValue(nameValue(child));
+    query.addBindValue(int(drill));
+    query.addBindValue(sinceMs(since));
+    exec(query);
+    QList<qint64> unread;
+    while (query.next()) {
+        if (attempts) {
             Attempt a;
             a.id = query.value(0).toLongLong();
             a.child = child;
@@ -381,10 +588,39 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
             a.newBest = query.value(6).toInt() != 0;
             a.topHeaders = splitValues(query.value(7).toString());
             a.leftHeaders = splitValues(query.value(8).toString());
-            attempts << a;
+            *attempts << std::move(a);
         }
+        if (facts && !AddFactTimes(*facts, query.value(9).toByteArray()))
+            unread << query.value(0).toLongLong();
+    }
+    if (unread.isEmpty())
+        return;
+    // Attempts an older copy of the program wrote into this file come without
+    // their fact times: their answers are read instead.
+    QSqlQuery answers = prepared(
+        db, QStringLiteral("SELECT a, b, right, key_ms FROM answers WHERE attempt_id = ? ORDER BY cell"));
+    answers.setForwardOnly(true);
+    for (qint64 id : unread) {
+        answers.addBindValue(id);
+        exec(answers);
+        std::vector<AnswerSample> cells;
+        while (answers.next()) {
+            const QVariant key = answers.value(3);
+            cells.push_back(AnswerSample{answers.value(0).toInt(), answers.value(1).toInt(),
+                                         answers.value(2).toInt() != 0,
+                                         key.isNull() ? -1 : key.toLongLong()});
+        }
+        if (!cells.empty())
+            facts->AddAttempt(std::move(cells));
+    }
+}
+
+QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+    QList<Attempt> attempts;
+    try {
+        read(child, drill, since, &attempts, nullptr);
     } catch (...) {
-        LogCurrentFailure(lcProgress(), "Reading the attempts of the history");
+        readFailed("Reading the attempts of the history");
     }
     return attempts;
 }
@@ -392,34 +628,23 @@ QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, co
 FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
     FactStatsBuilder builder(drill);
     try {
-        ensureOpen();
-        QSqlQuery query = prepared(
-            *db_,
-            QStringLiteral("SELECT s.attempt_id, s.a, s.b, s.right, s.key_ms FROM answers s"
-                           " JOIN attempts t ON t.id = s.attempt_id JOIN children c ON c.id = t.child_id"
-                           " WHERE c.name = ? AND t.drill = ? AND t.started_ms >= ? ORDER BY s.attempt_id"));
-        query.setForwardOnly(true);
-        query.addBindValue(nameValue(child));
-        query.addBindValue(int(drill));
-        query.addBindValue(sinceMs(since));
-        exec(query);
-        std::vector<AnswerSample> cells;
-        qint64 current = -1;
-        while (query.next()) {
-            const qint64 id = query.value(0).toLongLong();
-            if (id != current && !cells.empty()) {
-                builder.AddAttempt(std::move(cells));
-                cells.clear();
-            }
-            current = id;
-            const QVariant key = query.value(4);
-            cells.push_back(AnswerSample{query.value(1).toInt(), query.value(2).toInt(),
-                                         query.value(3).toInt() != 0, key.isNull() ? -1 : key.toLongLong()});
-        }
-        if (!cells.empty())
-            builder.AddAttempt(std::move(cells));
+        read(child, drill, since, nullptr, &builder);
     } catch (...) {
-        LogCurrentFailure(lcProgress(), "Reading the facts of the history");
+        readFailed("Reading the facts of the history");
     }
     return builder.Finish();
+}
+
+ChildProgress SqliteHistory::Progress(const QString& child, DrillKind drill, const QDateTime& since) {
+    ChildProgress progress;
+    FactStatsBuilder builder(drill);
+    try {
+        read(child, drill, since, &progress.attempts, &builder);
+    } catch (...) {
+        readFailed("Reading the history");
+        progress.attempts.clear();
+        builder = FactStatsBuilder(drill);
+    }
+    progress.facts = builder.Finish();
+    return progress;
 }

@@ -21,6 +21,7 @@ PACKAGES=(
   qt6-base-private-dev
   dbus at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
+  linux-perf
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

@@ -42,6 +42,8 @@ public:
     int ColCount() const override { return cells_.ColCount(); }
     int RowCount() const override { return cells_.RowCount(); }
     QString Cells(int col, int row) const override { return cells_.Cells(col, row); }
+    // All the texts; a copy shares them until either side changes a cell.
+    const CellTable& Table() const { return cells_; }
     void SetCells(int col, int row, const QString& text) override;
     void SetColCount(int count);
     void SetRowCount(int count);

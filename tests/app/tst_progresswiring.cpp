@@ -1,11 +1,13 @@
 // The history in the real main window: an attempt completed from the
 // keyboard is recorded with its keystroke times under the user name in force
 // and shows in the progress window's table; a history that cannot be written
-// leaves the drill as it was.
+// leaves the drill as it was; with the real history, the attempt is on disk
+// before the result shows.
 #include "drill/ExpectedAnswer.h"
 #include "progress/AttemptTableModel.h"
 #include "progress/FactMapView.h"
 #include "progress/ProgressWindow.h"
+#include "progress/SqliteHistory.h"
 #include "widgets/TButton.h"
 #include "widgets/TStringGrid.h"
 
@@ -14,11 +16,43 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 
+// The real history, noting what the window had shown and what the file held
+// when the window waited for the attempt.
+class WaitProbe : public SqliteHistory {
+public:
+    WaitProbe(const QString& path, FakeMessageBoxes& messages)
+        : SqliteHistory(path, messages), shown_(messages) {}
+    bool WaitRecorded(int timeoutMs) override {
+        messagesBefore = int(shown_.messages.size());
+        const bool written = SqliteHistory::WaitRecorded(timeoutMs);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
+        db.setDatabaseName(Path());
+        QSqlQuery count(db.open() ? db : QSqlDatabase());
+        attemptsInFile = count.exec(QStringLiteral("SELECT count(*) FROM attempts")) && count.next()
+                             ? count.value(0).toInt()
+                             : -1;
+        count = QSqlQuery();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+        return written;
+    }
+    int messagesBefore = -1;
+    int attemptsInFile = -1;
+
+private:
+    FakeMessageBoxes& shown_;
+};
+
 class TestProgressWiring : public FormTestCase {
     Q_OBJECT
+
+    QTemporaryDir historyDir;
+    std::unique_ptr<WaitProbe> realHistory; // outlives the window of each test
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(f->Window(), key, modifiers);
@@ -107,6 +141,23 @@ private slots:
         f->history.failWrites = false;
         f->form->close(); // written at close
         QCOMPARE(f->history.attempts.size(), 1);
+    }
+
+    void attemptIsOnDiskBeforeTheResultShows() {
+        delete f;
+        f = new FormFixture;
+        realHistory = std::make_unique<WaitProbe>(historyDir.filePath("history.sqlite"), f->messages);
+        f->historyStore = realHistory.get();
+        QVERIFY(f->Open());
+        f->messages.Clear();
+        attempt(0);
+        QCOMPARE(f->messages.messages.size(), 1);
+        QCOMPARE(realHistory->messagesBefore, 0); // waited before the result
+        QCOMPARE(realHistory->attemptsInFile, 1); // and it was committed by then
+        QVERIFY(f->messages.errors.isEmpty());
+        delete f; // the window first: it flushes the history as it closes
+        f = nullptr;
+        realHistory.reset();
     }
 
     void historyIsNotOpenedAtStartUp() { QCOMPARE(f->history.childrenAsked, 0); }

@@ -170,13 +170,21 @@ void TestOutbox::recordsLocallyEvenWhenTheOutboxCannotBeWritten() {
     QCOMPARE(good.Queue().Next()->className, QStringLiteral("2-1"));
     QCOMPARE(wakes, 1);
 
+    // Recorded on the local store's own thread: queued once the window has waited for it.
+    good.RecordInBackground([] { return sample(QStringLiteral("そら"), 2); });
+    QVERIFY(good.WaitRecorded(1000));
+    QCOMPARE(local.attempts.size(), 2);
+    QCOMPARE(good.Queue().Waiting(), 2);
+    QCOMPARE(wakes, 2);
+    local.attempts.removeLast();
+
     // A file in the way of the outbox's folder: the attempt is still kept here.
     writeFile(dir_.filePath(QStringLiteral("blocked")), "x");
     ClassroomHistory blocked(local, config, dir_.filePath(QStringLiteral("blocked/outbox.sqlite")),
                              [&] { ++wakes; });
     QVERIFY(blocked.Record(sample(QStringLiteral("はな"), 1)));
     QCOMPARE(local.attempts.size(), 2);
-    QCOMPARE(wakes, 1);
+    QCOMPARE(wakes, 2);
     QCOMPARE(blocked.Children(), QStringList{QStringLiteral("はな")});
 }
 

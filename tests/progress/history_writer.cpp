@@ -1,5 +1,6 @@
 // A second process for the history tests: it records attempts into a file
 // and, in "crash" mode, says so and waits to be killed.
+#include "progress/AttemptRecording.h"
 #include "progress/SqliteHistory.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/SampleAttempts.h"
@@ -21,8 +22,12 @@ int main(int argc, char* argv[]) {
     SqliteHistory history(path, messages);
     const int count = mode == QLatin1String("crash") ? 1 : mode.toInt();
     const QDateTime start(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
-    for (int i = 0; i < count; ++i)
-        if (!history.Record(SampleAttempt(child, DrillKind::Addition, start.addSecs(i * 60), 90000 + i))) {
+    for (int i = 0; i < count; ++i) {
+        // As the main window records: handed to the writer, then waited for
+        // before the result would show.
+        history.RecordInBackground(
+            [=] { return SampleAttempt(child, DrillKind::Addition, start.addSecs(i * 60), 90000 + i); });
+        if (!history.WaitRecorded(kRecordWaitMs)) {
             std::fprintf(stderr, "%s\n", qUtf8Printable(messages.errors.join(u'\n')));
             // The crash test needs the attempt on disk now. Two writers may
             // wait out the busy timeout on a loaded machine: the attempt is
@@ -31,6 +36,7 @@ int main(int argc, char* argv[]) {
             if (mode == QLatin1String("crash"))
                 return 3;
         }
+    }
     if (mode == QLatin1String("crash")) {
         // Where the program would show the result message.
         std::printf("shown\n");

@@ -1,5 +1,7 @@
-// The fact map's numbers and the weakest-fact choice on a crafted history.
+// The fact map's numbers and the weakest-fact choice on a crafted history,
+// and the fact times kept beside each attempt.
 #include "progress/FactStats.h"
+#include "progress/FactTimes.h"
 #include "progress/WeakFactSheet.h"
 
 #include "tests/support/SampleAttempts.h"
@@ -111,6 +113,54 @@ private slots:
             QVERIFY(fact.top >= 2 && fact.top <= 9);
             QCOMPARE(facts.count(fact), 1); // 64 facts: no need to repeat one
         }
+    }
+
+    void factTimesGiveTheSameStatsAsTheAnswers_data() {
+        QTest::addColumn<int>("drill");
+        QTest::newRow("add") << int(DrillKind::Addition);
+        QTest::newRow("subtract") << int(DrillKind::Subtraction);
+        QTest::newRow("kuku") << int(DrillKind::Kuku);
+    }
+    void factTimesGiveTheSameStatsAsTheAnswers() {
+        QFETCH(int, drill);
+        const DrillKind kind = DrillKind(drill);
+        QList<Attempt> attempts = SampleHistory("a", kind, kDay, 9, 5);
+        // Typed out of order, one cell never typed, one header outside the drill.
+        std::swap(attempts[0].cells[3].lastKeyMs, attempts[0].cells[40].lastKeyMs);
+        attempts[1].cells[7].lastKeyMs = -1;
+        attempts[2].cells[12].top = 42;
+        FactStatsBuilder fromAnswers(kind), fromTimes(kind);
+        for (const Attempt& a : attempts) {
+            fromAnswers.AddAttempt(samplesOf(a));
+            QVERIFY(AddFactTimes(fromTimes, EncodeFactTimes(a)));
+        }
+        const FactStats expected = fromAnswers.Finish(), kept = fromTimes.Finish();
+        QCOMPARE(kept.attempts, expected.attempts);
+        QCOMPARE(kept.overallMedianMs, expected.overallMedianMs);
+        for (int i = 0; i < expected.facts.size(); ++i) {
+            QCOMPARE(kept.facts[i].seen, expected.facts[i].seen);
+            QCOMPARE(kept.facts[i].wrong, expected.facts[i].wrong);
+            QCOMPARE(kept.facts[i].medianMs, expected.facts[i].medianMs);
+        }
+    }
+
+    void damagedFactTimesAddNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = EncodeFactTimes(SampleAttempt("a", DrillKind::Kuku, kDay, 1));
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("other format") << QByteArray(1, '\x02') + good.mid(1);
+        QTest::newRow("cut short") << good.chopped(2);
+        QByteArray outside = good;
+        outside[1] = char(64); // the kuku drill has 64 facts
+        QTest::newRow("fact outside the drill") << outside;
+    }
+    void damagedFactTimesAddNothing() {
+        QFETCH(QByteArray, bytes);
+        FactStatsBuilder builder(DrillKind::Kuku);
+        QVERIFY(!AddFactTimes(builder, bytes));
+        const FactStats stats = builder.Finish();
+        QCOMPARE(stats.attempts, 0);
+        QCOMPARE(stats.Find({2, 2})->seen, 0);
     }
 
     void problemTexts_data() {

@@ -1,6 +1,9 @@
 // The history on real SQLite files: schema and migration, every field kept,
-// hostile names, a damaged file, a full disk, an unwritable folder, a crash
-// right after the result, and two programs writing at once.
+// the fact times kept beside the attempts, hostile names, a damaged file, a
+// full disk, an unwritable folder, writing in the background, a crash right
+// after the result, and two programs writing at once.
+#include "progress/AttemptRecording.h"
+#include "progress/FactTimes.h"
 #include "progress/SqliteHistory.h"
 
 #include "tests/support/FakeServices.h"
@@ -60,6 +63,29 @@ private:
     static inline int serial_ = 0;
     QString name_;
 };
+
+// The statistics of the attempts worked out from their answer cells.
+FactStats statsOf(DrillKind drill, const QList<Attempt>& attempts) {
+    FactStatsBuilder builder(drill);
+    for (const Attempt& a : attempts) {
+        std::vector<AnswerSample> cells;
+        for (const AnswerCell& c : a.cells)
+            cells.push_back(AnswerSample{c.top, c.left, c.right, c.lastKeyMs});
+        builder.AddAttempt(std::move(cells));
+    }
+    return builder.Finish();
+}
+
+void compareStats(const FactStats& kept, const FactStats& expected) {
+    QCOMPARE(kept.attempts, expected.attempts);
+    QCOMPARE(kept.overallMedianMs, expected.overallMedianMs);
+    QCOMPARE(kept.facts.size(), expected.facts.size());
+    for (int i = 0; i < expected.facts.size(); ++i) {
+        QCOMPARE(kept.facts[i].seen, expected.facts[i].seen);
+        QCOMPARE(kept.facts[i].wrong, expected.facts[i].wrong);
+        QCOMPARE(kept.facts[i].medianMs, expected.facts[i].medianMs);
+    }
+}
 
 QString writerProgram() { return QCoreApplication::applicationDirPath() + QStringLiteral("/history_writer"); }
 } // namespace
@@ -131,7 +157,114 @@ private slots:
         QCOMPARE(history.Attempts("old", DrillKind::Multiplication, {}).size(), 2);
         RawFile raw(path());
         QCOMPARE(raw.Value("PRAGMA user_version").toInt(), SqliteHistory::kSchemaVersion);
+        QCOMPARE(raw.Value("SELECT count(*) FROM attempts WHERE fact_times IS NULL").toInt(), 0);
         QVERIFY(messages.errors.isEmpty());
+    }
+
+    void versionTwoFileGetsTheFactTimesOfItsAttempts() {
+        const QList<Attempt> old = SampleHistory("old", DrillKind::Subtraction, kStart, 12, 3);
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        {
+            // A file as the program of schema 2 left it.
+            RawFile raw(path());
+            QVERIFY(raw.Exec("CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"));
+            QVERIFY(raw.Exec(
+                "CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES "
+                "children(id), drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms INTEGER "
+                "NOT NULL, score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best INTEGER NOT "
+                "NULL, top_headers TEXT NOT NULL, left_headers TEXT NOT NULL, utc_offset_s INTEGER NOT "
+                "NULL DEFAULT 0)"));
+            QVERIFY(raw.Exec(
+                "CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER "
+                "NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL, key_ms "
+                "INTEGER, PRIMARY KEY (attempt_id, cell)) WITHOUT ROWID"));
+            QVERIFY(raw.Exec("BEGIN"));
+            QVERIFY(raw.Exec("INSERT INTO children VALUES (1, 'old')"));
+            for (int i = 0; i < old.size(); ++i) {
+                const Attempt& a = old[i];
+                QVERIFY(raw.Exec(QStringLiteral("INSERT INTO attempts VALUES (%1, 1, %2, %3, %4, %5, %6, 0, "
+                                                "'10,11,12,13,14,15,16,17,18,19', '0,1,2,3,4,5,6,7,8,9', 0)")
+                                     .arg(i + 1)
+                                     .arg(int(a.drill))
+                                     .arg(a.startedUtc.toMSecsSinceEpoch())
+                                     .arg(a.durationMs)
+                                     .arg(a.score)
+                                     .arg(a.fullScore)));
+                for (const AnswerCell& c : a.cells)
+                    QVERIFY(
+                        raw.Exec(QStringLiteral("INSERT INTO answers VALUES (%1, %2, %3, %4, '%5', %6, %7)")
+                                     .arg(i + 1)
+                                     .arg(c.row * 32 + c.col)
+                                     .arg(c.top)
+                                     .arg(c.left)
+                                     .arg(c.typed)
+                                     .arg(c.right ? 1 : 0)
+                                     .arg(c.lastKeyMs)));
+            }
+            QVERIFY(raw.Exec("COMMIT"));
+            QVERIFY(raw.Exec("PRAGMA user_version=2"));
+        }
+        SqliteHistory history(path(), messages);
+        compareStats(history.Facts("old", DrillKind::Subtraction, {}), statsOf(DrillKind::Subtraction, old));
+        RawFile raw(path());
+        QCOMPARE(raw.Value("PRAGMA user_version").toInt(), 3);
+        QCOMPARE(raw.Value("SELECT count(*) FROM attempts WHERE fact_times IS NULL").toInt(), 0);
+        QVERIFY(messages.errors.isEmpty());
+    }
+
+    void factsFromTheKeptTimesMatchTheAnswers() {
+        const QList<Attempt> attempts = SampleHistory("a", DrillKind::Addition, kStart, 20, 9);
+        SqliteHistory history(path(), messages);
+        for (const Attempt& a : attempts)
+            QVERIFY(history.Record(a));
+        const QDateTime since = attempts[8].startedUtc;
+        const FactStats recent = statsOf(DrillKind::Addition, attempts.mid(8));
+        compareStats(history.Facts("a", DrillKind::Addition, since), recent);
+        // One read for the window gives the same as the two.
+        const ChildProgress progress = history.Progress("a", DrillKind::Addition, since);
+        compareStats(progress.facts, recent);
+        QCOMPARE(progress.attempts.size(), 12);
+        QCOMPARE(progress.attempts.first().startedUtc, since);
+
+        // An older copy of the program writes no fact times, and a damaged
+        // record of them is no record: those attempts are read from their answers.
+        RawFile raw(path());
+        QVERIFY(raw.Exec("UPDATE attempts SET fact_times = NULL WHERE id IN (9, 15)"));
+        QVERIFY(raw.Exec("UPDATE attempts SET fact_times = x'0102' WHERE id = 20"));
+        compareStats(history.Facts("a", DrillKind::Addition, since), recent);
+        compareStats(history.Progress("a", DrillKind::Addition, {}).facts,
+                     statsOf(DrillKind::Addition, attempts));
+    }
+
+    void recordingInTheBackgroundIsWaitedFor() {
+        SqliteHistory history(path(), messages);
+        QVERIFY(history.Record(SampleAttempt("a", DrillKind::Addition, kStart, 1000))); // opens the file
+        RawFile raw(path());
+        // Another copy of the program holds the file: the wait gives up, the writing goes on.
+        QVERIFY(raw.Exec("BEGIN IMMEDIATE"));
+        history.RecordInBackground(
+            [] { return SampleAttempt("a", DrillKind::Addition, kStart.addSecs(60), 2000); });
+        QVERIFY(!history.WaitRecorded(200));
+        QVERIFY(raw.Exec("COMMIT"));
+        QVERIFY(history.WaitRecorded(kRecordWaitMs));
+        QCOMPARE(raw.Value("SELECT count(*) FROM attempts").toInt(), 2);
+        QVERIFY(messages.errors.isEmpty());
+    }
+
+    void aFailedBackgroundRecordIsHeldAndTold() {
+        const QString blocked = dir.filePath("blocked");
+        QFile blocker(blocked);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SqliteHistory history(blocked + "/history.sqlite", messages);
+        history.RecordInBackground([] { return SampleAttempt("a", DrillKind::Addition, kStart, 1000); });
+        QVERIFY(!history.WaitRecorded(kRecordWaitMs));
+        QCOMPARE(messages.errors.size(), 1); // shown by the caller's thread, after the wait
+        QCOMPARE(history.Pending(), 1);
+        QVERIFY(QFile::remove(blocked));
+        history.RecordInBackground([] { return SampleAttempt("a", DrillKind::Addition, kStart, 2000); });
+        QVERIFY(history.WaitRecorded(kRecordWaitMs));
+        QCOMPARE(history.Attempts("a", DrillKind::Addition, {}).size(), 2);
     }
 
     void everyFieldIsKept() {

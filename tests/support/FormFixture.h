@@ -44,6 +44,7 @@ struct FormFixture {
     Speech* voice = nullptr; // a real voice in place of the fake, set before Open
     ReadAloudSettings readAloudSettings{settingsDir.filePath(QStringLiteral("readaloud.conf"))};
     FakeHistory history;
+    HistoryStore* historyStore = nullptr; // a real history in place of the fake, set before Open
     std::unique_ptr<TForm1> form;
     TVersionBox* versionBox = nullptr; // the form's
 
@@ -66,9 +67,10 @@ struct FormFixture {
     // Creates and shows the window; true once it is active (or only shown,
     // where no window manager activates it).
     bool Open(bool waitActive = true) {
-        form = MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet,
-                                                sound, printer, printerSetup, links, settings,
-                                                voice ? *voice : speech, readAloudSettings, history});
+        form =
+            MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
+                                             printer, printerSetup, links, settings, voice ? *voice : speech,
+                                             readAloudSettings, historyStore ? *historyStore : history});
         versionBox = form->VersionBox;
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
