@@ -89,6 +89,7 @@ public:
     FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override;
 
     void SetChildren(QStringList children) { children_ = std::move(children); }
+    void SetClassName(QString className) { className_ = std::move(className); }
     const QString& ClassName() const { return className_; }
     // What went wrong in the last read, for the status line; empty when it went well.
     const QString& Problem() const { return problem_; }

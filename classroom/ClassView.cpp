@@ -63,7 +63,8 @@ QString ClassView::ClassName() const { return ClassBox->currentText(); }
 void ClassView::Reload() {
     const int generation = ++generation_;
     const QString className = ClassName();
-    history_ = std::make_unique<ServerHistory>(reader_, className);
+    // The same object throughout: the window may be reading through it.
+    history_->SetClassName(className);
     Note->setText(QStringLiteral("読み込んでいます..."));
     reader_.Summary(className, this, [this, generation](ServerAnswer<QList<ClassSummaryRow>> answer) {
         if (generation != generation_)

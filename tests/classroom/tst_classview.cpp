@@ -178,6 +178,11 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
     // Back to the class, then to this computer's own records.
     window.OverviewButton->click();
     QCOMPARE(window.Pages->currentWidget(), view);
+    // Reading the class again while the window still reads that child through it.
+    view->ReloadButton->click();
+    window.Refresh();
+    QCOMPARE(window.Model->rowCount(), kuku);
+    QTRY_COMPARE_WITH_TIMEOUT(view->Model->rowCount(), children, 30000);
     window.SourceBox->setCurrentIndex(0);
     QVERIFY(&window.History() == &teacher.History());
     QCOMPARE(window.Model->rowCount(), 0);
