@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include "app/MainWindowAssembly.h"
+#include "classroom/Classroom.h"
+#include "classroom/Outbox.h"
 #include "platform/desktop/ClockSeededRandom.h"
 #include "platform/desktop/DesktopLinks.h"
 #include "platform/desktop/DialogMessageBoxes.h"
@@ -22,6 +24,7 @@
 #include "widgets/Fonts.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& afterShow) {
     ProgramTicks ticks;   // counts from the program's start
@@ -48,13 +51,27 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     EspeakSpeech speech(sound);
     ReadAloudSettings readAloudSettings;
     SqliteHistory history(DefaultHistoryPath(), messages); // opens its file on the first attempt
-    const std::unique_ptr<TForm1> window = MakeMainWindow(
-        app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound, printer,
-                          printerSetup, links, settings, speech, readAloudSettings, history});
+    // A computer of a class also sends each attempt to the class server.
+    std::unique_ptr<Classroom> classroom;
+    if (const std::optional<ClassroomConfig> config = ReadClassroomConfig())
+        classroom = std::make_unique<Classroom>(*config, history, DefaultOutboxPath());
+    const std::unique_ptr<TForm1> window =
+        MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
+                                         printer, printerSetup, links, settings, speech, readAloudSettings,
+                                         classroom ? classroom->History() : history});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
+    if (classroom)
+        form.OnProgressWindowOpened = [&classroom](ProgressWindow& progress) {
+            classroom->AttachTo(progress);
+        };
     form.show();
+    if (classroom) // off the path to the first paint
+        QTimer::singleShot(0, classroom.get(), [&classroom] { classroom->Start(); });
     if (afterShow)
         afterShow(&form);
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    if (classroom)
+        classroom->Shutdown(); // at most a moment for a send in flight; the rest stays queued
+    return exitCode;
 }

@@ -12,6 +12,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class Clock;
@@ -177,6 +178,8 @@ public:
     void AttachVersionBox(TVersionBox* box);
     // The progress window while it is open.
     QPointer<ProgressWindow> ProgressWindow1;
+    // Adds to each new progress window what the program has beyond this computer (a class server).
+    std::function<void(ProgressWindow&)> OnProgressWindowOpened;
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 

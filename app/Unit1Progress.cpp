@@ -59,5 +59,7 @@ void TForm1::ShowProgress1Click() {
                          services_.printerSetup, services_.printer, *VoskSGridPrinter4, services_.random},
         userNameInForce_, sheet ? sheet->kind : DrillKind::Addition, this);
     ProgressWindow1->setAttribute(Qt::WA_DeleteOnClose);
+    if (OnProgressWindowOpened)
+        OnProgressWindowOpened(*ProgressWindow1);
     ProgressWindow1->show();
 }

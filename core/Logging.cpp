@@ -13,6 +13,7 @@ Q_LOGGING_CATEGORY(lcSettings, "vantel.settings")
 Q_LOGGING_CATEGORY(lcDesktop, "vantel.desktop")
 Q_LOGGING_CATEGORY(lcSpeech, "vantel.speech")
 Q_LOGGING_CATEGORY(lcProgress, "vantel.progress")
+Q_LOGGING_CATEGORY(lcClassroom, "vantel.classroom")
 
 namespace {
 QString currentReason() {

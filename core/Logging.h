@@ -14,6 +14,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcSettings)    // vantel.settings
 Q_DECLARE_LOGGING_CATEGORY(lcDesktop)     // vantel.desktop
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)      // vantel.speech
 Q_DECLARE_LOGGING_CATEGORY(lcProgress)    // vantel.progress
+Q_DECLARE_LOGGING_CATEGORY(lcClassroom)   // vantel.classroom
 
 // Logs the exception being handled as a warning: "<what> failed: <reason>".
 // Call it only inside a catch block.

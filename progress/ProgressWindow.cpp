@@ -28,6 +28,7 @@
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -72,7 +73,7 @@ constexpr int kNameShownPx = 220; // long names are elided; the tool tip has mor
 
 ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, DrillKind drill,
                                QWidget* parent)
-    : QDialog(parent), services_(services) {
+    : QDialog(parent), services_(services), history_(&services.history) {
     setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle(QStringLiteral("成績の記録"));
     resize(1000, 720);
@@ -187,9 +188,15 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
 
+    auto* detail = new QWidget;
+    auto* detailLayout = new QVBoxLayout(detail);
+    detailLayout->setContentsMargins(0, 0, 0, 0);
+    detailLayout->addLayout(choices);
+    detailLayout->addWidget(split, 1);
+    Pages = new QStackedWidget;
+    Pages->addWidget(detail);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(split, 1);
+    layout->addWidget(Pages, 1);
 
     fillChildren(child);
     DrillBox->setCurrentIndex(int(drill));
@@ -227,7 +234,9 @@ void ProgressWindow::sizeColumns() {
 }
 
 void ProgressWindow::fillChildren(const QString& current) {
-    QStringList children = services_.history.Children();
+    const QSignalBlocker quiet(ChildBox);
+    ChildBox->clear();
+    QStringList children = history_->Children();
     if (!children.contains(current))
         children.prepend(current);
     const QFontMetrics metrics(ChildBox->font());
@@ -236,6 +245,58 @@ void ProgressWindow::fillChildren(const QString& current) {
         ChildBox->setItemData(ChildBox->count() - 1, ChildLabel(name).left(200), Qt::ToolTipRole);
     }
     ChildBox->setCurrentIndex(int(children.indexOf(current)));
+}
+
+QHBoxLayout* ProgressWindow::SourceBar() {
+    if (!sourceBar_) {
+        sourceBar_ = new QWidget;
+        auto* bar = new QHBoxLayout(sourceBar_);
+        bar->setContentsMargins(0, 0, 0, 0);
+        SourceBox = new QComboBox;
+        SourceBox->addItem(QStringLiteral("このパソコン"));
+        OverviewButton = new QPushButton;
+        OverviewButton->hide();
+        auto* label = new QLabel(QStringLiteral("記録:"));
+        bar->addWidget(label);
+        bar->addWidget(SourceBox);
+        bar->addWidget(OverviewButton);
+        label->setVisible(false);
+        SourceBox->setVisible(false); // until there is something to choose
+        static_cast<QVBoxLayout*>(layout())->insertWidget(0, sourceBar_);
+        connect(SourceBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::sourceChosen);
+        connect(OverviewButton, &QPushButton::clicked, this,
+                [this] { sourceChosen(SourceBox->currentIndex()); });
+    }
+    return static_cast<QHBoxLayout*>(sourceBar_->layout());
+}
+
+void ProgressWindow::AddSource(const QString& label, QWidget* overview) {
+    SourceBar();
+    SourceBox->addItem(label);
+    SourceBox->show();
+    sourceBar_->layout()->itemAt(0)->widget()->show();
+    overviews_ << overview;
+    Pages->addWidget(overview);
+}
+
+void ProgressWindow::sourceChosen(int index) {
+    OverviewButton->hide();
+    if (index <= 0 || index > overviews_.size()) {
+        ShowHistory(nullptr, Child());
+        return;
+    }
+    Pages->setCurrentWidget(overviews_[index - 1]);
+}
+
+void ProgressWindow::ShowHistory(HistoryStore* history, const QString& child) {
+    history_ = history ? history : &services_.history;
+    if (OverviewButton && history) {
+        OverviewButton->setText(SourceBox->currentText() + QStringLiteral("の一覧にもどる"));
+        OverviewButton->show();
+    }
+    fillChildren(child);
+    Pages->setCurrentIndex(0);
+    Refresh();
 }
 
 QString ProgressWindow::Child() const { return ChildBox->currentData().toString(); }
@@ -265,7 +326,7 @@ QDateTime ProgressWindow::since() const {
 }
 
 void ProgressWindow::Refresh() {
-    ChildProgress progress = services_.history.Progress(Child(), Drill(), since());
+    ChildProgress progress = history_->Progress(Child(), Drill(), since());
     stats_ = std::move(progress.facts);
     drawChart(progress.attempts);
     Model->SetAttempts(std::move(progress.attempts));

@@ -20,11 +20,13 @@ class FactMapView;
 class QChartView;
 class QComboBox;
 class QDateTimeAxis;
+class QHBoxLayout;
 class QLineSeries;
 class QListWidget;
 class QPushButton;
 class QSortFilterProxyModel;
 class QSpinBox;
+class QStackedWidget;
 class QTableView;
 class QValueAxis;
 
@@ -53,6 +55,15 @@ public:
     QString Child() const;
     DrillKind Drill() const;
 
+    // Other places to read from (a class on a server) are chosen above the
+    // rest; each shows its own overview page. The bar appears on first use.
+    QHBoxLayout* SourceBar();
+    void AddSource(const QString& label, QWidget* overview);
+    // A child's records from another history (a class's), with the same
+    // chart, table and fact map; the computer's own when null.
+    void ShowHistory(HistoryStore* history, const QString& child);
+    HistoryStore& History() const { return *history_; }
+
     // Controls, for the tests and the screenshots.
     QComboBox* ChildBox;
     QComboBox* DrillBox;
@@ -66,6 +77,9 @@ public:
     QListWidget* WeakestList;
     AttemptTableModel* Model;
     QSortFilterProxyModel* SortedModel;
+    QComboBox* SourceBox = nullptr;
+    QPushButton* OverviewButton = nullptr; // back to the chosen source's overview
+    QStackedWidget* Pages;
     QLineSeries* TimeSeries;
     QLineSeries* BestSeries;
     QLineSeries* WrongSeries; // marks only
@@ -76,10 +90,14 @@ public:
 private:
     void sizeColumns();
     void fillChildren(const QString& current);
+    void sourceChosen(int index);
     QDateTime since() const;
     void drawChart(const QList<Attempt>& attempts);
 
     ProgressServices services_;
+    HistoryStore* history_;
+    QWidget* sourceBar_ = nullptr;
+    QList<QWidget*> overviews_; // by source, after the computer's own
     QDateTimeAxis* dateAxis_;
     QValueAxis* timeAxis_;
     FactStats stats_;

@@ -1,0 +1,291 @@
+#include "classroom/ClassReader.h"
+
+#include "core/Logging.h"
+
+#include <QSqlQuery>
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <mutex>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+void checkVersion(PgConnection& pg) {
+    const int version = pg.Open();
+    if (version > kClassSchemaVersion)
+        throw ClassServerError(ClassServerError::Refused, TooNewMessage(version));
+}
+
+// child_attempts and child_facts take a null since for "all".
+QVariant sinceParameter(const QDateTime& since) {
+    return since.isValid() ? QVariant(TimestampText(since)) : QVariant(QMetaType(QMetaType::QString));
+}
+
+QString nonNull(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+} // namespace
+
+QString TooNewMessage(int serverVersion) {
+    return QStringLiteral(
+               "クラスのサーバーのデータの形式（第%1版）は、このVantelが知っている形式（第%2版）より"
+               "新しいため、使えません。Vantelを新しくしてください。記録はこのパソコンに残ります。")
+        .arg(serverVersion)
+        .arg(kClassSchemaVersion);
+}
+
+FactStats FactStatsFromRows(DrillKind drill, const QList<ServerFactRow>& rows) {
+    FactStats stats = FactStatsBuilder(drill).Finish(); // every fact of the drill, none seen
+    std::vector<std::pair<int, qint64>> medians;        // weighted by tries
+    for (const ServerFactRow& row : rows) {
+        for (FactStat& stat : stats.facts)
+            if (stat.fact == Fact{row.top, row.left}) {
+                stat.seen = int(row.tries);
+                stat.wrong = int(row.wrong);
+                stat.medianMs = row.medianMs;
+                if (row.medianMs >= 0)
+                    medians.emplace_back(row.medianMs, row.tries);
+            }
+    }
+    // The child's usual pace: the median over every answer, as near as the per-fact medians tell it.
+    std::sort(medians.begin(), medians.end());
+    qint64 total = 0;
+    for (const auto& [ms, weight] : medians)
+        total += weight;
+    qint64 running = 0;
+    for (const auto& [ms, weight] : medians) {
+        running += weight;
+        if (running * 2 >= total) {
+            stats.overallMedianMs = ms;
+            break;
+        }
+    }
+    return stats;
+}
+
+struct ClassReader::Worker {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Job> jobs;
+    bool stopping = false;
+    bool done = false;
+    QString service;
+    PgTimeouts timeouts;
+    PgConnection* connection = nullptr;
+    std::thread thread;
+    ClassReader* owner = nullptr; // cleared when the reader goes
+
+    void run() {
+        {
+            PgConnection pg(service, timeouts);
+            {
+                const std::lock_guard lock(mutex);
+                connection = &pg;
+            }
+            for (;;) {
+                Job job;
+                {
+                    std::unique_lock lock(mutex);
+                    changed.wait(lock, [&] { return stopping || !jobs.empty(); });
+                    if (stopping)
+                        break;
+                    job = std::move(jobs.front());
+                    jobs.pop_front();
+                }
+                job(pg);
+            }
+            const std::lock_guard lock(mutex);
+            connection = nullptr;
+        }
+        const std::lock_guard lock(mutex);
+        done = true;
+        changed.notify_all();
+    }
+};
+
+ClassReader::ClassReader(QString service, PgTimeouts timeouts, QObject* parent)
+    : QObject(parent), worker_(std::make_shared<Worker>()) {
+    worker_->service = std::move(service);
+    worker_->timeouts = timeouts;
+    worker_->owner = this;
+    const std::shared_ptr<Worker> worker = worker_;
+    worker_->thread = std::thread([worker] { worker->run(); });
+}
+
+ClassReader::~ClassReader() {
+    Worker& w = *worker_;
+    std::unique_lock lock(w.mutex);
+    w.owner = nullptr;
+    w.stopping = true;
+    w.jobs.clear();
+    w.changed.notify_all();
+    // Reads have nothing to keep: the close waits for them only a moment.
+    bool ended = w.changed.wait_for(lock, 100ms, [&] { return w.done; });
+    if (!ended && w.connection) {
+        w.connection->Interrupt();
+        ended = w.changed.wait_for(lock, 100ms, [&] { return w.done; });
+    }
+    lock.unlock();
+    if (ended)
+        w.thread.join();
+    else
+        w.thread.detach(); // ends when libpq's time-out runs out
+}
+
+void ClassReader::post(Job job) {
+    {
+        const std::lock_guard lock(worker_->mutex);
+        worker_->jobs.push_back(std::move(job));
+    }
+    worker_->changed.notify_all();
+}
+
+template <typename T>
+void ClassReader::deliver(QObject* context, std::function<void(ServerAnswer<T>)> done,
+                          std::function<T(PgConnection&)> read) {
+    const std::shared_ptr<Worker> worker = worker_;
+    QPointer<QObject> target(context);
+    post([worker, target, done, read](PgConnection& pg) {
+        ServerAnswer<T> answer;
+        try {
+            checkVersion(pg);
+            answer.value = read(pg);
+        } catch (const ClassServerError& error) {
+            answer.problem = error.Message();
+            qCInfo(lcClassroom) << "Reading the class server:" << error.Message();
+            if (error.GetKind() == ClassServerError::Unreachable)
+                pg.Close(); // opened anew for the next read
+        }
+        const std::lock_guard lock(worker->mutex);
+        if (worker->owner)
+            QMetaObject::invokeMethod(
+                worker->owner,
+                [target, done, answer] {
+                    if (target)
+                        done(answer);
+                },
+                Qt::QueuedConnection);
+    });
+}
+
+template <typename T>
+ServerAnswer<T> ClassReader::await(std::function<T(PgConnection&)> read, std::chrono::milliseconds wait) {
+    auto promise = std::make_shared<std::promise<ServerAnswer<T>>>();
+    std::future<ServerAnswer<T>> future = promise->get_future();
+    post([promise, read](PgConnection& pg) {
+        ServerAnswer<T> answer;
+        try {
+            checkVersion(pg);
+            answer.value = read(pg);
+        } catch (const ClassServerError& error) {
+            answer.problem = error.Message();
+            if (error.GetKind() == ClassServerError::Unreachable)
+                pg.Close();
+        }
+        promise->set_value(std::move(answer));
+    });
+    if (future.wait_for(wait) != std::future_status::ready)
+        return {std::nullopt, QStringLiteral("サーバーから時間内に答えがありません")};
+    return future.get();
+}
+
+void ClassReader::Classes(QObject* context, std::function<void(ServerAnswer<QStringList>)> done) {
+    deliver<QStringList>(context, std::move(done), [](PgConnection& pg) {
+        QSqlQuery query = pg.Run(QStringLiteral("SELECT class FROM vantel.readable_classes() ORDER BY 1"));
+        QStringList classes;
+        while (query.next())
+            classes << query.value(0).toString();
+        return classes;
+    });
+}
+
+void ClassReader::Summary(const QString& className, QObject* context,
+                          std::function<void(ServerAnswer<QList<ClassSummaryRow>>)> done) {
+    deliver<QList<ClassSummaryRow>>(context, std::move(done), [className](PgConnection& pg) {
+        QSqlQuery query = pg.Run(
+            QStringLiteral("SELECT child, drill, attempts, best_ms, last_ms, last_at, attempts_7d, trend_ms"
+                           " FROM vantel.class_summary(?::text) ORDER BY child, drill"),
+            {className});
+        QList<ClassSummaryRow> rows;
+        while (query.next()) {
+            ClassSummaryRow row;
+            row.child = query.value(0).toString();
+            const int drill = query.value(1).toInt();
+            if (drill < 0 || drill > int(DrillKind::Kuku))
+                continue; // a drill this program does not have
+            row.drill = DrillKind(drill);
+            row.attempts = query.value(2).toLongLong();
+            row.bestMs = query.value(3).isNull() ? -1 : query.value(3).toInt();
+            row.lastMs = query.value(4).isNull() ? -1 : query.value(4).toInt();
+            row.lastAt = query.value(5).toDateTime().toUTC();
+            row.attempts7d = query.value(6).toLongLong();
+            if (!query.value(7).isNull())
+                row.trendMs = query.value(7).toInt();
+            rows << row;
+        }
+        return rows;
+    });
+}
+
+ServerAnswer<QList<Attempt>> ClassReader::ChildAttempts(const QString& className, const QString& child,
+                                                        DrillKind drill, const QDateTime& since,
+                                                        std::chrono::milliseconds wait) {
+    return await<QList<Attempt>>(
+        [=](PgConnection& pg) {
+            QSqlQuery query = pg.Run(
+                QStringLiteral("SELECT started_at, utc_offset_s, duration_ms, score, full_score, new_best"
+                               " FROM vantel.child_attempts(?::text, ?::text, ?::smallint, ?::timestamptz)"),
+                {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
+            QList<Attempt> attempts;
+            while (query.next()) {
+                Attempt a;
+                a.id = attempts.size() + 1;
+                a.child = child;
+                a.drill = drill;
+                a.startedUtc = query.value(0).toDateTime().toUTC();
+                a.utcOffsetSeconds = query.value(1).toInt();
+                a.durationMs = query.value(2).toUInt();
+                a.score = query.value(3).toInt();
+                a.fullScore = query.value(4).toInt();
+                a.newBest = query.value(5).toBool();
+                attempts << a;
+            }
+            return attempts;
+        },
+        wait);
+}
+
+ServerAnswer<FactStats> ClassReader::ChildFacts(const QString& className, const QString& child,
+                                                DrillKind drill, const QDateTime& since,
+                                                std::chrono::milliseconds wait) {
+    return await<FactStats>(
+        [=](PgConnection& pg) {
+            QSqlQuery query = pg.Run(
+                QStringLiteral("SELECT top, \"left\", tries, wrong, median_ms"
+                               " FROM vantel.child_facts(?::text, ?::text, ?::smallint, ?::timestamptz)"),
+                {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
+            QList<ServerFactRow> rows;
+            while (query.next())
+                rows << ServerFactRow{query.value(0).toInt(), query.value(1).toInt(),
+                                      query.value(2).toLongLong(), query.value(3).toLongLong(),
+                                      query.value(4).isNull() ? -1 : query.value(4).toInt()};
+            return FactStatsFromRows(drill, rows);
+        },
+        wait);
+}
+
+ServerHistory::ServerHistory(ClassReader& reader, QString className)
+    : reader_(reader), className_(std::move(className)) {}
+
+QList<Attempt> ServerHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+    ServerAnswer<QList<Attempt>> answer = reader_.ChildAttempts(className_, child, drill, since, 3s);
+    problem_ = answer.problem;
+    return answer.value.value_or(QList<Attempt>{});
+}
+
+FactStats ServerHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
+    ServerAnswer<FactStats> answer = reader_.ChildFacts(className_, child, drill, since, 3s);
+    if (!answer.problem.isEmpty())
+        problem_ = answer.problem;
+    return answer.value ? *answer.value : FactStatsBuilder(drill).Finish();
+}

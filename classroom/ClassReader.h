@@ -1,0 +1,102 @@
+// The teacher's reads from the class server, on a thread of their own with
+// their own connection, so a slow or silent server never freezes the
+// window: the class list and the class table arrive by callback; a child's
+// attempts and facts wait a bounded moment and come back empty when the
+// server does not answer in time.
+#pragma once
+
+#include "classroom/PgConnection.h"
+#include "progress/FactStats.h"
+#include "progress/HistoryStore.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct ClassSummaryRow {
+    QString child;
+    DrillKind drill = DrillKind::Addition;
+    qint64 attempts = 0;
+    int bestMs = -1; // -1: none all correct
+    int lastMs = -1;
+    QDateTime lastAt;
+    qint64 attempts7d = 0;
+    std::optional<int> trendMs; // the last five against the five before; negative: faster
+};
+
+template <typename T> struct ServerAnswer {
+    std::optional<T> value; // nothing: the problem says why
+    QString problem;
+};
+
+// The per-fact rows of child_facts as the fact map's statistics.
+struct ServerFactRow {
+    int top = 0;
+    int left = 0;
+    qint64 tries = 0;
+    qint64 wrong = 0;
+    int medianMs = -1;
+};
+FactStats FactStatsFromRows(DrillKind drill, const QList<ServerFactRow>& rows);
+
+// What a teacher is told when the server's schema is newer than this program.
+QString TooNewMessage(int serverVersion);
+
+class ClassReader : public QObject {
+    Q_OBJECT
+public:
+    ClassReader(QString service, PgTimeouts timeouts = {}, QObject* parent = nullptr);
+    ~ClassReader() override;
+
+    // Each callback runs on this object's thread, and only while `context` lives.
+    void Classes(QObject* context, std::function<void(ServerAnswer<QStringList>)> done);
+    void Summary(const QString& className, QObject* context,
+                 std::function<void(ServerAnswer<QList<ClassSummaryRow>>)> done);
+    // Block at most `wait`; nothing when the server did not answer by then.
+    ServerAnswer<QList<Attempt>> ChildAttempts(const QString& className, const QString& child,
+                                               DrillKind drill, const QDateTime& since,
+                                               std::chrono::milliseconds wait);
+    ServerAnswer<FactStats> ChildFacts(const QString& className, const QString& child, DrillKind drill,
+                                       const QDateTime& since, std::chrono::milliseconds wait);
+
+private:
+    struct Worker;
+    using Job = std::function<void(PgConnection&)>;
+    void post(Job job);
+    template <typename T>
+    void deliver(QObject* context, std::function<void(ServerAnswer<T>)> done,
+                 std::function<T(PgConnection&)> read);
+    template <typename T>
+    ServerAnswer<T> await(std::function<T(PgConnection&)> read, std::chrono::milliseconds wait);
+
+    std::shared_ptr<Worker> worker_;
+};
+
+// A class's child on the server, read as the progress window reads the
+// local history: the same chart, table and fact map.
+class ServerHistory : public HistoryStore {
+public:
+    ServerHistory(ClassReader& reader, QString className);
+
+    bool Record(const Attempt&) override { return false; } // the teacher's view only reads
+    void Flush() override {}
+    QStringList Children() override { return children_; }
+    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override;
+    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override;
+
+    void SetChildren(QStringList children) { children_ = std::move(children); }
+    void SetClassName(QString className) { className_ = std::move(className); }
+    const QString& ClassName() const { return className_; }
+    // What went wrong in the last read, for the status line; empty when it went well.
+    const QString& Problem() const { return problem_; }
+
+private:
+    ClassReader& reader_;
+    QString className_;
+    QStringList children_;
+    QString problem_;
+};

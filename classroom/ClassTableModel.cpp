@@ -1,0 +1,124 @@
+#include "classroom/ClassTableModel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QMap>
+
+QString ClassTimeText(int ms) {
+    if (ms < 0)
+        return QStringLiteral("—");
+    const int seconds = ms / 1000;
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString TrendText(const std::optional<int>& trendMs) {
+    if (!trendMs)
+        return {};
+    const double seconds = *trendMs / 1000.0;
+    if (std::abs(seconds) < 0.05)
+        return QStringLiteral("±0.0秒");
+    return (seconds < 0 ? QStringLiteral("−") : QStringLiteral("+")) +
+           QStringLiteral("%1秒").arg(std::abs(seconds), 0, 'f', 1);
+}
+
+void ClassTableModel::SetRows(const QList<ClassSummaryRow>& rows) {
+    beginResetModel();
+    QMap<QString, Child> byName; // sorted by name
+    for (const ClassSummaryRow& row : rows) {
+        Child& child = byName[row.child];
+        child.name = row.child;
+        child.drills[int(row.drill)] = row;
+    }
+    children_ = byName.values();
+    endResetModel();
+}
+
+QStringList ClassTableModel::Children() const {
+    QStringList names;
+    for (const Child& child : children_)
+        names << child.name;
+    return names;
+}
+
+QString ClassTableModel::ChildAt(int row) const {
+    return row >= 0 && row < children_.size() ? children_[row].name : QString();
+}
+
+int ClassTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(children_.size());
+}
+
+int ClassTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 1 + 4 * MeasureCount;
+}
+
+QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= children_.size())
+        return {};
+    const Child& child = children_[index.row()];
+    if (index.column() == 0) {
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+            return ChildLabel(child.name);
+        if (role == Qt::UserRole)
+            return child.name;
+        return {};
+    }
+    const std::optional<ClassSummaryRow>& drill = child.drills[int(DrillOf(index.column()))];
+    const auto measure = Measure((index.column() - 1) % MeasureCount);
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::BackgroundRole && int(DrillOf(index.column())) % 2 == 0)
+        return QBrush(QColor(238, 244, 252));
+    if (!drill) {
+        if (role == Qt::DisplayRole)
+            return measure == Week ? QStringLiteral("0") : QString();
+        if (role == Qt::UserRole)
+            return measure == Week ? 0 : std::numeric_limits<int>::max(); // no record sorts last
+        return {};
+    }
+    switch (measure) {
+    case Best:
+    case Last: {
+        const int ms = measure == Best ? drill->bestMs : drill->lastMs;
+        if (role == Qt::DisplayRole)
+            return ClassTimeText(ms);
+        if (role == Qt::UserRole)
+            return ms < 0 ? std::numeric_limits<int>::max() : ms;
+        if (role == Qt::ToolTipRole && measure == Last && drill->lastAt.isValid())
+            return drill->lastAt.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+        break;
+    }
+    case Week:
+        if (role == Qt::DisplayRole || role == Qt::UserRole)
+            return drill->attempts7d;
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("これまでに %1 回").arg(drill->attempts);
+        break;
+    case Trend:
+        if (role == Qt::DisplayRole)
+            return TrendText(drill->trendMs);
+        if (role == Qt::UserRole)
+            return drill->trendMs ? *drill->trendMs : std::numeric_limits<int>::max();
+        if (role == Qt::ForegroundRole && drill->trendMs && std::abs(*drill->trendMs) >= 50)
+            return QBrush(*drill->trendMs < 0 ? QColor(30, 130, 50) : QColor(200, 50, 40));
+        if (role == Qt::ToolTipRole)
+            return drill->trendMs ? QStringLiteral("最近5回の平均と、その前の5回の平均の差（−は速くなった）")
+                                  : QStringLiteral("6回以上で表示します");
+        break;
+    case MeasureCount:
+        break;
+    }
+    return {};
+}
+
+QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    if (section == 0)
+        return QStringLiteral("名前");
+    static const QString kMeasures[] = {QStringLiteral("ベスト"), QStringLiteral("最新"),
+                                        QStringLiteral("7日間"), QStringLiteral("傾向")};
+    return DrillLabel(DrillOf(section)) + u'\n' + kMeasures[(section - 1) % MeasureCount];
+}

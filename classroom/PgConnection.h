@@ -1,0 +1,67 @@
+// Connecting to the class server through Qt's PostgreSQL driver with libpq's
+// own settings: a service from pg_service.conf, the password from .pgpass.
+// A dead or silent server must never hold a thread for long: the connection
+// times out, TCP keepalives notice a vanished peer, and statements are
+// limited on the server.
+#pragma once
+
+#include "classroom/ClassConnection.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+struct PgTimeouts {
+    int connectSeconds = 5; // libpq takes 2 at least
+    int statementMs = 15000;
+};
+
+// The libpq connection string's options for a service.
+QString PgConnectOptions(const QString& service, const PgTimeouts& timeouts);
+// What a failed call means for the caller, from the SQLSTATE.
+ClassServerError::Kind PgFailureKind(const QSqlError& error);
+
+// One QPSQL connection, used only on the thread that opened it, except
+// Interrupt.
+class PgConnection {
+public:
+    PgConnection(QString service, PgTimeouts timeouts);
+    ~PgConnection();
+    PgConnection(const PgConnection&) = delete;
+    PgConnection& operator=(const PgConnection&) = delete;
+
+    // Opens when closed; throws ClassServerError. The server's schema version.
+    int Open();
+    bool IsOpen() const { return db_ && db_->isOpen(); }
+    void Close();
+    void Interrupt();
+    // Prepares and runs with the values bound (texts the SQL casts; a null
+    // QVariant is NULL); throws ClassServerError.
+    QSqlQuery Run(const QString& sql, const QVariantList& values = {});
+    // Runs `work` in one transaction, rolled back when it throws.
+    void Transaction(const std::function<void()>& work);
+
+private:
+    [[noreturn]] void fail(const QString& what, const QSqlError& error);
+
+    QString service_;
+    PgTimeouts timeouts_;
+    QString connection_;
+    std::optional<QSqlDatabase> db_;
+    std::mutex socketMutex_;
+    int socket_ = -1;
+};
+
+class PgClassConnection : public ClassConnection {
+public:
+    PgClassConnection(QString service, PgTimeouts timeouts = {}) : pg_(std::move(service), timeouts) {}
+    int Open() override { return pg_.Open(); }
+    int AddAll(const QList<OutgoingAttempt>& attempts) override;
+    void Close() override { pg_.Close(); }
+    void Interrupt() override { pg_.Interrupt(); }
+
+private:
+    PgConnection pg_;
+};

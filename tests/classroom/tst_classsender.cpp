@@ -1,0 +1,168 @@
+// The sending thread against a server in memory: retries until every attempt
+// is there exactly once, sets aside what the server will never take, sends
+// nothing to a newer schema, and never holds up the close.
+#include "classroom/ClassSender.h"
+#include "classroom/Outbox.h"
+#include "tests/support/FakeClassConnection.h"
+#include "tests/support/SampleAttempts.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+const SenderTiming kQuick{20ms, 100ms, 200ms};
+
+QStringList queue(const QString& path, int count, const QString& child = QStringLiteral("たろう")) {
+    Outbox outbox(path);
+    QStringList ids;
+    for (int i = 0; i < count; ++i) {
+        const Attempt a =
+            SampleAttempt(child, DrillKind::Addition,
+                          QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC).addSecs(60 * i), 90000);
+        const OutgoingAttempt out = MakeOutgoing(a, QStringLiteral("3-1"), QStringLiteral("PC01"));
+        outbox.Add(out);
+        ids << out.id;
+    }
+    return ids;
+}
+
+std::unique_ptr<ClassSender> makeSender(const QString& path, const std::shared_ptr<FakeClassServer>& server,
+                                        SenderTiming timing = kQuick) {
+    return std::make_unique<ClassSender>(
+        path, [server] { return std::make_unique<FakeClassConnection>(server); }, timing);
+}
+} // namespace
+
+class TestClassSender : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    int files_ = 0;
+    QString freshPath() { return dir_.filePath(QStringLiteral("outbox%1.sqlite").arg(++files_)); }
+
+private slots:
+    void retryDelays();
+    void everyAttemptArrivesOnceThroughOutagesAndLostAnswers();
+    void attemptTheServerRejectsIsSetAside();
+    void newerSchemaGetsNothing();
+    void closeWaitsAtMostAMomentForAStuckSend_data();
+    void closeWaitsAtMostAMomentForAStuckSend();
+};
+
+void TestClassSender::retryDelays() {
+    const SenderTiming timing{1s, 180s, 60s};
+    std::chrono::milliseconds wait = timing.firstRetry;
+    QList<qint64> seen;
+    for (int i = 0; i < 10; ++i) {
+        seen << wait.count();
+        wait = NextRetry(wait, timing);
+    }
+    QCOMPARE(seen, (QList<qint64>{1000, 2000, 4000, 8000, 16000, 32000, 64000, 128000, 180000, 180000}));
+}
+
+void TestClassSender::everyAttemptArrivesOnceThroughOutagesAndLostAnswers() {
+    const QString path = freshPath();
+    const QStringList ids = queue(path, 30);
+    auto server = std::make_shared<FakeClassServer>();
+    server->away = true;
+    server->loseAnswers = 3; // stored, but the answer never came back
+    std::unique_ptr<ClassSender> s = makeSender(path, server);
+    QSignalSpy changed(s.get(), &ClassSender::StatusChanged);
+    s->Start();
+    QTRY_COMPARE(s->Status().state, SendStatus::Unreachable);
+    QVERIFY(!s->Status().lastReached.isValid());
+    QCOMPARE(s->Status().waiting, 30);
+    QVERIFY(!changed.isEmpty()); // the window hears of it
+    server->Set([](FakeClassServer& f) { f.away = false; });
+    QTRY_VERIFY(server->Get<qsizetype>([](FakeClassServer& f) { return f.received.size(); }) >= 10);
+    server->Set([](FakeClassServer& f) { f.away = true; }); // gone again mid-queue
+    QTRY_COMPARE(s->Status().state, SendStatus::Unreachable);
+    server->Set([](FakeClassServer& f) { f.away = false; });
+    QVERIFY(s->WaitUntilSent(10s));
+    QCOMPARE(s->Status().state, SendStatus::Connected);
+    QVERIFY(s->Status().lastReached.isValid());
+    QVERIFY(s->Shutdown());
+
+    QCOMPARE(server->received, ids); // each once, oldest first
+    QVERIFY(server->resends >= 3);   // whole batches came again; none was added twice
+    QCOMPARE(Outbox(path).Waiting(), 0);
+
+    // Queued while running: sent on the wake, not at the next idle look.
+    const std::unique_ptr<ClassSender> again = makeSender(path, server);
+    again->Start();
+    QTRY_COMPARE(again->Status().waiting, 0);
+    const QStringList more = queue(path, 2);
+    again->Wake();
+    QTRY_COMPARE(server->Get<qsizetype>([](FakeClassServer& f) { return f.received.size(); }), 32);
+}
+
+void TestClassSender::attemptTheServerRejectsIsSetAside() {
+    const QString path = freshPath();
+    queue(path, 2);
+    queue(path, 1, QStringLiteral("bad"));
+    const QStringList after = queue(path, 2);
+    auto server = std::make_shared<FakeClassServer>();
+    server->badChildren << QStringLiteral("bad");
+    const std::unique_ptr<ClassSender> s = makeSender(path, server);
+    s->Start();
+    QVERIFY(s->WaitUntilSent(10s));
+    QCOMPARE(server->received.size(), 4);
+    QCOMPARE(server->received.last(), after.last());
+    QCOMPARE(s->Status().setAside, 1);
+    QCOMPARE(Outbox(path).SetAsideCount(), 1);
+    // The batch the server refused whole, then each on its own: not one transaction per attempt for good.
+    QCOMPARE(server->transactions, 1 + 5);
+}
+
+void TestClassSender::newerSchemaGetsNothing() {
+    const QString path = freshPath();
+    queue(path, 3);
+    auto server = std::make_shared<FakeClassServer>();
+    server->version = kClassSchemaVersion + 1;
+    const std::unique_ptr<ClassSender> s = makeSender(path, server);
+    s->Start();
+    QTRY_COMPARE(s->Status().state, SendStatus::TooNew);
+    QCOMPARE(s->Status().serverVersion, kClassSchemaVersion + 1);
+    QTest::qWait(100);
+    QVERIFY(server->received.isEmpty());
+    QVERIFY(s->Shutdown());
+    QCOMPARE(Outbox(path).Waiting(), 3);
+}
+
+void TestClassSender::closeWaitsAtMostAMomentForAStuckSend_data() {
+    QTest::addColumn<bool>("interruptible");
+    QTest::newRow("socket can be shut") << true;
+    QTest::newRow("blocked for good") << false;
+}
+
+void TestClassSender::closeWaitsAtMostAMomentForAStuckSend() {
+    QFETCH(bool, interruptible);
+    const QString path = freshPath();
+    queue(path, 3);
+    auto server = std::make_shared<FakeClassServer>();
+    server->hang = true;
+    server->interruptible = interruptible;
+    SenderTiming oneAtATime = kQuick;
+    oneAtATime.batch = 1;
+    auto s = makeSender(path, server, oneAtATime);
+    s->Start();
+    QTRY_COMPARE(server->Get<int>([](FakeClassServer& f) { return f.opens; }), 1);
+    QElapsedTimer timer;
+    timer.start();
+    const bool ended = s->Shutdown(500ms);
+    QVERIFY(timer.elapsed() < 2000);
+    QCOMPARE(ended, interruptible);
+    s.reset(); // the object goes; a thread left behind keeps what it uses
+    server->Set([](FakeClassServer& f) { f.hang = false; });
+    // The one in flight may have gone; the rest stays queued for the next run.
+    QTRY_VERIFY(Outbox(path).Waiting() >= 2);
+    std::this_thread::sleep_for(300ms);
+    QVERIFY(server->received.size() <= 1);
+}
+
+QTEST_GUILESS_MAIN(TestClassSender)
+#include "tst_classsender.moc"

@@ -1,0 +1,316 @@
+// The outbox and the teacher's reads against a real PostgreSQL 15: nothing
+// lost and nothing doubled when the server stops mid-send or the program is
+// killed, a silent server never holds up the program, names come back as
+// typed, and a newer server schema gets nothing.
+#include "classroom/ClassReader.h"
+#include "classroom/ClassSender.h"
+#include "classroom/Classroom.h"
+#include "classroom/Outbox.h"
+#include "classroom/PgConnection.h"
+#include "tests/support/FakeHistory.h"
+#include "tests/support/PgTestServer.h"
+#include "tests/support/SampleAttempts.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+const SenderTiming kQuick{100ms, 500ms, 500ms};
+const PgTimeouts kShort{2, 10000};
+
+QStringList queue(const QString& outboxPath, int count, const QString& cls = PgTestServer::TestClass(),
+                  const QStringList& children = {QStringLiteral("たろう")}) {
+    Outbox outbox(outboxPath);
+    QStringList ids;
+    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-3);
+    for (int i = 0; i < count; ++i) {
+        const QString& child = children[i % children.size()];
+        const Attempt a = SampleAttempt(child, DrillKind(i % 4), start.addSecs(60 * i), 80000 + 100 * i,
+                                        {Fact{i % 4 == 1 ? 12 : 3, 4}});
+        const OutgoingAttempt out = MakeOutgoing(a, cls, QStringLiteral("PC-01"));
+        outbox.Add(out);
+        ids << out.id;
+    }
+    return ids;
+}
+
+// The answer rows of the first `count` attempts queue() makes: every fourth is a times table of 64 cells.
+int answerRows(int count) {
+    int rows = 0;
+    for (int i = 0; i < count; ++i)
+        rows += i % 4 == 3 ? 64 : 100;
+    return rows;
+}
+
+std::unique_ptr<ClassSender> makeSender(const QString& path, const QString& service) {
+    return std::make_unique<ClassSender>(
+        path, [service] { return std::make_unique<PgClassConnection>(service, kShort); }, kQuick);
+}
+
+int serverCount(const PgTestServer& server, const QString& what = QStringLiteral("count(*)")) {
+    return server.Psql(QStringLiteral("SELECT %1 FROM vantel.attempts").arg(what)).out.toInt();
+}
+
+QStringList serverIds(const PgTestServer& server) {
+    QStringList ids = server.Psql(QStringLiteral("SELECT id FROM vantel.attempts ORDER BY id")).Rows();
+    ids.sort();
+    return ids;
+}
+
+QString sorted(QStringList ids) {
+    ids.sort();
+    return ids.join(u',');
+}
+
+// A Unix socket where a PostgreSQL would be, that takes connections and never says a word.
+class SilentServer {
+public:
+    explicit SilentServer(const QString& dir) : path_(dir + QStringLiteral("/.s.PGSQL.5432")) {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path_).constData(), sizeof address.sun_path);
+        ok_ = fd_ >= 0 && ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              ::listen(fd_, 16) == 0;
+    }
+    ~SilentServer() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        QFile::remove(path_);
+    }
+    bool Ok() const { return ok_; }
+
+private:
+    QString path_;
+    int fd_ = -1;
+    bool ok_ = false;
+};
+} // namespace
+
+class TestSendFaults : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    int files_ = 0;
+    QString freshOutbox() { return dir_.filePath(QStringLiteral("outbox%1.sqlite").arg(++files_)); }
+
+private slots:
+    void serverStoppedMidSendAndStartedAgain();
+    void killedDuringSend();
+    void silentServerHoldsNothingUp();
+    void namesStoredAndShownAsTyped();
+    void newerSchemaGetsNothing();
+};
+
+void TestSendFaults::serverStoppedMidSendAndStartedAgain() {
+    PgTestServer server;
+    QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
+    const QString path = freshOutbox();
+    const QStringList ids = queue(path, 300);
+    const std::unique_ptr<ClassSender> sender = makeSender(path, PgTestServer::ServiceName());
+    sender->Start();
+    QTRY_VERIFY_WITH_TIMEOUT(serverCount(server) >= 5, 30000);
+    QVERIFY2(server.Stop(), qPrintable(server.ErrorText())); // fast shutdown cuts the session mid-send
+    const int before = serverCount(server);                  // nothing: the server is down
+    QCOMPARE(before, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(sender->Status().state, SendStatus::Unreachable, 30000);
+    QVERIFY(Outbox(path).Waiting() > 0);
+    QVERIFY2(server.Start(), qPrintable(server.ErrorText()));
+    QVERIFY(sender->WaitUntilSent(120s));
+    QCOMPARE(sender->Status().state, SendStatus::Connected);
+    QCOMPARE(serverCount(server), 300);
+    QCOMPARE(serverIds(server).join(u','), sorted(ids));
+    QCOMPARE(server.Psql(QStringLiteral("SELECT count(*) FROM vantel.answers")).out.toInt(), answerRows(300));
+}
+
+void TestSendFaults::killedDuringSend() {
+    PgTestServer server;
+    QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
+    const QString path = freshOutbox();
+    const int total = 1500;
+    const QStringList ids = queue(path, total);
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/classroom_sender");
+
+    QProcess first;
+    first.start(program, {path, PgTestServer::ServiceName()});
+    QVERIFY(first.waitForReadyRead(30000));
+    QTRY_VERIFY_WITH_TIMEOUT(serverCount(server) > 0, 30000);
+    ::kill(pid_t(first.processId()), SIGKILL);
+    QVERIFY(first.waitForFinished(10000));
+    QCOMPARE(first.exitStatus(), QProcess::CrashExit);
+    const int arrived = serverCount(server);
+    const int left = Outbox(path).Waiting();
+    qInfo("killed with %d on the server and %d in the outbox", arrived, left);
+    QVERIFY2(left > 0, "the sender finished before it was killed");
+    QVERIFY(arrived + left >= total); // at most the one in flight is in both
+
+    QProcess second;
+    QElapsedTimer drain;
+    drain.start();
+    second.start(program, {path, PgTestServer::ServiceName()});
+    QVERIFY(second.waitForFinished(180000));
+    QCOMPARE(second.exitCode(), 0);
+    qInfo("the restarted sender sent %d attempts in %lld ms, process start included", left, drain.elapsed());
+    QCOMPARE(serverCount(server), total);
+    QCOMPARE(serverIds(server).join(u','), sorted(ids));
+    QCOMPARE(Outbox(path).Waiting(), 0);
+}
+
+void TestSendFaults::silentServerHoldsNothingUp() {
+    QTemporaryDir silentDir(QStringLiteral("/tmp/vantel-silent-XXXXXX"));
+    SilentServer silent(silentDir.path());
+    QVERIFY(silent.Ok());
+    const QString services = silentDir.filePath(QStringLiteral("pg_service.conf"));
+    QFile file(services);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        QStringLiteral("[silent]\nhost=%1\nport=5432\ndbname=vantel\n").arg(silentDir.path()).toUtf8());
+    file.close();
+    qputenv("PGSERVICEFILE", services.toLocal8Bit());
+
+    FakeHistory local;
+    const QString path = freshOutbox();
+    QElapsedTimer timer;
+    timer.start();
+    auto classroom = std::make_unique<Classroom>(
+        ClassroomConfig{QStringLiteral("silent"), QStringLiteral("3-1"), QStringLiteral("PC-01"), {}}, local,
+        path, kQuick, kShort);
+    classroom->Start();
+    QVERIFY2(timer.elapsed() < 1000, "start-up waited for the server");
+
+    // A judged Stop records the attempt: here, and queued; nothing waits on the network.
+    timer.restart();
+    QVERIFY(classroom->History().Record(
+        SampleAttempt(QStringLiteral("はな"), DrillKind::Addition, QDateTime::currentDateTimeUtc(), 70000)));
+    QVERIFY2(timer.elapsed() < 1000, "Stop waited for the server");
+    QCOMPARE(local.attempts.size(), 1);
+
+    QTRY_COMPARE_WITH_TIMEOUT(classroom->Sender().Status().state, SendStatus::Unreachable, 15000);
+    const QString status = classroom->StatusText();
+    QVERIFY2(status.contains(QStringLiteral("つながりません")), qPrintable(status));
+    QVERIFY2(status.contains(QStringLiteral("送信待ち 1 件")), qPrintable(status));
+
+    // The teacher's reads wait a bounded moment, then say so.
+    timer.restart();
+    const ServerAnswer<QList<Attempt>> read = classroom->Reader().ChildAttempts(
+        QStringLiteral("3-1"), QStringLiteral("はな"), DrillKind::Addition, {}, 500ms);
+    QVERIFY(!read.value);
+    QVERIFY(timer.elapsed() < 2000);
+
+    // Close: at most a moment for a send in flight; the attempt stays queued.
+    timer.restart();
+    classroom->Shutdown();
+    classroom.reset();
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(Outbox(path).Waiting(), 1);
+    // A thread left waiting on the silent socket ends with libpq's time-out.
+    QTest::qWait(2500);
+}
+
+void TestSendFaults::namesStoredAndShownAsTyped() {
+    PgTestServer server;
+    QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
+    const QString cls = QStringLiteral("3年'2組\"; DELETE FROM vantel.attempts; --");
+    QVERIFY2(server.AddClass(cls, QStringLiteral("odd_computers"), QStringLiteral("odd_teacher")),
+             qPrintable(server.ErrorText()));
+    QVERIFY(server.AddService(QStringLiteral("odd"), QStringLiteral("odd_computers")));
+    QVERIFY(server.AddService(QStringLiteral("odd_teacher"), QStringLiteral("odd_teacher")));
+    const QStringList children = {QStringLiteral("O'Brien"),
+                                  QStringLiteral("Robert'); DROP TABLE vantel.answers;--"),
+                                  QStringLiteral("\"quoted\" \\ back\\slash"),
+                                  QStringLiteral("$1 ? :name %s"),
+                                  QStringLiteral("たろう; SELECT 1"),
+                                  QString()}; // nobody entered a name
+    const QString path = freshOutbox();
+    queue(path, 12, cls, children);
+    const std::unique_ptr<ClassSender> sender = makeSender(path, QStringLiteral("odd"));
+    sender->Start();
+    QVERIFY(sender->WaitUntilSent(60s));
+    QCOMPARE(sender->Status().setAside, 0);
+    QCOMPARE(serverCount(server), 12);
+    QCOMPARE(server.Psql(QStringLiteral("SELECT count(*) FROM vantel.answers")).out.toInt(), answerRows(12));
+
+    ClassReader reader(QStringLiteral("odd_teacher"), kShort);
+    QObject context;
+    std::optional<ServerAnswer<QStringList>> classes;
+    reader.Classes(&context, [&](ServerAnswer<QStringList> a) { classes = a; });
+    QTRY_VERIFY_WITH_TIMEOUT(classes.has_value(), 30000);
+    QCOMPARE(classes->value.value_or(QStringList()), QStringList{cls});
+
+    std::optional<ServerAnswer<QList<ClassSummaryRow>>> summary;
+    reader.Summary(cls, &context, [&](ServerAnswer<QList<ClassSummaryRow>> a) { summary = a; });
+    QTRY_VERIFY_WITH_TIMEOUT(summary.has_value(), 30000);
+    QVERIFY2(summary->value, qPrintable(summary->problem));
+    QStringList shown;
+    for (const ClassSummaryRow& row : *summary->value)
+        if (!shown.contains(row.child))
+            shown << row.child;
+    QStringList expected = children;
+    expected[5] = QStringLiteral("");
+    expected.sort();
+    shown.sort();
+    QCOMPARE(shown, expected);
+
+    // One child through the progress window's reads: the same attempts and facts as sent.
+    ServerHistory history(reader, cls);
+    const QList<Attempt> attempts = history.Attempts(children[1], DrillKind::Subtraction, {});
+    QVERIFY2(history.Problem().isEmpty(), qPrintable(history.Problem()));
+    QCOMPARE(attempts.size(), 1); // the second of the twelve; the eighth is a times table
+    QCOMPARE(attempts[0].durationMs, 80100u);
+    QCOMPARE(attempts[0].score, 99);
+    QCOMPARE(history.Attempts(children[1], DrillKind::Kuku, {}).first().durationMs, 80700u);
+    const FactStats facts = history.Facts(children[1], DrillKind::Subtraction, {});
+    QCOMPARE(facts.Find(Fact{12, 4})->wrong, 1);
+    QCOMPARE(facts.Find(Fact{12, 4})->seen, 1);
+    QCOMPARE(facts.Find(Fact{13, 4})->wrong, 0);
+    QCOMPARE(facts.Find(Fact{13, 4})->medianMs, 1000.0); // one key a second
+    QCOMPARE(facts.overallMedianMs, 1000.0);
+    QCOMPARE(facts.Weakest(3).size(), 1);
+    QCOMPARE(history.Attempts(QString(), DrillKind::Subtraction, {}).size(), 1); // the nameless child
+}
+
+void TestSendFaults::newerSchemaGetsNothing() {
+    PgTestServer server;
+    QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
+    QVERIFY(server
+                .Psql(QStringLiteral("CREATE OR REPLACE FUNCTION vantel.schema_version() RETURNS integer"
+                                     " LANGUAGE sql IMMUTABLE AS 'SELECT %1'")
+                          .arg(kClassSchemaVersion + 1))
+                .ok);
+    FakeHistory local;
+    const QString path = freshOutbox();
+    Classroom classroom(
+        ClassroomConfig{PgTestServer::ServiceName(), PgTestServer::TestClass(), QStringLiteral("PC-01"), {}},
+        local, path, kQuick, kShort);
+    classroom.Start();
+    QVERIFY(classroom.History().Record(
+        SampleAttempt(QStringLiteral("はな"), DrillKind::Kuku, QDateTime::currentDateTimeUtc(), 50000)));
+    QTRY_COMPARE_WITH_TIMEOUT(classroom.Sender().Status().state, SendStatus::TooNew, 30000);
+    const QString status = classroom.StatusText();
+    QVERIFY2(status.contains(QStringLiteral("新しくしてください")), qPrintable(status));
+    QVERIFY(status.contains(QStringLiteral("第%1版").arg(kClassSchemaVersion + 1)));
+    QCOMPARE(local.attempts.size(), 1); // recording goes on here
+    QTest::qWait(300);
+    QCOMPARE(serverCount(server), 0);
+    QCOMPARE(Outbox(path).Waiting(), 1);
+
+    // The teacher is told the same, and reads nothing.
+    QObject context;
+    std::optional<ServerAnswer<QStringList>> classes;
+    classroom.Reader(); // made on the config's service; the teacher's is another
+    ClassReader teacher(PgTestServer::TeacherServiceName(), kShort);
+    teacher.Classes(&context, [&](ServerAnswer<QStringList> a) { classes = a; });
+    QTRY_VERIFY_WITH_TIMEOUT(classes.has_value(), 30000);
+    QVERIFY(!classes->value);
+    QCOMPARE(classes->problem, TooNewMessage(kClassSchemaVersion + 1));
+}
+
+QTEST_GUILESS_MAIN(TestSendFaults)
+#include "tst_sendfaults.moc"
