@@ -18,6 +18,22 @@ void checkVersion(PgConnection& pg) {
         throw ClassServerError(ClassServerError::Refused, TooNewMessage(version));
 }
 
+// One read on the worker's connection: its rows, or what went wrong.
+template <typename T>
+ServerAnswer<T> readAnswer(PgConnection& pg, const std::function<T(PgConnection&)>& read) {
+    ServerAnswer<T> answer;
+    try {
+        checkVersion(pg);
+        answer.value = read(pg);
+    } catch (const ClassServerError& error) {
+        answer.problem = error.Message();
+        qCInfo(lcClassroom) << "Reading the class server:" << error.Message();
+        if (error.GetKind() == ClassServerError::Unreachable)
+            pg.Close(); // opened anew for the next read
+    }
+    return answer;
+}
+
 // child_attempts and child_facts take a null since for "all".
 QVariant sinceParameter(const QDateTime& since) {
     return since.isValid() ? QVariant(TimestampText(since)) : QVariant(QMetaType(QMetaType::QString));
@@ -146,16 +162,7 @@ void ClassReader::deliver(QObject* context, std::function<void(ServerAnswer<T>)>
     const std::shared_ptr<Worker> worker = worker_;
     QPointer<QObject> target(context);
     post([worker, target, done, read](PgConnection& pg) {
-        ServerAnswer<T> answer;
-        try {
-            checkVersion(pg);
-            answer.value = read(pg);
-        } catch (const ClassServerError& error) {
-            answer.problem = error.Message();
-            qCInfo(lcClassroom) << "Reading the class server:" << error.Message();
-            if (error.GetKind() == ClassServerError::Unreachable)
-                pg.Close(); // opened anew for the next read
-        }
+        const ServerAnswer<T> answer = readAnswer(pg, read);
         const std::lock_guard lock(worker->mutex);
         if (worker->owner)
             QMetaObject::invokeMethod(
@@ -172,18 +179,7 @@ template <typename T>
 ServerAnswer<T> ClassReader::await(std::function<T(PgConnection&)> read, std::chrono::milliseconds wait) {
     auto promise = std::make_shared<std::promise<ServerAnswer<T>>>();
     std::future<ServerAnswer<T>> future = promise->get_future();
-    post([promise, read](PgConnection& pg) {
-        ServerAnswer<T> answer;
-        try {
-            checkVersion(pg);
-            answer.value = read(pg);
-        } catch (const ClassServerError& error) {
-            answer.problem = error.Message();
-            if (error.GetKind() == ClassServerError::Unreachable)
-                pg.Close();
-        }
-        promise->set_value(std::move(answer));
-    });
+    post([promise, read](PgConnection& pg) { promise->set_value(readAnswer(pg, read)); });
     if (future.wait_for(wait) != std::future_status::ready)
         return {std::nullopt, QStringLiteral("サーバーから時間内に答えがありません")};
     return future.get();

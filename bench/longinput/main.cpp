@@ -3,11 +3,12 @@
 // measured in the same run, and prints the ratios of the medians and the
 // peak memory. The machines are shared, so the ratios are what count; the
 // milliseconds show the bound of 2 s is far away.
+#include "core/Cp932.h"
+#include "core/WholeFile.h"
 #include "gridio/DelimitedText.h"
 #include "gridio/StrGrdIO.h"
 #include "tests/support/FakeSpreadsheet.h"
-#include "core/Cp932.h"
-#include "core/WholeFile.h"
+#include "tests/support/Measure.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,34 +20,6 @@
 #include <vector>
 
 namespace {
-double medianMs(int repetitions, const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-qint64 peakMegabytes() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    return -1;
-}
-
-void resetPeak() {
-    QFile clear("/proc/self/clear_refs");
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
     QFile file(path);
@@ -71,8 +44,8 @@ int main(int argc, char** argv) {
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     QTemporaryDir dir;
     const qsizetype tenMegabytes = 10 * 1024 * 1024;
-    const QString dataFile =
-        writeFile(dir, "data.txt", repeated("\x82\xe2\x82\xdc\x82\xbe\t3\t12\t\t\t2024/5/1\r\n", tenMegabytes));
+    const QString dataFile = writeFile(
+        dir, "data.txt", repeated("\x82\xe2\x82\xdc\x82\xbe\t3\t12\t\t\t2024/5/1\r\n", tenMegabytes));
     QStringList cells;
     for (int k = 0; k < 100000; ++k)
         cells << QString::number(k * 7);
@@ -103,7 +76,7 @@ int main(int argc, char** argv) {
     };
 
     baseline();
-    const double base = medianMs(repetitions, baseline);
+    const double base = MedianMs(repetitions, baseline);
     std::printf("read and decode 10 MB:               %9.1f ms (median of %d)\n", base, repetitions);
     const struct {
         const char* name;
@@ -115,11 +88,11 @@ int main(int argc, char** argv) {
         {"100,000-cell line, stretched grid", stretched},
     };
     for (const auto& c : cases) {
-        resetPeak();
-        const qint64 before = peakMegabytes();
-        const double ms = medianMs(repetitions, c.run);
+        ResetPeak();
+        const qint64 before = PeakMegabytes();
+        const double ms = MedianMs(repetitions, c.run);
         std::printf("%-36s %9.1f ms  ratio %6.2f  peak +%lld MB\n", c.name, ms, ms / base,
-                    static_cast<long long>(peakMegabytes() - before));
+                    static_cast<long long>(PeakMegabytes() - before));
     }
     return 0;
 }

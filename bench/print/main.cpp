@@ -7,6 +7,7 @@
 #include "print/WorksheetPrint.h"
 #include "widgets/Fonts.h"
 
+#include "tests/support/Measure.h"
 #include "tests/support/WorksheetGrids.h"
 
 #include <QApplication>
@@ -19,20 +20,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-namespace {
-double medianMs(int repetitions, const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -70,8 +57,8 @@ int main(int argc, char** argv) {
     // One of each first, so that fonts are loaded before anything is timed.
     baseline();
     worksheet();
-    const double bare = medianMs(repetitions, baseline);
-    const double full = medianMs(repetitions, worksheet);
+    const double bare = MedianMs(repetitions, baseline);
+    const double full = MedianMs(repetitions, worksheet);
     std::printf("bare one-line PDF page:  %8.2f ms (median of %d)\n", bare, repetitions);
     std::printf("worksheet PDF:           %8.2f ms (median of %d)\n", full, repetitions);
     std::printf("ratio worksheet / bare:  %8.2f\n", full / bare);

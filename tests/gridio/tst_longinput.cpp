@@ -4,10 +4,11 @@
 // is refused with a message. The splitting of quoted values is checked
 // against the plain definition on many random texts, since it no longer
 // scans each value from scratch (that took quadratic time on stray quotes).
+#include "core/VantelError.h"
 #include "gridio/DelimitedText.h"
 #include "gridio/StrGrdIO.h"
 #include "tests/support/FakeSpreadsheet.h"
-#include "core/VantelError.h"
+#include "tests/support/Measure.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -15,24 +16,6 @@
 #include <QTest>
 
 namespace {
-// Starts measuring the peak resident memory afresh.
-void resetPeak() {
-    QFile clear("/proc/self/clear_refs");
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-// Peak resident memory of this process since resetPeak(), in MB.
-qint64 peakMegabytes() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    return -1;
-}
-
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kMemoryMeasurable = false; // the sanitizer keeps freed memory in quarantine
 #else
@@ -143,15 +126,15 @@ private slots:
         writeFile(path, bytes);
         bytes.clear();
         bytes.squeeze();
-        resetPeak();
-        const qint64 before = peakMegabytes();
+        ResetPeak();
+        const qint64 before = PeakMegabytes();
         Panel panel;
         panel.io.LoadFromText(path, u'\t', false);
         const QStringList expected{"やまだ", "3", "12", "", "", "2024/5/1"};
         QCOMPARE(panel.row(0), expected);
         QCOMPARE(panel.row(1), expected);
         if (kMemoryMeasurable)
-            QVERIFY2(peakMegabytes() - before < 200, qPrintable(QString::number(peakMegabytes() - before)));
+            QVERIFY2(PeakMegabytes() - before < 200, qPrintable(QString::number(PeakMegabytes() - before)));
     }
 
     void lineOfHundredThousandCells_data() {
@@ -221,8 +204,8 @@ private slots:
         TStringGridIO io(spreadsheet);
         io.SetTargetGrid(&grid);
         io.SetStretch(true);
-        resetPeak();
-        const qint64 before = peakMegabytes();
+        ResetPeak();
+        const qint64 before = PeakMegabytes();
         QString message;
         try {
             io.LoadFromText(path, u',', false);
@@ -233,7 +216,7 @@ private slots:
         QCOMPARE(grid.Cells(0, 0), QString("kept"));
         QCOMPARE(grid.ColCount(), 5);
         if (kMemoryMeasurable)
-            QVERIFY2(peakMegabytes() - before < 200, qPrintable(QString::number(peakMegabytes() - before)));
+            QVERIFY2(PeakMegabytes() - before < 200, qPrintable(QString::number(PeakMegabytes() - before)));
     }
 
     // Random texts of quotes, delimiters, breaks and letters split exactly as
