@@ -5,6 +5,7 @@
 #include "platform/speech/EspeakVoice.h"
 
 #include <QRegularExpression>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -65,6 +66,7 @@ void EspeakSpeech::Say(const QString& text) {
 
 void EspeakSpeech::Hush() {
     pending_.clear();
+    toPlay_.clear();
     // A short silence on the shared channel ends what is playing.
     static const QByteArray silence = [] {
         QByteArray wave(
@@ -107,6 +109,17 @@ void EspeakSpeech::synthesised(const QString& text, const QByteArray& wave, cons
 }
 
 void EspeakSpeech::play(const QString& text) {
-    sound_.PlayImage(voiced_.value(text), false);
-    emit Spoken(text);
+    // Played once the key that asked has been handled and painted: handing
+    // the voice to the sound engine costs more than the keystroke itself.
+    toPlay_ = text;
+    if (std::exchange(playQueued_, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        playQueued_ = false;
+        if (toPlay_.isEmpty())
+            return;
+        const QString text = std::exchange(toPlay_, QString());
+        sound_.PlayImage(voiced_.value(text), false);
+        emit Spoken(text);
+    });
 }

@@ -47,6 +47,8 @@ private:
     EspeakVoice* voice_; // lives on thread_
     bool synthesising_ = false;
     QString pending_; // the newest text not yet spoken
+    QString toPlay_;  // voiced, to be played after the current event
+    bool playQueued_ = false;
     QHash<QString, QByteArray> voiced_;
     bool failureLogged_ = false;
 };

@@ -96,9 +96,17 @@ private slots:
         EspeakSpeech speech(sound);
         speech.Say(QStringLiteral("4 かける 9"));
         QTRY_COMPARE(sound.images.size(), size_t(1));
+        QSignalSpy spoken(&speech, &EspeakSpeech::Spoken);
         speech.Say(QStringLiteral("4 かける 9"));
+        QVERIFY(spoken.wait(100)); // no new synthesis: well within its time
         QCOMPARE(sound.images.size(), size_t(2));
         QCOMPARE(sound.images[1].image, sound.images[0].image);
+        // Hushed before it was handed over: only the hush is heard.
+        speech.Say(QStringLiteral("4 かける 9"));
+        speech.Hush();
+        QTest::qWait(50);
+        QCOMPARE(sound.images.size(), size_t(3));
+        QCOMPARE(at(sound.images[2].image, 40), 16u);
     }
 
     void hushEndsThePlayingVoiceAndForgetsTheWaitingOne() {
