@@ -13,6 +13,8 @@
 // - the size of the database.
 //
 //   bench_classroom [DIR]   the server's folder; kept between runs (default: classroom-db beside the program)
+#include "tests/support/Measure.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -96,11 +98,6 @@ std::vector<double> times(QSqlDatabase& db, const QString& sql, int runs) {
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     return ms;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 QString literal(const QString& text) {
@@ -224,12 +221,12 @@ int main(int argc, char** argv) {
             times(teacher, sql, 2);
 
         std::vector<double> baseline = times(admin, count, 3);
-        const double summaryMs = median(times(teacher, summary, 25));
-        const double factsMs = median(times(teacher, facts, 25));
-        const double attemptsMs = median(times(teacher, attempts, 25));
+        const double summaryMs = Median(times(teacher, summary, 25));
+        const double factsMs = Median(times(teacher, facts, 25));
+        const double attemptsMs = Median(times(teacher, attempts, 25));
         const std::vector<double> after = times(admin, count, 2);
         baseline.insert(baseline.end(), after.begin(), after.end());
-        const double baselineMs = median(baseline);
+        const double baselineMs = Median(baseline);
 
         std::printf(
             "class server: %s attempts, %s answer rows; class %s (%s attempts), child %s (%s attempts at "
@@ -260,7 +257,7 @@ int main(int argc, char** argv) {
             std::vector<double> rates;
             for (int i = 0; i < 5; ++i)
                 rates.push_back(sendRate(computer, 200, batch));
-            return median(rates);
+            return Median(rates);
         };
         const double drained = sending(20);
         std::printf("%-32s %8.0f attempts/s  (budget >= %.0f)  %s\n", "sending a queue, 20 a transaction",

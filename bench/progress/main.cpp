@@ -35,6 +35,7 @@
 
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/Measure.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/SampleAttempts.h"
 #include "tests/support/ScriptedRandom.h"
@@ -69,11 +70,6 @@ long involuntarySwitches() {
     rusage usage{};
     getrusage(RUSAGE_THREAD, &usage);
     return usage.ru_nivcsw;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Sees every event delivered, so it can tell when a window has been painted:
@@ -248,10 +244,10 @@ int main(int argc, char* argv[]) {
                 }
             }
         }
-        const double p = median(plain), r = median(recorded);
+        const double p = Median(plain), r = Median(recorded);
         std::printf("stop: judge+repaint %.3f ms, with recording %.3f ms (medians of %zu and %zu, %d"
                     " preempted set aside); the message waited %.2f ms more for the commit\n",
-                    p, r, plain.size(), recorded.size(), setAside, median(waited));
+                    p, r, plain.size(), recorded.size(), setAside, Median(waited));
         budgets.push_back({"recording adds to the Stop", (r / p - 1) * 100, 5, "%"});
     }
 
@@ -329,7 +325,7 @@ int main(int argc, char* argv[]) {
             },
             window));
     }
-    const double b = median(bare), o = median(opened), s = median(switching), a = median(all);
+    const double b = Median(bare), o = Median(opened), s = Median(switching), a = Median(all);
     std::printf("bare chart window %.1f ms; progress window (last 30 days) %.1f ms; switching the drill"
                 " %.1f ms; all %d attempts %.1f ms\n",
                 b, o, s, count, a);

@@ -23,13 +23,6 @@ const QString kIncomplete =
 class TestDrillFlow : public FormTestCase {
     Q_OBJECT
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(f->Window(), key, modifiers);
-    }
-    void type(const QString& text) {
-        for (QChar ch : text)
-            QTest::keyClick(f->Window(), ch.toLatin1());
-    }
     // Types every answer of the active sheet followed by Enter, with the
     // given texts in place of some answers.
     void answerAll(TStringGrid* grid, const DrillSheet& sheet, const QHash<QPoint, QString>& instead = {}) {

@@ -47,13 +47,6 @@ QString heard(QObject* control) {
 class TestListening : public FormTestCase {
     Q_OBJECT
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(f->Window(), key, modifiers);
-    }
-    void type(const QString& text) {
-        for (QChar ch : text)
-            QTest::keyClick(f->Window(), ch.toLatin1());
-    }
     QString problem(int col, int row) const {
         return CellProblem(*f->form->StringGrid1, SheetOf(DrillKind::Addition), col, row);
     }

@@ -54,9 +54,6 @@ class TestProgressWiring : public FormTestCase {
     QTemporaryDir historyDir;
     std::unique_ptr<WaitProbe> realHistory; // outlives the window of each test
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(f->Window(), key, modifiers);
-    }
     // Starts at tick `start`, types every answer one second apart (one wrong), and stops.
     void attempt(std::uint32_t start, QPoint wrongCell = {}) {
         TForm1& form = *f->form;

@@ -4,11 +4,22 @@
 
 #include "tests/support/FormFixture.h"
 
+#include <QTest>
+
 class FormTestCase : public QObject {
     Q_OBJECT
 
 protected:
     FormFixture* f = nullptr;
+
+    // Keys as the child types them, to the window that has the focus.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(f->Window(), key, modifiers);
+    }
+    void type(const QString& text) {
+        for (QChar ch : text)
+            QTest::keyClick(f->Window(), ch.toLatin1());
+    }
 
     // Replaces the window by one that reads the given settings file.
     void reopen(const QString& settingsPath) {

@@ -7,6 +7,12 @@
 #include <functional>
 #include <vector>
 
+// The middle value (the upper one of an even count).
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median time of a number of runs, in milliseconds.
 inline double MedianMs(int repetitions, const std::function<void()>& run) {
     std::vector<double> times;
@@ -16,8 +22,7 @@ inline double MedianMs(int repetitions, const std::function<void()>& run) {
         run();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(std::move(times));
 }
 
 // Starts a new peak of resident memory for PeakMegabytes.
