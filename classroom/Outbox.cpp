@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/VantelError.h"
+#include "progress/WriteAheadLog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,8 @@
 #include <QUuid>
 
 namespace {
+constexpr std::chrono::milliseconds kPatience{5000};
+
 QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -50,12 +53,13 @@ QSqlDatabase& Outbox::db() {
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
         db_->setDatabaseName(path_);
         // The sending thread and the window's thread write the same file.
-        db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kPatience.count()));
     }
     if (!db_->open())
         throw VantelError(
             QStringLiteral("送信待ちの記録 (%1) を開けません: %2").arg(path_, db_->lastError().text()));
-    run(*db_, QStringLiteral("PRAGMA journal_mode=WAL"));
+    if (const QSqlError error = UseWriteAheadLog(*db_, kPatience); error.isValid())
+        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を読み書きできません: %2").arg(path_, error.text()));
     run(*db_, durability_ == Durability::Full ? QStringLiteral("PRAGMA synchronous=FULL")
                                               : QStringLiteral("PRAGMA synchronous=NORMAL"));
     run(*db_, QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"

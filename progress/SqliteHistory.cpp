@@ -5,6 +5,7 @@
 #include "platform/desktop/MessageBoxes.h"
 #include "progress/FactTimes.h"
 #include "progress/JobThread.h"
+#include "progress/WriteAheadLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,9 @@
 #include <exception>
 
 namespace {
+// Another copy of the program may be writing; wait for it a little, not for ever.
+constexpr std::chrono::milliseconds kBusyPatience{3000};
+
 // SQLite's primary result codes that matter here.
 constexpr int kCorrupt = 11;
 constexpr int kNotADatabase = 26;
@@ -180,7 +184,7 @@ QSqlDatabase& SqliteHistory::reader() {
     readerGeneration_ = fileGeneration_;
     reader_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), readerConnection_);
     reader_->setDatabaseName(path_);
-    reader_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    reader_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyPatience.count()));
     if (!reader_->open()) {
         const SqlFailure failure(reader_->lastError());
         closeReader();
@@ -234,11 +238,11 @@ bool SqliteHistory::openFile() {
         throw VantelError(QStringLiteral("フォルダー %1 を作れません。").arg(info.absolutePath()));
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_->setDatabaseName(path_);
-    // Another copy of the program may be writing; wait for it a little, not for ever.
-    db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyPatience.count()));
     if (!db_->open())
         throw SqlFailure(db_->lastError());
-    exec(*db_, QStringLiteral("PRAGMA journal_mode=WAL"));
+    if (const QSqlError error = UseWriteAheadLog(*db_, kBusyPatience); error.isValid())
+        throw SqlFailure(error);
     // A power cut must not take a committed attempt with it.
     exec(*db_, QStringLiteral("PRAGMA synchronous=FULL"));
     exec(*db_, QStringLiteral("PRAGMA foreign_keys=ON"));

@@ -3,6 +3,7 @@
 #include "classroom/ClassroomConfig.h"
 #include "classroom/ClassroomHistory.h"
 #include "classroom/Outbox.h"
+#include "core/VantelError.h"
 #include "tests/support/FakeHistory.h"
 #include "tests/support/SampleAttempts.h"
 
@@ -11,6 +12,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <thread>
 
 namespace {
 void writeFile(const QString& path, const QByteArray& text) {
@@ -36,6 +39,7 @@ private slots:
     void attemptSurvivesTheTripThroughTheOutbox();
     void queueKeepsOrderAcrossRestarts();
     void recordsLocallyEvenWhenTheOutboxCannotBeWritten();
+    void twoThreadsOpeningAFreshOutboxBothWrite();
 };
 
 void TestOutbox::config_data() {
@@ -186,6 +190,35 @@ void TestOutbox::recordsLocallyEvenWhenTheOutboxCannotBeWritten() {
     QCOMPARE(local.attempts.size(), 2);
     QCOMPARE(wakes, 2);
     QCOMPARE(blocked.Children(), QStringList{QStringLiteral("はな")});
+}
+
+void TestOutbox::twoThreadsOpeningAFreshOutboxBothWrite() {
+    // The window queues an attempt while the sending thread opens the same new
+    // file: neither may see "database is locked" while the file turns to WAL.
+    for (int round = 0; round < 200; ++round) {
+        const QString path = dir_.filePath(QStringLiteral("race%1.sqlite").arg(round));
+        QString failure;
+        std::thread sender([&] {
+            try {
+                Outbox outbox(path, Outbox::Durability::Relaxed);
+                outbox.Add(MakeOutgoing(sample(QStringLiteral("s"), 1), "k", "s"));
+                outbox.Oldest(20);
+            } catch (const VantelError& e) {
+                failure = e.Message();
+            }
+        });
+        QString windowFailure;
+        try {
+            Outbox outbox(path);
+            outbox.Add(MakeOutgoing(sample(QStringLiteral("w"), 2), "k", "s"));
+        } catch (const VantelError& e) {
+            windowFailure = e.Message();
+        }
+        sender.join();
+        QVERIFY2(windowFailure.isEmpty(), qPrintable(windowFailure));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(Outbox(path).Waiting(), 2);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOutbox)
