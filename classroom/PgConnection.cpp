@@ -2,11 +2,23 @@
 
 #include "core/Logging.h"
 
+#include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUuid>
-#include <libpq-fe.h>
 #include <sys/socket.h>
+
+namespace {
+// libpq's PQsocket, taken from the library Qt's PostgreSQL driver has already
+// loaded. Linking libpq into the program would load it, and the twenty
+// libraries it needs, at every start, class or no class.
+int SocketOf(const void* pgconn) {
+    using PQsocketFunction = int (*)(const void*);
+    static const auto socketOf =
+        reinterpret_cast<PQsocketFunction>(QLibrary::resolve(QStringLiteral("pq"), 5, "PQsocket"));
+    return socketOf ? socketOf(pgconn) : -1;
+}
+} // namespace
 
 QString PgConnectOptions(const QString& service, const PgTimeouts& t) {
     // Qt joins the options with spaces; a service name with a quote or a
@@ -62,9 +74,11 @@ int PgConnection::Open() {
         if (!db_->open())
             fail(QStringLiteral("接続できません"), db_->lastError());
         const QVariant handle = db_->driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "PGconn*") == 0) {
+        // Qt 6 names the handle's type by libpq's struct tag, Qt 5 by its typedef.
+        if (handle.isValid() &&
+            (qstrcmp(handle.typeName(), "pg_conn*") == 0 || qstrcmp(handle.typeName(), "PGconn*") == 0)) {
             const std::lock_guard lock(socketMutex_);
-            socket_ = PQsocket(*static_cast<PGconn* const*>(handle.data()));
+            socket_ = SocketOf(*static_cast<const void* const*>(handle.data()));
         }
         // Qt prepares every statement, and SET cannot be prepared.
         Run(QStringLiteral("SELECT set_config('statement_timeout', ?, false)"),

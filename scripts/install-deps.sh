@@ -13,7 +13,6 @@ PACKAGES=(
   libjpeg62-turbo-dev
   libqt6sql6-sqlite qt6-charts-dev
   postgresql-15 libqt6sql6-psql
-  libpq-dev
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox

@@ -13,9 +13,11 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <thread>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -107,6 +109,7 @@ private slots:
     void silentServerHoldsNothingUp();
     void namesStoredAndShownAsTyped();
     void newerSchemaGetsNothing();
+    void interruptCutsABlockedStatementShort();
 };
 
 void TestSendFaults::serverStoppedMidSendAndStartedAgain() {
@@ -310,6 +313,29 @@ void TestSendFaults::newerSchemaGetsNothing() {
     QTRY_VERIFY_WITH_TIMEOUT(classes.has_value(), 30000);
     QVERIFY(!classes->value);
     QCOMPARE(classes->problem, TooNewMessage(kClassSchemaVersion + 1));
+}
+
+void TestSendFaults::interruptCutsABlockedStatementShort() {
+    // Closing the program must not wait for a statement the server sits on.
+    PgTestServer server;
+    QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
+    PgConnection connection(PgTestServer::ServiceName(), PgTimeouts{2, 60000});
+    QCOMPARE(connection.Open(), kClassSchemaVersion);
+    QElapsedTimer timer;
+    timer.start();
+    std::optional<ClassServerError::Kind> failure;
+    std::thread blocked([&] {
+        try {
+            connection.Run(QStringLiteral("SELECT pg_sleep(30)"));
+        } catch (const ClassServerError& e) {
+            failure = e.GetKind();
+        }
+    });
+    QTest::qWait(300);
+    connection.Interrupt();
+    blocked.join();
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(failure, std::optional(ClassServerError::Unreachable));
 }
 
 QTEST_GUILESS_MAIN(TestSendFaults)
