@@ -156,9 +156,15 @@ void TVersionBox::loadPicture(const QString& path) {
     Image1->SetPicture(JpegImage::LoadFromFile(path).Image());
 }
 
+QString StoredPicturePath(SettingsFile& settings) {
+    return settings.ReadString(kPictureSection, kPictureKey, DefaultPicturePath());
+}
+
+bool StoredPictureAtHand(SettingsFile& settings) { return QFileInfo(StoredPicturePath(settings)).isFile(); }
+
 void TVersionBox::FormCreate() {
     SettingsFile& ini = services_.settings;
-    QString path = ini.ReadString(kPictureSection, kPictureKey, DefaultPicturePath());
+    QString path = StoredPicturePath(ini);
     if (!QFileInfo(path).isFile()) {
         // A choice made here serves this run only; the stored path stays.
         const auto choice = services_.dialogs.OpenFile(PictureDialogOptions());

@@ -32,6 +32,10 @@ struct VersionBoxServices {
 FileDialogOptions PictureDialogOptions();
 // "about.jpg" in the program's folder (or, for an installed program, its data folder).
 QString DefaultPicturePath();
+// The picture the box shows at start: the stored one, or the default; and
+// whether that file is there (when it is not, the box asks for one).
+QString StoredPicturePath(SettingsFile& settings);
+bool StoredPictureAtHand(SettingsFile& settings);
 
 class TVersionBox : public QDialog {
     Q_OBJECT

@@ -1,8 +1,13 @@
 #include "app/Glyphs.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 constexpr int kSize = 32;
@@ -90,13 +95,63 @@ void draw(QPainter& p, Glyph glyph) {
     }
     }
 }
+
+// Draws a glyph when it is first shown, at the size it is shown: most are in
+// menus and on pages not open at start, and drawing them all (one loads a
+// font) was a tenth of the time to the first paint.
+class GlyphEngine : public QIconEngine {
+public:
+    explicit GlyphEngine(Glyph glyph) : glyph_(glyph) {}
+
+    // Drawn for 32 pixels square, and never larger, like a 32-pixel picture.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min({size.width(), size.height(), kSize});
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(kSize, kSize)}; }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new GlyphEngine(glyph_); }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const QSize actual = actualSize(size, mode, state);
+        if (actual.isEmpty())
+            return {};
+        const QString key = QStringLiteral("vantel-glyph-%1-%2-%3")
+                                .arg(int(glyph_))
+                                .arg(actual.width())
+                                .arg(int(mode));
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        pixmap = QPixmap(actual);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(actual.width() / double(kSize), actual.height() / double(kSize));
+            draw(painter, glyph_);
+        }
+        // Greyed when disabled, as the style does to any picture.
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            if (!styled.isNull())
+                pixmap = styled;
+        }
+        QPixmapCache::insert(key, pixmap);
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        // QIcon has already fitted the rectangle to actualSize().
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    Glyph glyph_;
+};
 } // namespace
 
-QIcon GlyphIcon(Glyph glyph) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter, glyph);
-    return QIcon(pixmap);
-}
+QIcon GlyphIcon(Glyph glyph) { return QIcon(new GlyphEngine(glyph)); }

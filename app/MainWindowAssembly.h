@@ -7,5 +7,7 @@
 #include <memory>
 
 // Makes TForm1, which runs its start-up, then its About box, hidden, as a
-// child of the window so the two go together.
+// child of the window so the two go together: at once when the box must ask
+// for its picture, else right after the window's first paint (or at the
+// box's first use, if that comes sooner).
 std::unique_ptr<TForm1> MakeMainWindow(TApplication& app, FormServices services);

@@ -7,6 +7,7 @@
 
 #include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
+#include "widgets/AfterFirstPaint.h"
 #include "app/MainWindowLayout.h"
 #include "drill/DrillTime.h"
 #include "drill/stopwatchu.h"
@@ -50,10 +51,21 @@ TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::AttachVersionBox(TVersionBox* box) {
-    VersionBox = box;
+void TForm1::AttachVersionBox(std::function<TVersionBox*()> make, bool now) {
+    makeVersionBox_ = std::move(make);
+    if (now)
+        AboutBox();
+    else
+        RunAfterFirstPaint(this, [this] { AboutBox(); });
+}
+
+TVersionBox* TForm1::AboutBox() {
+    if (VersionBox || !makeVersionBox_)
+        return VersionBox;
+    VersionBox = std::exchange(makeVersionBox_, nullptr)();
     // Closing the box hands the activation back to this window.
-    connect(box, &QDialog::finished, this, [this] { aboutBoxClosed_ = true; });
+    connect(VersionBox, &QDialog::finished, this, [this] { aboutBoxClosed_ = true; });
+    return VersionBox;
 }
 
 void TForm1::buildWindow() {

@@ -173,9 +173,12 @@ public:
     TVoskSGridPrinter* VoskSGridPrinter2;
     TVoskSGridPrinter* VoskSGridPrinter3;
     TVoskSGridPrinter* VoskSGridPrinter4;
-    // The About box, made right after this window at program entry; a child of it.
+    // The About box, a child of this window: made by `make` at once, or when
+    // `now` is false, right after this window's first paint or at its first
+    // use if that comes sooner. AboutBox() makes it when it is not made yet.
     TVersionBox* VersionBox = nullptr;
-    void AttachVersionBox(TVersionBox* box);
+    void AttachVersionBox(std::function<TVersionBox*()> make, bool now);
+    TVersionBox* AboutBox();
     // The progress window while it is open.
     QPointer<ProgressWindow> ProgressWindow1;
     // Adds to each new progress window what the program has beyond this computer (a class server).
@@ -314,6 +317,7 @@ private:
     std::unique_ptr<ReadAloud> readAloud_;
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
+    std::function<TVersionBox*()> makeVersionBox_; // until the About box is made
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
     std::unique_ptr<KeystrokeLog> keystrokes_;
     QString userNameInForce_; // loaded at start or confirmed with OK: whose attempts these are

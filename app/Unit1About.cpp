@@ -5,12 +5,12 @@
 
 void TForm1::About1Click() {
     BitBtn17Click();
-    if (VersionBox)
-        VersionBox->exec();
+    if (TVersionBox* box = AboutBox())
+        box->exec();
     focusStart();
 }
 
 void TForm1::BitBtn12Click() {
-    if (VersionBox)
-        VersionBox->ChangePicture(services_.dialogs);
+    if (TVersionBox* box = AboutBox())
+        box->ChangePicture(services_.dialogs);
 }

@@ -71,7 +71,7 @@ struct FormFixture {
             MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
                                              printer, printerSetup, links, settings, voice ? *voice : speech,
                                              readAloudSettings, historyStore ? *historyStore : history});
-        versionBox = form->VersionBox;
+        versionBox = form->AboutBox();
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
                           : QTest::qWaitForWindowExposed(form.get());
