@@ -1,5 +1,7 @@
-// The history of a computer that belongs to a class: every attempt is
-// recorded locally first, then queued in the outbox for the class server.
+// The history of a computer that belongs to a class: every attempt is queued
+// in the outbox for the class server, then recorded locally. In that order a
+// crash between the two can leave the class an attempt whose result the child
+// never saw, but never a result the child saw that the class never gets.
 // Reading is the local history's.
 #pragma once
 
@@ -8,7 +10,6 @@
 #include "progress/HistoryStore.h"
 
 #include <functional>
-#include <mutex>
 
 class ClassroomHistory : public HistoryStore {
 public:
@@ -17,11 +18,11 @@ public:
                      std::function<void()> queued);
 
     bool Record(const Attempt& attempt) override;
-    // The local store writes on its own thread; the attempt is queued here
-    // once that write has been waited for (or at the next record or flush).
+    // The local store makes and writes the attempt on its own thread; it is
+    // queued there, through a connection of that thread's, before the write.
     void RecordInBackground(std::function<Attempt()> make) override;
-    bool WaitRecorded(int timeoutMs) override;
-    void Flush() override;
+    bool WaitRecorded(int timeoutMs) override { return local_.WaitRecorded(timeoutMs); }
+    void Flush() override { local_.Flush(); }
     QStringList Children() override { return local_.Children(); }
     QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override {
         return local_.Attempts(child, drill, since);
@@ -36,13 +37,11 @@ public:
     Outbox& Queue() { return outbox_; }
 
 private:
-    void queue(const Attempt& attempt);
-    void queueMade();
+    void queue(Outbox& outbox, const Attempt& attempt);
 
     HistoryStore& local_;
-    std::mutex madeMutex_;
-    QList<Attempt> made_; // made on the local store's thread, not queued yet
     ClassroomConfig config_;
-    Outbox outbox_;
+    QString outboxPath_;
+    Outbox outbox_; // the calling thread's
     std::function<void()> queued_;
 };

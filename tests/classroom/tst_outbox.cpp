@@ -4,7 +4,9 @@
 #include "classroom/ClassroomHistory.h"
 #include "classroom/Outbox.h"
 #include "core/VantelError.h"
+#include "progress/SqliteHistory.h"
 #include "tests/support/FakeHistory.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/SampleAttempts.h"
 
 #include <QSqlDatabase>
@@ -40,6 +42,7 @@ private slots:
     void queueKeepsOrderAcrossRestarts();
     void recordsLocallyEvenWhenTheOutboxCannotBeWritten();
     void twoThreadsOpeningAFreshOutboxBothWrite();
+    void queuedBeforeTheLocalWrite();
 };
 
 void TestOutbox::config_data() {
@@ -219,6 +222,38 @@ void TestOutbox::twoThreadsOpeningAFreshOutboxBothWrite() {
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(Outbox(path).Waiting(), 2);
     }
+}
+
+void TestOutbox::queuedBeforeTheLocalWrite() {
+    // A crash right after the local write (the child has seen the result)
+    // must not keep the attempt from the class: it is in the outbox by then.
+    struct WatchingHistory : FakeHistory {
+        QString outboxPath;
+        QList<int> queuedAtWrite;
+        bool Record(const Attempt& attempt) override {
+            queuedAtWrite << Outbox(outboxPath).Waiting();
+            return FakeHistory::Record(attempt);
+        }
+    } local;
+    local.outboxPath = dir_.filePath(QStringLiteral("order.sqlite"));
+    const ClassroomConfig config{QStringLiteral("svc"), QStringLiteral("2-1"), QStringLiteral("PC1"), {}};
+    ClassroomHistory history(local, config, local.outboxPath, {});
+    QVERIFY(history.Record(sample(QStringLiteral("はな"))));
+    history.RecordInBackground([] { return sample(QStringLiteral("そら"), 1); });
+    QVERIFY(history.WaitRecorded(1000));
+    QCOMPARE(local.queuedAtWrite, (QList<int>{1, 2}));
+
+    // With the real store the attempt is made and queued on its writer thread.
+    FakeMessageBoxes messages;
+    SqliteHistory sqlite(dir_.filePath(QStringLiteral("history.sqlite")), messages);
+    ClassroomHistory threaded(sqlite, config, dir_.filePath(QStringLiteral("threaded.sqlite")), {});
+    for (int i = 0; i < 3; ++i) {
+        threaded.RecordInBackground([i] { return sample(QStringLiteral("はな"), i); });
+        QVERIFY(threaded.WaitRecorded(5000));
+    }
+    QCOMPARE(threaded.Queue().Waiting(), 3);
+    QCOMPARE(sqlite.Attempts(QStringLiteral("はな"), DrillKind::Subtraction, {}).size(), 3);
+    QVERIFY(messages.errors.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestOutbox)
