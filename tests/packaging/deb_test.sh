@@ -23,15 +23,15 @@ app_pid=""
 installed=""
 cleanup() {
   [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_display
   if [ -n "$installed" ]; then
     dpkg --purge vantel >/dev/null 2>&1 || echo "could not remove vantel: run 'dpkg --purge vantel'"
   fi
   rm -rf "$work"
 }
-trap cleanup EXIT
 # shellcheck source=xsession.sh
 source "$here/xsession.sh"
+trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 

@@ -16,12 +16,12 @@ xvfb_pid=""
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_display
   rm -rf "$work"
 }
-trap cleanup EXIT
 # shellcheck source=xsession.sh
 source "$here/xsession.sh"
+trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 

@@ -5,12 +5,13 @@ set -euo pipefail
 program=$1
 shot=${2:-$PWD/smoke.png}
 
+source "$(dirname "$0")/../support/xdisplay.sh"
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -23,7 +24,6 @@ for data in about.jpg Vantel.qch Vantel.qhc; do
 done
 
 # A display that answers, on a free number.
-source "$(dirname "$0")/../support/xdisplay.sh"
 start_display || exit 1
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 export SDL_AUDIODRIVER=dummy

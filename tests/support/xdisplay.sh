@@ -12,7 +12,13 @@ start_display() {
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$work/display")"
     for _ in $(seq 100); do
-      if xwininfo -root >/dev/null 2>&1; then ready=1; break; fi
+      # Our server, alive, answering: a server of an earlier test that is
+      # still shutting down may answer on the same number for a moment.
+      if kill -0 "$xvfb_pid" 2>/dev/null && xwininfo -root >/dev/null 2>&1; then
+        sleep 0.2
+        if kill -0 "$xvfb_pid" 2>/dev/null && xwininfo -root >/dev/null 2>&1; then ready=1; break; fi
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
       sleep 0.1
     done
     [ -n "$ready" ] && return 0
@@ -21,4 +27,13 @@ start_display() {
   done
   echo "FAIL: no X display could be started"
   return 1
+}
+
+# Stops the display and waits until its server has gone, so the next test
+# cannot meet it on the same number.
+stop_display() {
+  [ -n "${xvfb_pid:-}" ] || return 0
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
 }
