@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
@@ -160,7 +161,14 @@ QString StoredPicturePath(SettingsFile& settings) {
     return settings.ReadString(kPictureSection, kPictureKey, DefaultPicturePath());
 }
 
-bool StoredPictureAtHand(SettingsFile& settings) { return QFileInfo(StoredPicturePath(settings)).isFile(); }
+bool StoredPictureAtHand(SettingsFile& settings) {
+    QFile file(StoredPicturePath(settings));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    // A JPEG starts with its start-of-image marker and a second marker.
+    const QByteArray start = file.read(3);
+    return start.size() == 3 && quint8(start[0]) == 0xFF && quint8(start[1]) == 0xD8 && quint8(start[2]) == 0xFF;
+}
 
 void TVersionBox::FormCreate() {
     SettingsFile& ini = services_.settings;

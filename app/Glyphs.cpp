@@ -116,10 +116,12 @@ public:
         const QSize actual = actualSize(size, mode, state);
         if (actual.isEmpty())
             return {};
-        const QString key = QStringLiteral("vantel-glyph-%1-%2-%3")
+        // The style greys and tints with the palette, so a new palette draws anew.
+        const QString key = QStringLiteral("vantel-glyph-%1-%2-%3-%4")
                                 .arg(int(glyph_))
                                 .arg(actual.width())
-                                .arg(int(mode));
+                                .arg(int(mode))
+                                .arg(mode == QIcon::Normal ? 0 : QApplication::palette().cacheKey());
         QPixmap pixmap;
         if (QPixmapCache::find(key, &pixmap))
             return pixmap;

@@ -16,6 +16,8 @@ public:
     // queued is called after each attempt has been queued (wakes the sender).
     ClassroomHistory(HistoryStore& local, ClassroomConfig config, QString outboxPath,
                      std::function<void()> queued);
+    // The local store's thread may still hold a job that queues through this.
+    ~ClassroomHistory() override { local_.Flush(); }
 
     bool Record(const Attempt& attempt) override;
     // The local store makes and writes the attempt on its own thread; it is

@@ -6,7 +6,9 @@
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUuid>
+#include <fcntl.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 // libpq's PQsocket, taken from the library Qt's PostgreSQL driver has already
@@ -14,8 +16,13 @@ namespace {
 // libraries it needs, at every start, class or no class.
 int SocketOf(const void* pgconn) {
     using PQsocketFunction = int (*)(const void*);
-    static const auto socketOf =
-        reinterpret_cast<PQsocketFunction>(QLibrary::resolve(QStringLiteral("pq"), 5, "PQsocket"));
+    static const auto socketOf = [] {
+        const auto found =
+            reinterpret_cast<PQsocketFunction>(QLibrary::resolve(QStringLiteral("pq"), 5, "PQsocket"));
+        if (!found)
+            qCWarning(lcClassroom) << "libpq's PQsocket not found: a blocked call cannot be interrupted";
+        return found;
+    }();
     return socketOf ? socketOf(pgconn) : -1;
 }
 } // namespace
@@ -78,7 +85,12 @@ int PgConnection::Open() {
         if (handle.isValid() &&
             (qstrcmp(handle.typeName(), "pg_conn*") == 0 || qstrcmp(handle.typeName(), "PGconn*") == 0)) {
             const std::lock_guard lock(socketMutex_);
-            socket_ = SocketOf(*static_cast<const void* const*>(handle.data()));
+            // A duplicate of libpq's socket: libpq closes its own when the
+            // connection breaks, and the number may then be another file's.
+            const int socket = SocketOf(*static_cast<const void* const*>(handle.data()));
+            if (socket_ >= 0)
+                ::close(socket_);
+            socket_ = socket >= 0 ? ::fcntl(socket, F_DUPFD_CLOEXEC, 0) : -1;
         }
         // Qt prepares every statement, and SET cannot be prepared.
         Run(QStringLiteral("SELECT set_config('statement_timeout', ?, false)"),
@@ -91,6 +103,8 @@ int PgConnection::Open() {
 void PgConnection::Close() {
     {
         const std::lock_guard lock(socketMutex_);
+        if (socket_ >= 0)
+            ::close(socket_);
         socket_ = -1;
     }
     if (db_ && db_->isOpen())

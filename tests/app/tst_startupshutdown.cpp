@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -302,6 +303,49 @@ private slots:
                                  "Timer1", "Timer2", "StopWatch1", "StringGridIO1", "VoskSGridPrinter1",
                                  "VoskSGridPrinter4", "MainMenu1", "Cut1", "Find1", "GroupBox5", "Edit7"})
             QVERIFY2(f->form->findChild<QObject*>(name), name);
+    }
+
+    void aboutBoxMadeAfterTheFirstPaint_data() {
+        QTest::addColumn<QString>("picture"); // "jpeg", "damaged" or "missing"
+        QTest::addColumn<bool>("usedBeforePaint");
+        QTest::addColumn<bool>("madeAtOnce");
+        QTest::newRow("picture at hand") << "jpeg" << false << false;
+        QTest::newRow("picture changed before the first paint") << "jpeg" << true << false;
+        QTest::newRow("picture missing: asks first") << "missing" << false << true;
+        QTest::newRow("picture unreadable: says so first") << "damaged" << false << true;
+    }
+    void aboutBoxMadeAfterTheFirstPaint() {
+        QFETCH(QString, picture);
+        QFETCH(bool, usedBeforePaint);
+        QFETCH(bool, madeAtOnce);
+        const QString path = dir.filePath(QStringLiteral("about-%1.jpg").arg(picture));
+        if (picture == QLatin1String("jpeg")) {
+            QImage image(120, 90, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            QVERIFY(image.save(path, "JPG"));
+        } else if (picture == QLatin1String("damaged")) {
+            writeIni(path, QStringLiteral("not a picture"));
+        }
+        writeIni(ini, QStringLiteral("[Image1]\r\nFileName=%1\r\n").arg(path));
+        f = new FormFixture(ini);
+        f->Make();
+        TForm1& form = *f->form;
+        QCOMPARE(bool(form.VersionBox), madeAtOnce);
+        // Whatever the box had to ask or say came before the window showed.
+        QCOMPARE(f->dialogs.calls.size(), picture == QLatin1String("missing") ? 1 : 0);
+        QCOMPARE(f->messages.errors.size(), picture == QLatin1String("damaged") ? 1 : 0);
+        if (usedBeforePaint) {
+            f->dialogs.Choose(path);
+            form.BitBtn12Click();
+            QVERIFY(form.VersionBox);
+        }
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.VersionBox);
+        QCOMPARE(form.findChildren<TVersionBox*>().size(), 1);
+        QCOMPARE(form.AboutBox(), form.VersionBox);
+        if (picture == QLatin1String("jpeg"))
+            QCOMPARE(form.VersionBox->size(), QSize(120 + 34, 90 + 34));
     }
 
     void disabledFileItemsDoNothing() {

@@ -212,7 +212,7 @@ void TestOutbox::twoThreadsOpeningAFreshOutboxBothWrite() {
         });
         QString windowFailure;
         try {
-            Outbox outbox(path);
+            Outbox outbox(path); // synced, as the window's is: it widens the race
             outbox.Add(MakeOutgoing(sample(QStringLiteral("w"), 2), "k", "s"));
         } catch (const VantelError& e) {
             windowFailure = e.Message();

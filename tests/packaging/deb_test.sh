@@ -17,6 +17,8 @@ if dpkg-query -W -f='${Status}' vantel 2>/dev/null | grep -q "ok installed" || [
   skip "vantel is already installed on this machine; the test does not replace it"
 fi
 
+# shellcheck source=xsession.sh
+source "$here/xsession.sh"
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -29,8 +31,6 @@ cleanup() {
   fi
   rm -rf "$work"
 }
-# shellcheck source=xsession.sh
-source "$here/xsession.sh"
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -11,6 +11,8 @@ version=${VANTEL_VERSION:?}
 appstream_id=${VANTEL_APPSTREAM_ID:?}
 icon_sizes=${VANTEL_ICON_SIZES:?}
 
+# shellcheck source=xsession.sh
+source "$here/xsession.sh"
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -19,8 +21,6 @@ cleanup() {
   stop_display
   rm -rf "$work"
 }
-# shellcheck source=xsession.sh
-source "$here/xsession.sh"
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

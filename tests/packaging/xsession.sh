@@ -41,7 +41,10 @@ start_program() {
 check_running_program() {
   local shot=$1
   if ! wait_for_window "Vantel" "$app_pid"; then
-    echo "FAIL: the main window did not come up"; cat "$work/program.log"; return 1
+    echo "FAIL: the main window did not come up on $DISPLAY"; cat "$work/program.log"
+    echo "X servers:"; pgrep -a Xvfb || true; ls -la /tmp/.X11-unix/ 2>&1 || true
+    xwininfo -root 2>&1 | head -3 || true
+    return 1
   fi
   sleep 1
   local windows

@@ -64,14 +64,18 @@ struct FormFixture {
 
     ~FormFixture() { form.reset(); }
 
-    // Creates and shows the window; true once it is active (or only shown,
-    // where no window manager activates it).
-    bool Open(bool waitActive = true) {
+    // Creates the window as the program does, not shown yet.
+    void Make() {
         form =
             MakeMainWindow(app, FormServices{ticks, clock, random, screen, help, dialogs, spreadsheet, sound,
                                              printer, printerSetup, links, settings, voice ? *voice : speech,
                                              readAloudSettings, historyStore ? *historyStore : history});
-        versionBox = form->AboutBox();
+    }
+    // Creates and shows the window; true once it is active (or only shown,
+    // where no window manager activates it).
+    bool Open(bool waitActive = true) {
+        Make();
+        versionBox = form->AboutBox(); // at once, so tests can reach it before the first paint
         form->show();
         return waitActive ? QTest::qWaitForWindowActive(form.get())
                           : QTest::qWaitForWindowExposed(form.get());

@@ -34,6 +34,8 @@ start_display() {
 stop_display() {
   [ -n "${xvfb_pid:-}" ] || return 0
   kill "$xvfb_pid" 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -9 "$xvfb_pid" 2>/dev/null || true
   wait "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=""
 }
