@@ -2,12 +2,14 @@
 # uses $work for the display number and sets $xvfb_pid.
 
 # Starts Xvfb on a free display and exports DISPLAY; tries again should the
-# server not answer (a stale socket of an earlier server).
+# server not answer (a stale socket of an earlier server). -noreset: by
+# default the server resets when its last client leaves, and a program that
+# connects just after the readiness probe left would then be refused.
 start_display() {
   local ready=""
   for _ in 1 2 3; do
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$work/display")"
