@@ -167,7 +167,8 @@ bool StoredPictureAtHand(SettingsFile& settings) {
         return false;
     // A JPEG starts with its start-of-image marker and a second marker.
     const QByteArray start = file.read(3);
-    return start.size() == 3 && quint8(start[0]) == 0xFF && quint8(start[1]) == 0xD8 && quint8(start[2]) == 0xFF;
+    return start.size() == 3 && quint8(start[0]) == 0xFF && quint8(start[1]) == 0xD8 &&
+           quint8(start[2]) == 0xFF;
 }
 
 void TVersionBox::FormCreate() {

@@ -7,7 +7,6 @@
 
 #include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
-#include "widgets/AfterFirstPaint.h"
 #include "app/MainWindowLayout.h"
 #include "drill/DrillTime.h"
 #include "drill/stopwatchu.h"
@@ -16,6 +15,7 @@
 #include "readaloud/ReadAloud.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/Fonts.h"
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"

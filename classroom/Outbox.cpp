@@ -59,7 +59,8 @@ QSqlDatabase& Outbox::db() {
         throw VantelError(
             QStringLiteral("送信待ちの記録 (%1) を開けません: %2").arg(path_, db_->lastError().text()));
     if (const QSqlError error = UseWriteAheadLog(*db_, kPatience); error.isValid())
-        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を読み書きできません: %2").arg(path_, error.text()));
+        throw VantelError(
+            QStringLiteral("送信待ちの記録 (%1) を読み書きできません: %2").arg(path_, error.text()));
     run(*db_, durability_ == Durability::Full ? QStringLiteral("PRAGMA synchronous=FULL")
                                               : QStringLiteral("PRAGMA synchronous=NORMAL"));
     run(*db_, QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"

@@ -14,7 +14,8 @@ QSqlError UseWriteAheadLog(QSqlDatabase& db, std::chrono::milliseconds patience)
             // Where WAL cannot be had (no shared memory on the file system),
             // SQLite keeps its rollback journal: slower with two writers, still safe.
             if (query.next() && query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive))
-                qCWarning(lcProgress) << db.databaseName() << "stays in journal mode" << query.value(0).toString();
+                qCWarning(lcProgress)
+                    << db.databaseName() << "stays in journal mode" << query.value(0).toString();
             return {};
         }
         const QSqlError error = query.lastError();

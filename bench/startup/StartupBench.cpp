@@ -75,6 +75,11 @@ int main(int argc, char* argv[]) {
     const qint64 bare = median(times[0]);
     const qint64 label = median(times[1]);
     const qint64 vantel = median(times[2]);
+    const bool onDisplay =
+        qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    std::printf("platform: %s\n",
+                onDisplay ? qPrintable(QStringLiteral("X display ") + qEnvironmentVariable("DISPLAY"))
+                          : qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen"))));
     std::printf("first paint: bare window %lld ms, window with Japanese text %lld ms, Vantel %lld ms "
                 "(medians of %d)\n",
                 bare, label, vantel, runs);

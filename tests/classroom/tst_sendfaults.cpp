@@ -16,11 +16,11 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <atomic>
-#include <thread>
+#include <csignal>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
