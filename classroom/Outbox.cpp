@@ -2,14 +2,12 @@
 
 #include "core/Logging.h"
 #include "core/VantelError.h"
-#include "progress/WriteAheadLog.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QUuid>
 
 namespace {
 constexpr std::chrono::milliseconds kPatience{5000};
@@ -33,39 +31,28 @@ QString DefaultOutboxPath() {
            QStringLiteral("/vantel/outbox.sqlite");
 }
 
-Outbox::Outbox(QString path, Durability durability)
-    : path_(std::move(path)), durability_(durability),
-      connection_(QStringLiteral("outbox-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+Outbox::Outbox(QString path, Durability durability) : path_(std::move(path)), durability_(durability) {}
 
-Outbox::~Outbox() {
-    if (db_) {
-        db_->close();
-        db_.reset();
-        QSqlDatabase::removeDatabase(connection_);
-    }
-}
+Outbox::~Outbox() = default;
 
 QSqlDatabase& Outbox::db() {
-    if (db_ && db_->isOpen())
-        return *db_;
+    if (db_ && db_->IsOpen())
+        return db_->Db();
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (!db_) {
-        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-        db_->setDatabaseName(path_);
+    if (!db_)
         // The sending thread and the window's thread write the same file.
-        db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kPatience.count()));
-    }
-    if (!db_->open())
-        throw VantelError(
-            QStringLiteral("送信待ちの記録 (%1) を開けません: %2").arg(path_, db_->lastError().text()));
-    if (const QSqlError error = UseWriteAheadLog(*db_, kPatience); error.isValid())
+        db_.emplace(path_, kPatience);
+    if (const QSqlError error = db_->Open(); error.isValid())
+        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を開けません: %2").arg(path_, error.text()));
+    if (const QSqlError error = db_->UseWriteAheadLog(); error.isValid())
         throw VantelError(
             QStringLiteral("送信待ちの記録 (%1) を読み書きできません: %2").arg(path_, error.text()));
-    run(*db_, durability_ == Durability::Full ? QStringLiteral("PRAGMA synchronous=FULL")
-                                              : QStringLiteral("PRAGMA synchronous=NORMAL"));
-    run(*db_, QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
-                             " id TEXT NOT NULL UNIQUE, body TEXT NOT NULL, set_aside TEXT)"));
-    return *db_;
+    QSqlDatabase& db = db_->Db();
+    run(db, durability_ == Durability::Full ? QStringLiteral("PRAGMA synchronous=FULL")
+                                            : QStringLiteral("PRAGMA synchronous=NORMAL"));
+    run(db, QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " id TEXT NOT NULL UNIQUE, body TEXT NOT NULL, set_aside TEXT)"));
+    return db;
 }
 
 void Outbox::Add(const OutgoingAttempt& attempt) {

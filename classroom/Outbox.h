@@ -5,6 +5,7 @@
 #pragma once
 
 #include "classroom/OutgoingAttempt.h"
+#include "progress/SqliteConnection.h"
 
 #include <QSqlDatabase>
 #include <optional>
@@ -42,6 +43,5 @@ private:
 
     QString path_;
     Durability durability_;
-    QString connection_;
-    std::optional<QSqlDatabase> db_;
+    std::optional<SqliteConnection> db_;
 };

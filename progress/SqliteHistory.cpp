@@ -5,7 +5,6 @@
 #include "platform/desktop/MessageBoxes.h"
 #include "progress/FactTimes.h"
 #include "progress/JobThread.h"
-#include "progress/WriteAheadLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,12 +116,7 @@ QString DefaultHistoryPath() {
 }
 
 SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
-    : path_(std::move(path)), messages_(messages) {
-    static std::atomic<int> serial{0};
-    const int n = ++serial;
-    connection_ = QStringLiteral("vantel-history-%1").arg(n);
-    readerConnection_ = QStringLiteral("vantel-history-%1-read").arg(n);
-}
+    : path_(std::move(path)), messages_(messages) {}
 
 SqliteHistory::~SqliteHistory() {
     closeReader();
@@ -170,7 +164,7 @@ QSqlDatabase& SqliteHistory::reader() {
     if (reader_ && readerGeneration_ != fileGeneration_)
         closeReader(); // the file it reads was moved aside
     if (reader_)
-        return *reader_;
+        return reader_->Db();
     const bool open = onWriter([this] {
         try {
             return ensureOpen();
@@ -182,24 +176,15 @@ QSqlDatabase& SqliteHistory::reader() {
     if (!open)
         throw VantelError(QStringLiteral("the history file is not open"));
     readerGeneration_ = fileGeneration_;
-    reader_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), readerConnection_);
-    reader_->setDatabaseName(path_);
-    reader_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyPatience.count()));
-    if (!reader_->open()) {
-        const SqlFailure failure(reader_->lastError());
-        closeReader();
-        throw failure;
+    reader_.emplace(path_, kBusyPatience);
+    if (const QSqlError error = reader_->Open(); error.isValid()) {
+        reader_.reset();
+        throw SqlFailure(error);
     }
-    return *reader_;
+    return reader_->Db();
 }
 
-void SqliteHistory::closeReader() {
-    if (!reader_)
-        return;
-    reader_->close();
-    reader_.reset();
-    QSqlDatabase::removeDatabase(readerConnection_);
-}
+void SqliteHistory::closeReader() { reader_.reset(); }
 
 void SqliteHistory::readFailed(const char* what) {
     LogCurrentFailure(lcProgress(), what);
@@ -224,36 +209,28 @@ void SqliteHistory::readFailed(const char* what) {
     });
 }
 
-void SqliteHistory::close() {
-    if (!db_)
-        return;
-    db_->close();
-    db_.reset();
-    QSqlDatabase::removeDatabase(connection_);
-}
+void SqliteHistory::close() { db_.reset(); }
 
 bool SqliteHistory::openFile() {
     const QFileInfo info(path_);
     if (!QDir().mkpath(info.absolutePath()))
         throw VantelError(QStringLiteral("フォルダー %1 を作れません。").arg(info.absolutePath()));
-    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    db_->setDatabaseName(path_);
-    db_->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyPatience.count()));
-    if (!db_->open())
-        throw SqlFailure(db_->lastError());
-    if (const QSqlError error = UseWriteAheadLog(*db_, kBusyPatience); error.isValid())
+    db_.emplace(path_, kBusyPatience);
+    if (const QSqlError error = db_->Open(); error.isValid())
+        throw SqlFailure(error);
+    if (const QSqlError error = db_->UseWriteAheadLog(); error.isValid())
         throw SqlFailure(error);
     // A power cut must not take a committed attempt with it.
-    exec(*db_, QStringLiteral("PRAGMA synchronous=FULL"));
-    exec(*db_, QStringLiteral("PRAGMA foreign_keys=ON"));
+    exec(db_->Db(), QStringLiteral("PRAGMA synchronous=FULL"));
+    exec(db_->Db(), QStringLiteral("PRAGMA foreign_keys=ON"));
     if (pageLimit_ > 0)
-        exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pageLimit_));
+        exec(db_->Db(), QStringLiteral("PRAGMA max_page_count=%1").arg(pageLimit_));
     migrate();
     return true;
 }
 
 int SqliteHistory::schemaVersion() {
-    QSqlQuery version(*db_);
+    QSqlQuery version(db_->Db());
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         throw SqlFailure(version.lastError());
     return version.value(0).toInt();
@@ -261,7 +238,7 @@ int SqliteHistory::schemaVersion() {
 
 void SqliteHistory::migrate() {
     // Reading the schema is what finds a file that is not a database at all.
-    exec(*db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    exec(db_->Db(), QStringLiteral("SELECT count(*) FROM sqlite_master"));
     if (schemaVersion() >= kSchemaVersion)
         return; // up to date, or a newer program's file whose additions are left alone
     // Another copy may be migrating the same file: take the write lock, then look again.
@@ -271,11 +248,11 @@ void SqliteHistory::migrate() {
         for (int current = from; current < kSchemaVersion; ++current)
             for (const QString& statement :
                  QString::fromUtf8(kMigrations[current]).split(u';', Qt::SkipEmptyParts))
-                exec(*db_, statement);
+                exec(db_->Db(), statement);
         if (from < 3)
             keepFactTimes();
-        exec(*db_, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
-        exec(*db_, QStringLiteral("COMMIT"));
+        exec(db_->Db(), QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
+        exec(db_->Db(), QStringLiteral("COMMIT"));
     } catch (...) {
         rollback();
         throw;
@@ -283,14 +260,14 @@ void SqliteHistory::migrate() {
 }
 
 void SqliteHistory::keepFactTimes() {
-    QSqlQuery answers(*db_);
+    QSqlQuery answers(db_->Db());
     answers.setForwardOnly(true);
     if (!answers.exec(
             QStringLiteral("SELECT s.attempt_id, t.drill, s.a, s.b, s.right, s.key_ms FROM answers s"
                            " JOIN attempts t ON t.id = s.attempt_id WHERE t.fact_times IS NULL"
                            " ORDER BY s.attempt_id, s.cell")))
         throw SqlFailure(answers.lastError());
-    QSqlQuery update = prepared(*db_, QStringLiteral("UPDATE attempts SET fact_times = ? WHERE id = ?"));
+    QSqlQuery update = prepared(db_->Db(), QStringLiteral("UPDATE attempts SET fact_times = ? WHERE id = ?"));
     qint64 current = -1;
     DrillKind drill = DrillKind::Addition;
     std::vector<AnswerSample> cells;
@@ -319,11 +296,11 @@ void SqliteHistory::keepFactTimes() {
 void SqliteHistory::begin() {
     // IMMEDIATE: the write lock is taken (or waited for) up front, so two
     // writers never deadlock upgrading a read.
-    exec(*db_, QStringLiteral("BEGIN IMMEDIATE"));
+    exec(db_->Db(), QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 void SqliteHistory::rollback() {
-    QSqlQuery query(*db_);
+    QSqlQuery query(db_->Db());
     if (!query.exec(QStringLiteral("ROLLBACK")))
         qCWarning(lcProgress, "Rolling back failed: %s", qUtf8Printable(query.lastError().text()));
 }
@@ -366,10 +343,11 @@ bool SqliteHistory::ensureOpen() {
 }
 
 std::int64_t SqliteHistory::childId(const QString& name) {
-    QSqlQuery insert = prepared(*db_, QStringLiteral("INSERT OR IGNORE INTO children (name) VALUES (?)"));
+    QSqlQuery insert =
+        prepared(db_->Db(), QStringLiteral("INSERT OR IGNORE INTO children (name) VALUES (?)"));
     insert.addBindValue(nameValue(name));
     exec(insert);
-    QSqlQuery select = prepared(*db_, QStringLiteral("SELECT id FROM children WHERE name = ?"));
+    QSqlQuery select = prepared(db_->Db(), QStringLiteral("SELECT id FROM children WHERE name = ?"));
     select.addBindValue(nameValue(name));
     exec(select);
     if (!select.next())
@@ -379,7 +357,7 @@ std::int64_t SqliteHistory::childId(const QString& name) {
 
 void SqliteHistory::writeOne(const Attempt& attempt) {
     QSqlQuery insert = prepared(
-        *db_,
+        db_->Db(),
         QStringLiteral("INSERT INTO attempts (child_id, drill, started_ms, utc_offset_s, duration_ms, score,"
                        " full_score, new_best, top_headers, left_headers, fact_times)"
                        " VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
@@ -409,7 +387,7 @@ void SqliteHistory::writeOne(const Attempt& attempt) {
                                      : QVariant(QMetaType(QMetaType::LongLong)));
     }
     QSqlQuery answers = prepared(
-        *db_,
+        db_->Db(),
         QStringLiteral(
             "INSERT INTO answers (attempt_id, cell, a, b, typed, right, key_ms) VALUES (?,?,?,?,?,?,?)"));
     for (const QVariantList* column : {&ids, &cells, &as, &bs, &typed, &right, &keys})
@@ -425,7 +403,7 @@ void SqliteHistory::writePending() {
     try {
         for (const Attempt& attempt : pending_)
             writeOne(attempt);
-        exec(*db_, QStringLiteral("COMMIT"));
+        exec(db_->Db(), QStringLiteral("COMMIT"));
     } catch (...) {
         rollback();
         throw;
@@ -498,7 +476,7 @@ void SqliteHistory::SetPageLimit(int pages) {
     onWriter([this, pages] {
         pageLimit_ = pages;
         if (db_)
-            exec(*db_, QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
+            exec(db_->Db(), QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
         return true;
     });
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "progress/HistoryStore.h"
+#include "progress/SqliteConnection.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -83,15 +84,13 @@ private:
 
     QString path_;
     MessageBoxes& messages_;
-    QString connection_;
-    std::optional<QSqlDatabase> db_;
+    std::optional<SqliteConnection> db_; // the writer's
     QList<Attempt> pending_;
     bool toldWriteFailure_ = false;
     int pageLimit_ = 0;
     std::atomic<bool> lastWritten_ = true;
 
-    std::optional<QSqlDatabase> reader_;
-    QString readerConnection_;
+    std::optional<SqliteConnection> reader_; // the window's
     int readerGeneration_ = 0;
     std::atomic<int> fileGeneration_ = 0; // counts the files moved aside
 

@@ -33,12 +33,9 @@
 #include "widgets/CellDrawing.h"
 #include "widgets/TStringGrid.h"
 
-#include "tests/support/FakeFileDialogs.h"
-#include "tests/support/FakeServices.h"
+#include "tests/support/FakeProgressServices.h"
 #include "tests/support/Measure.h"
-#include "tests/support/RecordingPrinter.h"
 #include "tests/support/SampleAttempts.h"
-#include "tests/support/ScriptedRandom.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -278,14 +275,9 @@ int main(int argc, char* argv[]) {
     QSqlDatabase::removeDatabase("size");
     const double perAttempt = double(QFileInfo(path).size()) / (count + 200);
 
-    FakeClock clock;
-    clock.now = QDateTime::currentDateTime();
-    FakeFileDialogs dialogs;
-    FakePrinterSetup setup;
-    RecordingPrinter printer;
-    ScriptedRandom random;
-    TVoskSGridPrinter namePanel(printer);
-    const ProgressServices services{history, clock, dialogs, messages, setup, printer, namePanel, random};
+    FakeProgressServices fakes;
+    fakes.clock.now = QDateTime::currentDateTime();
+    const ProgressServices services = fakes.With(history);
     const auto openProgress = [&] {
         auto window = std::make_unique<ProgressWindow>(services, "bench", DrillKind::Addition);
         window->resize(1000, 720);

@@ -7,6 +7,8 @@
 // program did not report.
 //
 // Usage: startup_bench [runs]   (default 9)
+#include "tests/support/Measure.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QProcess>
@@ -35,11 +37,6 @@ Start startOnce(const QString& program) {
     if (fields.size() != 2)
         return {};
     return {fields[0].toLongLong(), fields[1].toLongLong()};
-}
-
-qint64 median(QList<qint64> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Prints a ratio beside its budget; true when it is kept.
@@ -72,9 +69,9 @@ int main(int argc, char* argv[]) {
             times[p].append(start.ms);
             peaks[p].append(start.peakKiB);
         }
-    const qint64 bare = median(times[0]);
-    const qint64 label = median(times[1]);
-    const qint64 vantel = median(times[2]);
+    const qint64 bare = Median(times[0]);
+    const qint64 label = Median(times[1]);
+    const qint64 vantel = Median(times[2]);
     const bool onDisplay =
         qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     std::printf("platform: %s\n",
@@ -84,12 +81,12 @@ int main(int argc, char* argv[]) {
                 "(medians of %d)\n",
                 bare, label, vantel, runs);
     std::printf("peak memory: bare window %lld KiB, window with Japanese text %lld KiB, Vantel %lld KiB\n",
-                median(peaks[0]), median(peaks[1]), median(peaks[2]));
+                Median(peaks[0]), Median(peaks[1]), Median(peaks[2]));
     std::printf("ratio: %.2f first paint, Vantel / bare window\n",
                 bare > 0 ? double(vantel) / double(bare) : 0.0);
     bool kept = budget("first paint, Vantel / window with Japanese text", vantel, label, 1.5);
     kept &=
-        budget("peak memory, Vantel / window with Japanese text", median(peaks[2]), median(peaks[1]), 1.3);
+        budget("peak memory, Vantel / window with Japanese text", Median(peaks[2]), Median(peaks[1]), 1.3);
     std::printf(kept ? "all budgets kept\n" : "a budget was missed\n");
     return kept ? 0 : 1;
 }

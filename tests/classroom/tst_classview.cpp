@@ -12,6 +12,7 @@
 #include "progress/ProgressWindow.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHistory.h"
+#include "tests/support/FakeProgressServices.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/PgTestServer.h"
 #include "tests/support/RecordingPrinter.h"
@@ -69,16 +70,9 @@ QList<Attempt> makeClass(int children, const QDateTime& now) {
 QString shotFolder() { return qEnvironmentVariable("VANTEL_SHOT_DIR"); }
 } // namespace
 
-class TestClassView : public QObject {
+class TestClassView : public QObject, FakeProgressServices {
     Q_OBJECT
     FakeHistory local;
-    FakeClock clock;
-    FakeFileDialogs dialogs;
-    FakeMessageBoxes messages;
-    FakePrinterSetup setup;
-    RecordingPrinter printer;
-    ScriptedRandom random;
-    TVoskSGridPrinter namePanelPrinter{printer};
     QTemporaryDir dir;
 
 private slots:
@@ -112,9 +106,7 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
             PgTestServer::TeacherServiceName(), PgTestServer::TestClass(), QStringLiteral("教卓"), {}},
         local, dir.filePath(QStringLiteral("teacher.sqlite")));
     teacher.Start();
-    ProgressWindow window(ProgressServices{teacher.History(), clock, dialogs, messages, setup, printer,
-                                           namePanelPrinter, random},
-                          QString(), DrillKind::Addition);
+    ProgressWindow window(With(teacher.History()), QString(), DrillKind::Addition);
     teacher.AttachTo(window);
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(window.SourceBox->count(), 2, 30000);

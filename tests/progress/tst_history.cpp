@@ -64,6 +64,24 @@ private:
     QString name_;
 };
 
+// The tables as the program of schema 1 left them; schema 2 added each
+// attempt's UTC offset and the time of each answer's last key.
+bool createOldTables(RawFile& raw, int version) {
+    const bool two = version >= 2;
+    return raw.Exec("CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)") &&
+           raw.Exec(QStringLiteral(
+                        "CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES "
+                        "children(id), drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms "
+                        "INTEGER NOT NULL, score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best "
+                        "INTEGER NOT NULL, top_headers TEXT NOT NULL, left_headers TEXT NOT NULL%1)")
+                        .arg(two ? ", utc_offset_s INTEGER NOT NULL DEFAULT 0" : "")) &&
+           raw.Exec(
+               QStringLiteral("CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, "
+                              "a INTEGER NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER "
+                              "NOT NULL%1, PRIMARY KEY (attempt_id, cell)) WITHOUT ROWID")
+                   .arg(two ? ", key_ms INTEGER" : ""));
+}
+
 // The statistics of the attempts worked out from their answer cells.
 FactStats statsOf(DrillKind drill, const QList<Attempt>& attempts) {
     FactStatsBuilder builder(drill);
@@ -128,16 +146,7 @@ private slots:
         QDir().mkpath(QFileInfo(path()).absolutePath());
         {
             RawFile raw(path());
-            QVERIFY(raw.Exec("CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"));
-            QVERIFY(raw.Exec(
-                "CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES "
-                "children(id), drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms INTEGER "
-                "NOT NULL, score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best INTEGER NOT "
-                "NULL, top_headers TEXT NOT NULL, left_headers TEXT NOT NULL)"));
-            QVERIFY(raw.Exec(
-                "CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER "
-                "NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL, PRIMARY KEY "
-                "(attempt_id, cell)) WITHOUT ROWID"));
+            QVERIFY(createOldTables(raw, 1));
             QVERIFY(raw.Exec("INSERT INTO children VALUES (1, 'old')"));
             QVERIFY(raw.Exec(QStringLiteral("INSERT INTO attempts VALUES (1, 1, 2, %1, 61000, 64, 64, 1, "
                                             "'2,3,4,5,6,7,8,9', '2,3,4,5,6,7,8,9')")
@@ -167,17 +176,7 @@ private slots:
         {
             // A file as the program of schema 2 left it.
             RawFile raw(path());
-            QVERIFY(raw.Exec("CREATE TABLE children (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)"));
-            QVERIFY(raw.Exec(
-                "CREATE TABLE attempts (id INTEGER PRIMARY KEY, child_id INTEGER NOT NULL REFERENCES "
-                "children(id), drill INTEGER NOT NULL, started_ms INTEGER NOT NULL, duration_ms INTEGER "
-                "NOT NULL, score INTEGER NOT NULL, full_score INTEGER NOT NULL, new_best INTEGER NOT "
-                "NULL, top_headers TEXT NOT NULL, left_headers TEXT NOT NULL, utc_offset_s INTEGER NOT "
-                "NULL DEFAULT 0)"));
-            QVERIFY(raw.Exec(
-                "CREATE TABLE answers (attempt_id INTEGER NOT NULL, cell INTEGER NOT NULL, a INTEGER "
-                "NOT NULL, b INTEGER NOT NULL, typed TEXT NOT NULL, right INTEGER NOT NULL, key_ms "
-                "INTEGER, PRIMARY KEY (attempt_id, cell)) WITHOUT ROWID"));
+            QVERIFY(createOldTables(raw, 2));
             QVERIFY(raw.Exec("BEGIN"));
             QVERIFY(raw.Exec("INSERT INTO children VALUES (1, 'old')"));
             for (int i = 0; i < old.size(); ++i) {

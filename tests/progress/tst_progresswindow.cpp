@@ -16,6 +16,7 @@
 
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHistory.h"
+#include "tests/support/FakeProgressServices.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/SampleAttempts.h"
@@ -73,23 +74,14 @@ QList<QStringList> readWithCalc(const QString& program, const QString& csv, cons
 }
 } // namespace
 
-class TestProgressWindow : public QObject {
+class TestProgressWindow : public QObject, FakeProgressServices {
     Q_OBJECT
 
     FakeHistory history;
-    FakeClock clock;
-    FakeFileDialogs dialogs;
-    FakeMessageBoxes messages;
-    FakePrinterSetup setup;
-    RecordingPrinter printer;
-    ScriptedRandom random;
     std::unique_ptr<TStringGrid> namePanel = MakeNamePanel();
-    TVoskSGridPrinter namePanelPrinter{printer};
 
     std::unique_ptr<ProgressWindow> open(const QString& child, DrillKind drill, ProgressWindow::Range range) {
-        auto window = std::make_unique<ProgressWindow>(
-            ProgressServices{history, clock, dialogs, messages, setup, printer, namePanelPrinter, random},
-            child, drill);
+        auto window = std::make_unique<ProgressWindow>(With(history), child, drill);
         window->SetChoice(child, drill, range);
         return window;
     }

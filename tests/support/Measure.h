@@ -8,7 +8,7 @@
 #include <vector>
 
 // The middle value (the upper one of an even count).
-inline double Median(std::vector<double> values) {
+template <typename Values> auto Median(Values values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
@@ -32,13 +32,19 @@ inline void ResetPeak() {
         clear.write("5");
 }
 
-// Peak resident memory of this process since ResetPeak(), in MB; -1 where unknown.
-inline qint64 PeakMegabytes() {
+// Peak resident memory of this process (since ResetPeak()), in KiB; -1 where unknown.
+inline qint64 PeakKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
     return -1;
+}
+
+// The same in MB.
+inline qint64 PeakMegabytes() {
+    const qint64 kib = PeakKiB();
+    return kib < 0 ? -1 : kib / 1024;
 }
