@@ -32,8 +32,9 @@ void TForm1::BitBtn7Click() {
     readAloud_->AttemptStarted();
     (this->*kGenerators[int(sheet->kind)])();
     TStringGrid* grid = GridOf(*sheet);
-    grid->setFocus();
+    // The cell first, so the focus arrives on it and not on the last attempt's.
     grid->SetCurrentCell(1, 1);
+    grid->setFocus();
 }
 
 void TForm1::BitBtn6Click() {

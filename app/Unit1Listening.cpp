@@ -1,5 +1,6 @@
 // The window for a child who listens: each answer cell is named by its
-// problem for screen readers, the status panels by the drill they time, and
+// problem for screen readers, the status panels by the drill they time, the
+// texts of both are Japanese to a reader whatever the desktop's language, and
 // the read-aloud mode says each problem as the child reaches it.
 #include "app/Unit1.h"
 
@@ -9,6 +10,7 @@
 #include "widgets/TStringGrid.h"
 
 #include <QAction>
+#include <QLocale>
 
 namespace {
 // The drills as a listener hears them, in the order of DrillKind.
@@ -17,6 +19,10 @@ const char* const kDrillNames[] = {"たしざん", "ひきざん", "かけざん
 
 void TForm1::setUpListening() {
     readAloud_ = std::make_unique<ReadAloud>(services_.speech, services_.readAloudSettings);
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    for (TStringGrid* grid : findChildren<TStringGrid*>())
+        grid->setLocale(japanese);
+    StatusBar1->setLocale(japanese);
     for (const DrillSheet& sheet : DrillSheets()) {
         TStringGrid* grid = GridOf(sheet);
         const DrillSheet* drill = &sheet;

@@ -16,6 +16,8 @@ void checkVersion(PgConnection& pg) {
     const int version = pg.Open();
     if (version > kClassSchemaVersion)
         throw ClassServerError(ClassServerError::Refused, TooNewMessage(version));
+    if (version < kClassSchemaVersion)
+        throw ClassServerError(ClassServerError::Refused, TooOldMessage(version));
 }
 
 // One read on the worker's connection: its rows, or what went wrong.
@@ -48,6 +50,39 @@ QString TooNewMessage(int serverVersion) {
                "新しいため、使えません。Vantelを新しくしてください。記録はこのパソコンに残ります。")
         .arg(serverVersion)
         .arg(kClassSchemaVersion);
+}
+
+QString TooOldMessage(int serverVersion) {
+    return QStringLiteral(
+               "クラスのサーバーの準備が古いままです（第%1版）。管理者に classroom-setup.sh install を"
+               "頼んでください。記録はこのパソコンに残ります。")
+        .arg(serverVersion);
+}
+
+QString UnseenComputersText(const QList<ClassComputer>& computers, const QDateTime& now) {
+    constexpr int kShown = 40; // the server decides how many rows come
+    QStringList unseen;
+    int more = 0;
+    for (const ClassComputer& computer : computers) {
+        const bool never = !computer.lastSeen.isValid();
+        if (!never && computer.lastSeen.secsTo(now) <= 24 * 3600)
+            continue;
+        if (unseen.size() == kShown) {
+            ++more;
+            continue;
+        }
+        const QString seat = computer.seat.left(kServerTextLimit);
+        unseen << (never ? QStringLiteral("%1（まだ一度も）").arg(seat)
+                         : QStringLiteral("%1（最後 %2）")
+                               .arg(seat,
+                                    computer.lastSeen.toLocalTime().toString(QStringLiteral("MM/dd HH:mm"))));
+    }
+    if (unseen.isEmpty())
+        return {};
+    QString text = QStringLiteral("つながっていないパソコン: ") + unseen.join(QStringLiteral("、"));
+    if (more > 0)
+        text += QStringLiteral("、ほか %1 台").arg(more);
+    return text;
 }
 
 FactStats FactStatsFromRows(DrillKind drill, const QList<ServerFactRow>& rows) {
@@ -220,6 +255,22 @@ void ClassReader::Summary(const QString& className, QObject* context,
             rows << row;
         }
         return rows;
+    });
+}
+
+void ClassReader::Computers(const QString& className, QObject* context,
+                            std::function<void(ServerAnswer<QList<ClassComputer>>)> done) {
+    deliver<QList<ClassComputer>>(context, std::move(done), [className](PgConnection& pg) {
+        QSqlQuery query = pg.Run(QStringLiteral("SELECT seat, role_name, last_seen, attempts"
+                                                " FROM vantel.class_computers(?::text) ORDER BY seat"),
+                                 {className});
+        QList<ClassComputer> computers;
+        while (query.next())
+            computers << ClassComputer{query.value(0).toString(), query.value(1).toString(),
+                                       query.value(2).isNull() ? QDateTime()
+                                                               : query.value(2).toDateTime().toUTC(),
+                                       query.value(3).toLongLong()};
+        return computers;
     });
 }
 

@@ -45,6 +45,19 @@ FactStats FactStatsFromRows(DrillKind drill, const QList<ServerFactRow>& rows);
 
 // What a teacher is told when the server's schema is newer than this program.
 QString TooNewMessage(int serverVersion);
+// ... and when the server has not been brought up to this program's yet.
+QString TooOldMessage(int serverVersion);
+
+// One computer of a class as the server last saw it.
+struct ClassComputer {
+    QString seat;
+    QString login;
+    QDateTime lastSeen; // UTC; invalid: never
+    qint64 attempts = 0;
+};
+// The line below the class table naming the computers not seen for more than
+// a day, or never; empty when every one was.
+QString UnseenComputersText(const QList<ClassComputer>& computers, const QDateTime& now);
 
 class ClassReader : public QObject {
     Q_OBJECT
@@ -56,6 +69,8 @@ public:
     void Classes(QObject* context, std::function<void(ServerAnswer<QStringList>)> done);
     void Summary(const QString& className, QObject* context,
                  std::function<void(ServerAnswer<QList<ClassSummaryRow>>)> done);
+    void Computers(const QString& className, QObject* context,
+                   std::function<void(ServerAnswer<QList<ClassComputer>>)> done);
     // Block at most `wait`; nothing when the server did not answer by then.
     ServerAnswer<QList<Attempt>> ChildAttempts(const QString& className, const QString& child,
                                                DrillKind drill, const QDateTime& since,

@@ -128,6 +128,11 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
     {
         // A removal lost to a power cut only means one resend, which the server recognises.
         Outbox outbox(s.outboxPath, Outbox::Durability::Relaxed);
+        try {
+            outbox.RetrySetAside();
+        } catch (const VantelError&) {
+            LogCurrentFailure(lcClassroom(), "Putting set-aside attempts back in the queue");
+        }
         std::unique_ptr<ClassConnection> connection = s.connect();
         {
             const std::lock_guard lock(s.mutex);
@@ -139,6 +144,19 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
         auto backOff = [&] {
             s.pause(retry, false);
             retry = NextRetry(retry, s.timing);
+        };
+        auto lost = [&](const ClassServerError& error) {
+            qCInfo(lcClassroom) << "Sending to the class server:" << error.Message();
+            connection->Close();
+            open = false;
+            s.update([&](SendStatus& st) {
+                st.state = error.GetKind() == ClassServerError::Unreachable ? SendStatus::Unreachable
+                                                                            : SendStatus::Refused;
+                st.problem = error.Message();
+                st.login = error.Problem();
+                st.loginRole = error.Login();
+            });
+            backOff();
         };
         while (!s.Stopping()) {
             QList<OutgoingAttempt> batch;
@@ -154,35 +172,43 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 backOff();
                 continue;
             }
-            try {
-                // Connected even with nothing to send: the status line tells whether the server is there.
-                if (!open) {
-                    const int version = connection->Open();
-                    if (version > kClassSchemaVersion) {
-                        connection->Close();
-                        s.update([&](SendStatus& st) {
-                            st.state = SendStatus::TooNew;
-                            st.serverVersion = version;
-                            st.lastReached = QDateTime::currentDateTimeUtc();
-                            st.problem = TooNewMessage(version);
-                        });
-                        qCWarning(lcClassroom) << "The class server's schema" << version
-                                               << "is newer than this program's" << kClassSchemaVersion;
-                        s.pause(s.timing.maxRetry, false);
-                        continue;
-                    }
-                    open = true;
-                    s.update([&](SendStatus& st) {
-                        st.state = SendStatus::Connected;
-                        st.serverVersion = version;
-                        st.lastReached = QDateTime::currentDateTimeUtc();
-                        st.problem.clear();
-                    });
-                }
-                if (batch.isEmpty()) {
-                    s.pause(s.timing.idleCheck, true);
+            // Connected even with nothing to send: the status line tells whether the server is there.
+            if (!open) {
+                int version = 0;
+                try {
+                    version = connection->Open();
+                } catch (const ClassServerError& error) {
+                    lost(error); // whatever it says, nothing of this attempt's is in it
                     continue;
                 }
+                if (version != kClassSchemaVersion) {
+                    connection->Close();
+                    s.update([&](SendStatus& st) {
+                        st.state = version > kClassSchemaVersion ? SendStatus::TooNew : SendStatus::TooOld;
+                        st.serverVersion = version;
+                        st.lastReached = QDateTime::currentDateTimeUtc();
+                        st.problem =
+                            version > kClassSchemaVersion ? TooNewMessage(version) : TooOldMessage(version);
+                    });
+                    qCWarning(lcClassroom) << "The class server's schema" << version
+                                           << "is not this program's" << kClassSchemaVersion;
+                    s.pause(s.timing.maxRetry, false);
+                    continue;
+                }
+                open = true;
+                s.update([&](SendStatus& st) {
+                    st.state = SendStatus::Connected;
+                    st.serverVersion = version;
+                    st.lastReached = QDateTime::currentDateTimeUtc();
+                    st.problem.clear();
+                    st.login = LoginProblem::None;
+                });
+            }
+            if (batch.isEmpty()) {
+                s.pause(s.timing.idleCheck, true);
+                continue;
+            }
+            try {
                 const int added = connection->AddAll(batch);
                 QStringList ids;
                 for (const OutgoingAttempt& sent : batch)
@@ -199,32 +225,22 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                     st.problem.clear();
                 });
             } catch (const ClassServerError& error) {
-                switch (error.GetKind()) {
-                case ClassServerError::BadAttempt:
-                    // The batch went back whole; one at a time finds the one the server will not take.
-                    if (batch.size() > 1) {
-                        singles = int(batch.size());
-                        break;
-                    }
-                    try {
-                        outbox.SetAside(batch.first().id, error.Message());
-                    } catch (const VantelError&) {
-                        LogCurrentFailure(lcClassroom(), "Setting an attempt aside");
-                        backOff();
-                    }
-                    break;
-                case ClassServerError::Refused:
-                case ClassServerError::Unreachable:
-                    qCInfo(lcClassroom) << "Sending to the class server:" << error.Message();
-                    connection->Close();
-                    open = false;
-                    s.update([&](SendStatus& st) {
-                        st.state = error.GetKind() == ClassServerError::Refused ? SendStatus::Refused
-                                                                                : SendStatus::Unreachable;
-                        st.problem = error.Message();
-                    });
+                if (error.GetKind() != ClassServerError::BadAttempt) {
+                    lost(error);
+                    continue;
+                }
+                // The batch went back whole; one at a time finds the one the server will not take.
+                if (batch.size() > 1) {
+                    singles = int(batch.size());
+                    continue;
+                }
+                try {
+                    outbox.SetAside(batch.first().id, error.Message());
+                    singles = std::max(0, singles - 1);
+                    s.update([&](SendStatus& st) { st.setAsideReason = error.Message(); });
+                } catch (const VantelError&) {
+                    LogCurrentFailure(lcClassroom(), "Setting an attempt aside");
                     backOff();
-                    break;
                 }
             } catch (const VantelError&) {
                 LogCurrentFailure(lcClassroom(), "Removing a sent attempt from the outbox");

@@ -1,9 +1,10 @@
 // The worker thread that empties the outbox into the class server. It opens
 // its own connection, sends the oldest attempt first, deletes it once the
 // server has answered for it (added, or already there), and backs off while
-// the server is away. Nothing here ever makes the window wait: Start only
-// starts the thread, and Shutdown gives a send in flight at most a moment
-// before it leaves the rest queued for the next run.
+// the server is away. An attempt the server refuses for what it holds is set
+// aside, so it never holds up the rest; each start tries those once more. Nothing here ever makes the window
+// wait: Start only starts the thread, and Shutdown gives a send in flight at most a moment before it leaves
+// the rest queued for the next run.
 #pragma once
 
 #include "classroom/ClassConnection.h"
@@ -15,13 +16,16 @@
 #include <memory>
 
 struct SendStatus {
-    enum State { NotYet, Connected, Unreachable, TooNew, Refused };
+    enum State { NotYet, Connected, Unreachable, TooNew, TooOld, Refused };
     State state = NotYet;
-    QDateTime lastReached; // UTC; invalid: not in this run
-    int waiting = -1;      // -1: not counted yet
-    int setAside = 0;
+    QDateTime lastReached;  // UTC; invalid: not in this run
+    int waiting = -1;       // -1: not counted yet
+    int setAside = 0;       // attempts the server would not take
+    QString setAsideReason; // the server's word on the last one
     int serverVersion = 0;
     QString problem;
+    LoginProblem login = LoginProblem::None; // with Refused
+    QString loginRole;
 };
 
 struct SenderTiming {

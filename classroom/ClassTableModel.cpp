@@ -1,5 +1,7 @@
 #include "classroom/ClassTableModel.h"
 
+#include "progress/PlainToolTip.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QMap>
@@ -59,8 +61,10 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const Child& child = children_[index.row()];
     if (index.column() == 0) {
-        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        if (role == Qt::DisplayRole)
             return ChildLabel(child.name);
+        if (role == Qt::ToolTipRole)
+            return PlainToolTip(ChildLabel(child.name));
         if (role == Qt::UserRole)
             return child.name;
         return {};

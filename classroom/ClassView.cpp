@@ -36,7 +36,13 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* p
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     Table->setAlternatingRowColors(false);
+    Computers = new QLabel;
+    Computers->setObjectName(QStringLiteral("UnseenComputers"));
+    Computers->setTextFormat(Qt::PlainText); // seats come from the server
+    Computers->setWordWrap(true);
+    Computers->hide();
     Note = new QLabel;
+    Note->setTextFormat(Qt::PlainText);
     Note->setWordWrap(true);
 
     auto* top = new QHBoxLayout;
@@ -48,6 +54,7 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* p
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addWidget(Table, 1);
+    layout->addWidget(Computers);
     layout->addWidget(Note);
 
     history_ = std::make_unique<ServerHistory>(reader_, ClassName());
@@ -84,6 +91,15 @@ void ClassView::Reload() {
                       "できぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを表します。")
                       .arg(Model->rowCount()));
         emit Loaded();
+    });
+    reader_.Computers(className, this, [this, generation](ServerAnswer<QList<ClassComputer>> answer) {
+        if (generation != generation_)
+            return;
+        // A teacher who may not see the computers simply sees none.
+        const QString text =
+            answer.value ? UnseenComputersText(*answer.value, QDateTime::currentDateTimeUtc()) : QString();
+        Computers->setText(text);
+        Computers->setVisible(!text.isEmpty());
     });
 }
 

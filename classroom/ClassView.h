@@ -31,6 +31,7 @@ public:
     QTableView* Table;
     ClassTableModel* Model;
     QSortFilterProxyModel* SortedModel;
+    QLabel* Computers; // the class's computers that have not reached the server for a while
     QLabel* Note;
 
 signals:

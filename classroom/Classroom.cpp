@@ -3,12 +3,42 @@
 #include "classroom/ClassView.h"
 #include "classroom/PgConnection.h"
 #include "core/Logging.h"
+#include "progress/PlainToolTip.h"
 #include "progress/ProgressWindow.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+
+QString LoginProblemText(LoginProblem problem, const QString& role) {
+    const QString login = role.isEmpty() ? QStringLiteral("このパソコンのログイン")
+                                         : QStringLiteral("このパソコンのログイン %1 ").arg(role);
+    const auto refused = [&](const QString& why) {
+        return login + QStringLiteral("はサーバーに拒否されました（%1）").arg(why);
+    };
+    switch (problem) {
+    case LoginProblem::None:
+        break;
+    case LoginProblem::ReadOnly:
+        return login + QStringLiteral("は読み取りしかできないため、記録を送れません");
+    case LoginProblem::WrongPassword:
+        return refused(QStringLiteral("パスワードが違います"));
+    case LoginProblem::NotInAccessList:
+        return refused(QStringLiteral("このパソコンからの接続が許されていません"));
+    case LoginProblem::MayNotLogIn:
+        return refused(QStringLiteral("ログインが使えなくなっています"));
+    case LoginProblem::TooManyConnections:
+        return refused(QStringLiteral("同じログインの接続が多すぎます"));
+    case LoginProblem::NoTls:
+        return QStringLiteral("クラスのサーバーが暗号化（TLS）に応じないため、つなぎませんでした");
+    case LoginProblem::UntrustedCertificate:
+        return QStringLiteral("クラスのサーバーの証明書が信頼できないため、つなぎませんでした");
+    case LoginProblem::NoChannelBinding:
+        return QStringLiteral("クラスのサーバーが安全でない方法でパスワードを求めたため、送りませんでした");
+    }
+    return {};
+}
 
 QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int waiting) {
     QDateTime last = status.lastReached;
@@ -18,7 +48,9 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
                              ? QStringLiteral("最後につながったのは %1")
                                    .arg(last.toLocalTime().toString(QStringLiteral("MM/dd HH:mm:ss")))
                              : QStringLiteral("まだつながっていません");
-    const QString queued = waiting < 0 ? QString() : QStringLiteral("　送信待ち %1 件").arg(waiting);
+    QString queued = waiting < 0 ? QString() : QStringLiteral("　送信待ち %1 件").arg(waiting);
+    if (status.setAside > 0)
+        queued += QStringLiteral("　送れない記録 %1 件").arg(status.setAside);
     switch (status.state) {
     case SendStatus::NotYet:
         return QStringLiteral("クラスのサーバー: つないでいます（%1）").arg(when) + queued;
@@ -28,12 +60,25 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
         return QStringLiteral("クラスのサーバーにつながりません（%1）").arg(when) + queued;
     case SendStatus::TooNew:
         return TooNewMessage(status.serverVersion) + queued;
+    case SendStatus::TooOld:
+        return TooOldMessage(status.serverVersion) + queued;
     case SendStatus::Refused:
+        if (status.login != LoginProblem::None)
+            return LoginProblemText(status.login, status.loginRole) + queued;
         return QStringLiteral("クラスのサーバーがこのパソコンからの記録を受け付けません（%1）")
-                   .arg(status.problem) +
+                   .arg(status.problem.left(200)) +
                queued;
     }
     return {};
+}
+
+QString ClassStatusTip(const SendStatus& status) {
+    QStringList lines;
+    if (!status.problem.isEmpty() && status.state != SendStatus::Connected)
+        lines << QStringLiteral("サーバーの答え: ") + status.problem;
+    if (status.setAside > 0 && !status.setAsideReason.isEmpty())
+        lines << QStringLiteral("送れない記録の理由: ") + status.setAsideReason;
+    return lines.join(u'\n');
 }
 
 Classroom::Classroom(ClassroomConfig config, HistoryStore& local, QString outboxPath, SenderTiming timing,
@@ -74,12 +119,16 @@ QString Classroom::StatusText() {
 void Classroom::AttachTo(ProgressWindow& window) {
     auto* status = new QLabel;
     status->setObjectName(QStringLiteral("ClassStatus"));
+    status->setTextFormat(Qt::PlainText); // carries the server's words
     window.SourceBar()->addStretch();
     window.SourceBar()->addWidget(status);
     const QPointer<QLabel> label(status);
     auto update = [this, label] {
-        if (label)
-            label->setText(StatusText());
+        if (!label)
+            return;
+        label->setText(StatusText());
+        // The server's own words are for whoever mends it; they are the server's, so never markup.
+        label->setToolTip(PlainToolTip(ClassStatusTip(sender_.Status())));
     };
     update();
     connect(&sender_, &ClassSender::StatusChanged, status, update);

@@ -16,6 +16,10 @@ class ProgressWindow;
 // The progress window's status line: when the server was last reached and
 // how many attempts wait to be sent.
 QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int waiting);
+// Its tooltip: what the server said, for whoever mends it.
+QString ClassStatusTip(const SendStatus& status);
+// Why the server turned this computer's login away, naming the login.
+QString LoginProblemText(LoginProblem problem, const QString& role);
 
 class Classroom : public QObject {
     Q_OBJECT

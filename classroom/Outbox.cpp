@@ -111,6 +111,12 @@ void Outbox::SetAside(const QString& id, const QString& reason) {
     run(db(), QStringLiteral("UPDATE outbox SET set_aside = ? WHERE id = ?"), {reason, id});
 }
 
+void Outbox::RetrySetAside() {
+    // Not the unreadable ones: no try mends those.
+    run(db(), QStringLiteral("UPDATE outbox SET set_aside = NULL"
+                             " WHERE set_aside IS NOT NULL AND set_aside <> 'unreadable'"));
+}
+
 int Outbox::Waiting() {
     QSqlQuery query = run(db(), QStringLiteral("SELECT count(*) FROM outbox WHERE set_aside IS NULL"));
     return query.next() ? query.value(0).toInt() : 0;

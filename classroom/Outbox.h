@@ -33,6 +33,9 @@ public:
     // Keeps an attempt the server will never take (kept in the file for a
     // person to look at) out of the queue, so it cannot hold up the others.
     void SetAside(const QString& id, const QString& reason);
+    // Puts every set-aside attempt back in the queue (behind the others), for
+    // one more try: an administrator may have mended what the server refused.
+    void RetrySetAside();
     int Waiting();
     int SetAsideCount();
 

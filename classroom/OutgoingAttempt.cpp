@@ -57,6 +57,18 @@ QByteArray CellsJson(const Attempt& attempt) {
 
 QString TimestampText(const QDateTime& utc) { return utc.toUTC().toString(Qt::ISODateWithMs); }
 
+QString ServerChildName(const QString& child) {
+    if (child.isNull())
+        return QStringLiteral("");
+    qsizetype end = 0;
+    for (int counted = 0; end < child.size() && counted < kServerTextLimit; ++counted)
+        end += QChar::isHighSurrogate(child[end].unicode()) && end + 1 < child.size() &&
+                       QChar::isLowSurrogate(child[end + 1].unicode())
+                   ? 2
+                   : 1;
+    return child.left(end);
+}
+
 QByteArray OutgoingToJson(const OutgoingAttempt& o) {
     const Attempt& a = o.attempt;
     const QJsonObject object{{QStringLiteral("id"), o.id},

@@ -27,3 +27,10 @@ std::optional<OutgoingAttempt> OutgoingFromJson(const QByteArray& json);
 QString ArrayLiteral(const QList<int>& values);
 QByteArray CellsJson(const Attempt& attempt);
 QString TimestampText(const QDateTime& utc);
+
+// The server keeps at most this many characters (code points) of a name.
+constexpr int kServerTextLimit = 100;
+// The child's name as the server gets it: '' for none, cut to the server's
+// limit (always the same way, so one child stays one name there; the local
+// history keeps the whole name).
+QString ServerChildName(const QString& child);

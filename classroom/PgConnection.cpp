@@ -2,11 +2,15 @@
 
 #include "core/Logging.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLibrary>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUuid>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -38,15 +42,120 @@ QString PgConnectOptions(const QString& service, const PgTimeouts& t) {
         .arg(std::max(2, t.connectSeconds));
 }
 
+namespace {
+struct MessageRule {
+    const char* text; // part of libpq's or the server's message, as Debian's English and Japanese say it
+    LoginProblem problem;
+};
+
+// Checked in this order: the TLS ones come first, as libpq adds its own words to the server's.
+const MessageRule kMessageRules[] = {
+    {"server does not support SSL", LoginProblem::NoTls},
+    {"SSL not in use", LoginProblem::NoTls},
+    {"サーバーはSSLをサポートしていません", LoginProblem::NoTls},
+    {"SSLが使用されていません", LoginProblem::NoTls},
+    {"certificate verify failed", LoginProblem::UntrustedCertificate},
+    {"does not match host name", LoginProblem::UntrustedCertificate},
+    {"とマッチしません", LoginProblem::UntrustedCertificate},
+    {"root certificate file", LoginProblem::UntrustedCertificate},
+    {"ルート証明書", LoginProblem::UntrustedCertificate},
+    {"channel binding", LoginProblem::NoChannelBinding},
+    {"チャネルバインディング", LoginProblem::NoChannelBinding},
+    {"password authentication failed", LoginProblem::WrongPassword},
+    {"パスワード認証に失敗しました", LoginProblem::WrongPassword},
+    {"no password supplied", LoginProblem::WrongPassword},
+    {"pg_hba.conf", LoginProblem::NotInAccessList},
+    {"is not permitted to log in", LoginProblem::MayNotLogIn},
+    {"はログインが許可されません", LoginProblem::MayNotLogIn},
+    {"too many connections for role", LoginProblem::TooManyConnections},
+    {"からの接続が多すぎます", LoginProblem::TooManyConnections},
+    {"read-only transaction", LoginProblem::ReadOnly},
+    {"リードオンリーのトランザクション", LoginProblem::ReadOnly},
+};
+
+LoginProblem problemInMessage(const QString& message) {
+    for (const MessageRule& rule : kMessageRules)
+        if (message.contains(QString::fromUtf8(rule.text)))
+            return rule.problem;
+    static const QRegularExpression noRole(
+        QStringLiteral("role \"[^\"]*\" does not exist|ロール\"[^\"]*\"は存在しません"));
+    if (noRole.match(message).hasMatch())
+        return LoginProblem::MayNotLogIn;
+    return LoginProblem::None;
+}
+} // namespace
+
+PgFailure ClassifyPgFailure(const QString& state, const QString& message) {
+    using K = ClassServerError;
+    if (state == QLatin1String("25006"))
+        return {K::Refused, LoginProblem::ReadOnly};
+    if (state == QLatin1String("28P01"))
+        return {K::Refused, LoginProblem::WrongPassword};
+    if (state.startsWith(QLatin1String("28"))) {
+        const LoginProblem problem = problemInMessage(message);
+        return {K::Refused, problem == LoginProblem::None ? LoginProblem::MayNotLogIn : problem};
+    }
+    if (state == QLatin1String("53300")) {
+        // The role's limit needs a person; the server's own ("too many clients") passes.
+        const LoginProblem problem = problemInMessage(message);
+        return problem == LoginProblem::TooManyConnections ? PgFailure{K::Refused, problem} : PgFailure{};
+    }
+    // Data exceptions, integrity violations, sizes and limits, and a class this login may not add to:
+    // this attempt, as it stands, never goes in, whatever the others do.
+    if (state == QLatin1String("42501") || state.startsWith(QLatin1String("22")) ||
+        state.startsWith(QLatin1String("23")) || state.startsWith(QLatin1String("54")))
+        return {K::BadAttempt, LoginProblem::None};
+    if (!state.isEmpty())
+        return {}; // connection lost, server shutting down, timeouts, anything else: later
+    // A failed connect has no SQLSTATE in Qt's driver: only the message tells.
+    const LoginProblem problem = problemInMessage(message);
+    return problem == LoginProblem::None ? PgFailure{} : PgFailure{K::Refused, problem};
+}
+
 ClassServerError::Kind PgFailureKind(const QSqlError& error) {
-    const QString state = error.nativeErrorCode();
-    if (state == QLatin1String("42501") || state.startsWith(QLatin1String("28")))
-        return ClassServerError::Refused; // not allowed, or the login itself refused
-    // Data exceptions and integrity violations: this attempt, as it stands, never goes in.
-    if (state.startsWith(QLatin1String("22")) || state.startsWith(QLatin1String("23")))
-        return ClassServerError::BadAttempt;
-    // Connection lost, server shutting down, timeouts, anything else: later.
-    return ClassServerError::Unreachable;
+    return ClassifyPgFailure(error.nativeErrorCode(), error.databaseText() + u'\n' + error.driverText()).kind;
+}
+
+QString ServiceUser(const QString& service) {
+    const auto userIn = [&](const QString& path) -> std::optional<QString> {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return std::nullopt;
+        bool inService = false;
+        std::optional<QString> user;
+        while (!file.atEnd()) {
+            const QString line = QString::fromUtf8(file.readLine()).trimmed();
+            if (line.startsWith(u'[')) {
+                if (inService)
+                    break;
+                inService = line == u'[' + service + u']';
+                if (inService)
+                    user = QString();
+            } else if (inService && line.startsWith(QLatin1String("user")) && line.contains(u'=')) {
+                const QString key = line.section(u'=', 0, 0).trimmed();
+                if (key == QLatin1String("user"))
+                    user = line.section(u'=', 1).trimmed();
+            }
+        }
+        return user;
+    };
+    // libpq reads the user's file first, and the system's only when the service is not in it.
+    QString userFile = qEnvironmentVariable("PGSERVICEFILE");
+    if (userFile.isEmpty())
+        userFile = QDir::homePath() + QStringLiteral("/.pg_service.conf");
+    QString systemDir = qEnvironmentVariable("PGSYSCONFDIR");
+    if (systemDir.isEmpty())
+        systemDir = QStringLiteral("/etc/postgresql-common");
+    std::optional<QString> user = userIn(userFile);
+    if (!user)
+        user = userIn(systemDir + QStringLiteral("/pg_service.conf"));
+    if (user && !user->isEmpty())
+        return *user;
+    const QString fromEnvironment = qEnvironmentVariable("PGUSER");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const passwd* account = ::getpwuid(::getuid());
+    return account ? QString::fromLocal8Bit(account->pw_name) : QString();
 }
 
 PgConnection::PgConnection(QString service, PgTimeouts timeouts)
@@ -62,11 +171,13 @@ PgConnection::~PgConnection() {
 }
 
 void PgConnection::fail(const QString& what, const QSqlError& error) {
-    const ClassServerError::Kind kind = PgFailureKind(error);
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.driverText();
-    throw ClassServerError(kind, what + QStringLiteral(": ") + text, error.nativeErrorCode());
+    const PgFailure failure = ClassifyPgFailure(error.nativeErrorCode(), text);
+    throw ClassServerError(failure.kind, what + QStringLiteral(": ") + text, error.nativeErrorCode(),
+                           failure.problem,
+                           failure.problem == LoginProblem::None ? QString() : ServiceUser(service_));
 }
 
 int PgConnection::Open() {
@@ -92,9 +203,16 @@ int PgConnection::Open() {
                 ::close(socket_);
             socket_ = socket >= 0 ? ::fcntl(socket, F_DUPFD_CLOEXEC, 0) : -1;
         }
-        // Qt prepares every statement, and SET cannot be prepared.
-        Run(QStringLiteral("SELECT set_config('statement_timeout', ?, false)"),
-            {QString::number(timeouts_.statementMs)});
+        // Whatever the login's own settings say (a child may ALTER ROLE their
+        // own login), this session reads pg_catalog's names only, may write,
+        // and never waits long. Qt prepares every statement, and SET cannot be prepared.
+        Run(QStringLiteral("SELECT pg_catalog.set_config('search_path', 'pg_catalog', false),"
+                           " pg_catalog.set_config('default_transaction_read_only', 'off', false),"
+                           " pg_catalog.set_config('statement_timeout', ?, false),"
+                           " pg_catalog.set_config('lock_timeout', ?, false),"
+                           " pg_catalog.set_config('idle_in_transaction_session_timeout', '0', false),"
+                           " pg_catalog.set_config('idle_session_timeout', '0', false)"),
+            {QString::number(timeouts_.statementMs), QString::number(timeouts_.lockMs)});
     }
     QSqlQuery version = Run(QStringLiteral("SELECT vantel.schema_version()"));
     return version.next() ? version.value(0).toInt() : 0;
@@ -154,16 +272,32 @@ bool addOne(PgConnection& pg, const OutgoingAttempt& o) {
     QSqlQuery query =
         pg.Run(QStringLiteral("SELECT vantel.add_attempt(?::uuid, ?::text, ?::text, ?::text, ?::smallint,"
                               " ?::timestamptz, ?::integer, ?::integer, ?::smallint, ?::smallint, ?::boolean,"
-                              " ?::smallint[], ?::smallint[], ?::jsonb)"),
+                              " ?::smallint[], ?::smallint[], ?::text)"),
                // The nameless child is '', never NULL.
-               {o.id, o.className, o.seat, a.child.isNull() ? QStringLiteral("") : a.child,
-                QString::number(int(a.drill)), TimestampText(a.startedUtc),
-                QString::number(a.utcOffsetSeconds), QString::number(a.durationMs), QString::number(a.score),
-                QString::number(a.fullScore), a.newBest ? QStringLiteral("true") : QStringLiteral("false"),
-                ArrayLiteral(a.topHeaders), ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});
+               {o.id, o.className, o.seat, ServerChildName(a.child), QString::number(int(a.drill)),
+                TimestampText(a.startedUtc), QString::number(a.utcOffsetSeconds),
+                QString::number(a.durationMs), QString::number(a.score), QString::number(a.fullScore),
+                a.newBest ? QStringLiteral("true") : QStringLiteral("false"), ArrayLiteral(a.topHeaders),
+                ArrayLiteral(a.leftHeaders), QString::fromUtf8(CellsJson(a))});
     return query.next() && query.value(0).toBool();
 }
 } // namespace
+
+int PgClassConnection::Open() {
+    const bool wasOpen = pg_.IsOpen();
+    const int version = pg_.Open();
+    if (!wasOpen && version == kClassSchemaVersion) {
+        try {
+            // The teacher sees when each computer last got through.
+            pg_.Run(QStringLiteral("SELECT vantel.computer_seen()"));
+        } catch (const ClassServerError& error) {
+            if (error.GetKind() == ClassServerError::Unreachable)
+                throw;
+            qCWarning(lcClassroom) << "Telling the class server this computer is here:" << error.Message();
+        }
+    }
+    return version;
+}
 
 int PgClassConnection::AddAll(const QList<OutgoingAttempt>& attempts) {
     int added = 0;

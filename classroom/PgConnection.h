@@ -16,12 +16,24 @@
 struct PgTimeouts {
     int connectSeconds = 5; // libpq takes 2 at least
     int statementMs = 15000;
+    int lockMs = 5000;
 };
 
 // The libpq connection string's options for a service.
 QString PgConnectOptions(const QString& service, const PgTimeouts& timeouts);
-// What a failed call means for the caller, from the SQLSTATE.
+
+struct PgFailure {
+    ClassServerError::Kind kind = ClassServerError::Unreachable;
+    LoginProblem problem = LoginProblem::None;
+};
+// What a failure means for the caller: from the SQLSTATE, or, for a failed
+// connect, which has none, from libpq's message (English or Japanese).
+PgFailure ClassifyPgFailure(const QString& sqlState, const QString& message);
 ClassServerError::Kind PgFailureKind(const QSqlError& error);
+// The login role a libpq service names, read from the service files as
+// libpq reads them (PGSERVICEFILE or ~/.pg_service.conf, then the system's),
+// else PGUSER or the user's name; only to say which login was refused.
+QString ServiceUser(const QString& service);
 
 // One QPSQL connection, used only on the thread that opened it, except
 // Interrupt.
@@ -57,7 +69,7 @@ private:
 class PgClassConnection : public ClassConnection {
 public:
     PgClassConnection(QString service, PgTimeouts timeouts = {}) : pg_(std::move(service), timeouts) {}
-    int Open() override { return pg_.Open(); }
+    int Open() override;
     int AddAll(const QList<OutgoingAttempt>& attempts) override;
     void Close() override { pg_.Close(); }
     void Interrupt() override { pg_.Interrupt(); }

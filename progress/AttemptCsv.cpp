@@ -1,6 +1,10 @@
 #include "progress/AttemptCsv.h"
 
-QString CsvField(const QString& text) {
+QString CsvField(const QString& field) {
+    // A spreadsheet runs a field that starts like a formula ("=HYPERLINK(…)" as a name): a
+    // leading quote makes it text, as spreadsheets themselves write such a cell.
+    static const QString kFormulaStart = QStringLiteral("=+-@\t\r");
+    const QString text = !field.isEmpty() && kFormulaStart.contains(field[0]) ? u'\'' + field : field;
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     QString quoted = text;

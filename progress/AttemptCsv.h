@@ -8,5 +8,6 @@
 #include <QByteArray>
 
 QByteArray AttemptsCsv(const QList<Attempt>& attempts);
-// One field, quoted when it holds a comma, a quote or a line break.
+// One field, quoted when it holds a comma, a quote or a line break, and
+// after a single quote when it starts as a formula would (= + - @, tab, CR).
 QString CsvField(const QString& text);

@@ -8,6 +8,7 @@
 #include "progress/AttemptCsv.h"
 #include "progress/AttemptTableModel.h"
 #include "progress/FactMapView.h"
+#include "progress/PlainToolTip.h"
 #include "progress/WeakFactSheet.h"
 
 #include <QChart>
@@ -242,7 +243,8 @@ void ProgressWindow::fillChildren(const QString& current) {
     const QFontMetrics metrics(ChildBox->font());
     for (const QString& name : children) {
         ChildBox->addItem(metrics.elidedText(ChildLabel(name), Qt::ElideRight, kNameShownPx), name);
-        ChildBox->setItemData(ChildBox->count() - 1, ChildLabel(name).left(200), Qt::ToolTipRole);
+        ChildBox->setItemData(ChildBox->count() - 1, PlainToolTip(ChildLabel(name).left(200)),
+                              Qt::ToolTipRole);
     }
     ChildBox->setCurrentIndex(int(children.indexOf(current)));
 }

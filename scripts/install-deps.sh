@@ -12,15 +12,17 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev
   libjpeg62-turbo-dev
   libqt6sql6-sqlite qt6-charts-dev
-  postgresql-15 libqt6sql6-psql
+  postgresql-15 libqt6sql6-psql openssl python3
   libxlsxwriter-dev
   xvfb xauth imagemagick x11-utils poppler-utils
   espeak-ng sox
   librsvg2-bin dpkg-dev desktop-file-utils appstream groff-base xdotool
   qt6-base-private-dev
   dbus at-spi2-core python3-pyatspi
+  orca speech-dispatcher
   clang libclang-rt-14-dev
   linux-perf
+  strace
 )
 # Calc is large; it comes without its recommendations.
 NO_RECOMMENDS=(libreoffice-calc)

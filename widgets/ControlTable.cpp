@@ -43,7 +43,7 @@ QWidget* make(const ControlRow& row, QWidget* parent) {
     case ControlKind::Page: {
         auto* tabs = qobject_cast<QTabWidget*>(parent);
         Q_ASSERT_X(tabs, row.name, "a page's parent is a page control");
-        auto* page = new QWidget;
+        auto* page = new TTabSheet;
         tabs->addTab(page, caption);
         return page;
     }

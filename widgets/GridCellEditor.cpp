@@ -1,5 +1,6 @@
 #include "widgets/GridCellEditor.h"
 
+#include "widgets/StringGridAccessible.h"
 #include "widgets/TStringGrid.h"
 
 #include <QInputMethodEvent>
@@ -76,4 +77,10 @@ void GridCellEditor::inputMethodEvent(QInputMethodEvent* event) {
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
     filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&filtered);
+}
+
+void GridCellEditor::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Screen readers follow the cell, which stands for this hidden editor.
+    NotifyGridFocused(grid_);
 }

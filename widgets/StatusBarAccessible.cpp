@@ -1,14 +1,16 @@
 #include "widgets/StatusBarAccessible.h"
 
+#include "widgets/AccessibleText.h"
 #include "widgets/TStatusBar.h"
 
 #include <QPointer>
 #include <QWindow>
 
 namespace {
-class StatusPanelAccessible : public QAccessibleInterface {
+// A panel: named by what it times, its text the time or the date.
+class StatusPanelAccessible : public QAccessibleInterface, public PlainTextAccessible {
 public:
-    StatusPanelAccessible(TStatusBar* bar, int index) : bar_(bar), index_(index) {}
+    StatusPanelAccessible(TStatusBar* bar, int index) : bar_(bar), index_(index), reported_(plainText()) {}
 
     bool isValid() const override { return bar_ && index_ < bar_->PanelCount(); }
     QObject* object() const override { return nullptr; }
@@ -18,6 +20,9 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this) : nullptr;
+    }
 
     QString text(QAccessible::Text t) const override {
         if (!isValid())
@@ -31,6 +36,7 @@ public:
             return bar_->PanelText(index_);
         return {};
     }
+    using PlainTextAccessible::text;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid())
@@ -50,10 +56,17 @@ public:
     }
 
     int index() const { return index_; }
+    // The text last told to assistive technology, replaced by the text now.
+    QString takeReported() { return std::exchange(reported_, plainText()); }
+
+protected:
+    QString plainText() const override { return isValid() ? bar_->PanelText(index_) : QString(); }
+    const QWidget* textOwner() const override { return bar_; }
 
 private:
     QPointer<TStatusBar> bar_;
     int index_;
+    QString reported_;
 };
 } // namespace
 
@@ -97,9 +110,10 @@ void NotifyStatusPanelChanged(TStatusBar* bar, int index) {
     if (!QAccessible::isActive())
         return;
     auto* iface = dynamic_cast<StatusBarAccessible*>(QAccessible::queryAccessibleInterface(bar));
-    QAccessibleInterface* panel = iface ? iface->child(index) : nullptr;
+    auto* panel = iface ? static_cast<StatusPanelAccessible*>(iface->child(index)) : nullptr;
     if (!panel)
         return;
-    QAccessibleValueChangeEvent changed(panel, bar->PanelText(index));
-    QAccessible::updateAccessibility(&changed);
+    // Its text changes, not a value: a panel has no value to set.
+    const QString before = panel->takeReported();
+    NotifyTextChanged(panel, before, bar->PanelText(index));
 }

@@ -1,6 +1,6 @@
 // What a screen reader sees of a TStatusBar: a status bar whose panels are
 // static texts, each named by what it shows ("たしざん 今回のタイム") and
-// valued by its text ("01:23").
+// valued by its text ("01:23"), which is also its text in the bar's language.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -1,6 +1,9 @@
 #include "widgets/StringGridAccessible.h"
 
+#include "widgets/AccessibleText.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/GridCellEditor.h"
+#include "widgets/PageControlAccessible.h"
 #include "widgets/StatusBarAccessible.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
@@ -12,9 +15,12 @@ quint64 key(int col, int row) { return (quint64(quint32(col)) << 32) | quint32(r
 
 // One cell of the grid. It holds no text of its own: it asks the grid, so it
 // always says what the grid shows, and says nothing once the grid is gone.
-class StringGridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class StringGridCellAccessible : public QAccessibleInterface,
+                                 public QAccessibleTableCellInterface,
+                                 public PlainTextAccessible {
 public:
-    StringGridCellAccessible(TStringGrid* grid, int col, int row) : grid_(grid), col_(col), row_(row) {}
+    StringGridCellAccessible(TStringGrid* grid, int col, int row)
+        : grid_(grid), col_(col), row_(row), reported_(plainText()) {}
 
     bool isValid() const override { return grid_ && col_ < grid_->ColCount() && row_ < grid_->RowCount(); }
     QObject* object() const override { return nullptr; }
@@ -25,8 +31,12 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        // A header is no cell of the table's rows and columns.
+        if (type == QAccessible::TableCellInterface && isValid() && !isFixed())
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        return nullptr;
     }
 
     QString text(QAccessible::Text t) const override {
@@ -41,6 +51,7 @@ public:
             return {};
         }
     }
+    using PlainTextAccessible::text;
     void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
@@ -78,42 +89,59 @@ public:
         st.selectable = true;
         st.editable = true;
         st.selected = grid_->IsSelected(col_, row_);
-        const bool current = grid_->Col() == col_ && grid_->Row() == row_;
+        const bool current = isCurrent();
         st.active = current;
         st.focused = current && grid_->hasFocus();
         return st;
     }
 
-    // QAccessibleTableCellInterface
+    // QAccessibleTableCellInterface. The headers are not linked: the name
+    // already says them, and a reader would say them again before it.
     bool isSelected() const override { return isValid() && grid_->IsSelected(col_, row_); }
-    QList<QAccessibleInterface*> columnHeaderCells() const override {
-        QList<QAccessibleInterface*> headers;
-        if (isValid() && !isFixed())
-            for (int row = 0; row < grid_->FixedRows(); ++row)
-                headers << parent()->tableInterface()->cellAt(row, col_);
-        return headers;
-    }
-    QList<QAccessibleInterface*> rowHeaderCells() const override {
-        QList<QAccessibleInterface*> headers;
-        if (isValid() && !isFixed())
-            for (int col = 0; col < grid_->FixedCols(); ++col)
-                headers << parent()->tableInterface()->cellAt(row_, col);
-        return headers;
-    }
-    int columnIndex() const override { return col_; }
-    int rowIndex() const override { return row_; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return grid_ ? col_ - grid_->FixedCols() : -1; }
+    int rowIndex() const override { return grid_ ? row_ - grid_->FixedRows() : -1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
-    bool isOf(const TStringGrid* grid) const { return grid_ == grid; }
+    int col() const { return col_; }
+    int row() const { return row_; }
+    // The text last told to assistive technology, replaced by the text now.
+    QString takeReported() { return std::exchange(reported_, plainText()); }
+
+protected:
+    // A header's text is its own; an answer cell's is what the grid says it holds.
+    QString plainText() const override {
+        if (!isValid())
+            return {};
+        return isFixed() ? grid_->Cells(col_, row_) : grid_->AccessibleCellValue(col_, row_);
+    }
+    const QWidget* textOwner() const override { return grid_; }
+    int caret() const override {
+        const GridCellEditor* editor = grid_ ? grid_->Editor() : nullptr;
+        if (isCurrent() && editor && editor->isVisible())
+            return qMin(editor->cursorPosition(), characterCount());
+        return characterCount();
+    }
 
 private:
     bool isFixed() const { return col_ < grid_->FixedCols() || row_ < grid_->FixedRows(); }
+    bool isCurrent() const { return grid_ && grid_->Col() == col_ && grid_->Row() == row_; }
 
     QPointer<TStringGrid> grid_;
     int col_;
     int row_;
+    QString reported_;
+};
+
+// The editor over the current cell: its cell stands for it, so it is off the
+// tree, and the events Qt sends for it (focus, text) go nowhere.
+class HiddenEditorAccessible : public QAccessibleWidget {
+public:
+    explicit HiddenEditorAccessible(QWidget* editor) : QAccessibleWidget(editor, QAccessible::EditableText) {}
+    bool isValid() const override { return false; }
 };
 
 // A link label: named by its text, pressed as a click.
@@ -150,6 +178,10 @@ QAccessibleInterface* widgetFactory(const QString& className, QObject* object) {
         return new LinkAccessible(static_cast<ClickLabel*>(object));
     if (className == QLatin1String("TStatusBar"))
         return new StatusBarAccessible(static_cast<TStatusBar*>(object));
+    if (className == QLatin1String("GridCellEditor"))
+        return new HiddenEditorAccessible(static_cast<QWidget*>(object));
+    if (QAccessibleInterface* page = PageControlAccessibleFor(className, object))
+        return page;
     return nullptr;
 }
 } // namespace
@@ -166,41 +198,68 @@ void* StringGridAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
-int StringGridAccessible::columnCount() const { return grid()->ColCount(); }
-int StringGridAccessible::rowCount() const { return grid()->RowCount(); }
-int StringGridAccessible::childCount() const { return columnCount() * rowCount(); }
+int StringGridAccessible::columnCount() const { return qMax(0, grid()->ColCount() - grid()->FixedCols()); }
+int StringGridAccessible::rowCount() const { return qMax(0, grid()->RowCount() - grid()->FixedRows()); }
+int StringGridAccessible::childCount() const { return grid()->ColCount() * grid()->RowCount(); }
 
-QAccessibleInterface* StringGridAccessible::cellAt(int row, int column) const {
-    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
+QAccessibleInterface* StringGridAccessible::gridCell(int col, int row) const {
+    if (row < 0 || col < 0 || row >= grid()->RowCount() || col >= grid()->ColCount())
         return nullptr;
-    const quint64 k = key(column, row);
+    const quint64 k = key(col, row);
     if (const auto found = cells_.constFind(k); found != cells_.cend())
         return QAccessible::accessibleInterface(*found);
     // The cache owns the cell from here; dropCells gives it back.
-    auto* cell = new StringGridCellAccessible(grid(), column, row);
+    auto* cell = new StringGridCellAccessible(grid(), col, row);
     cells_.insert(k, QAccessible::registerAccessibleInterface(cell));
     return cell;
 }
 
-QAccessibleInterface* StringGridAccessible::child(int index) const {
-    const int cols = columnCount();
-    if (index < 0 || cols == 0 || index >= childCount())
+QAccessibleInterface* StringGridAccessible::cellAt(int row, int column) const {
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
         return nullptr;
-    return cellAt(index / cols, index % cols);
+    return gridCell(column + grid()->FixedCols(), row + grid()->FixedRows());
+}
+
+// The answer cells come first, row by row, as the table counts them; then
+// the fixed cells: the fixed rows whole, then the fixed columns below them.
+QAccessibleInterface* StringGridAccessible::child(int index) const {
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    const int cols = columnCount();
+    const int answers = cols * rowCount();
+    if (index < answers)
+        return cellAt(index / cols, index % cols);
+    const int fixed = index - answers;
+    const int allCols = grid()->ColCount();
+    const int inFixedRows = grid()->FixedRows() * allCols;
+    if (fixed < inFixedRows)
+        return gridCell(fixed % allCols, fixed / allCols);
+    const int fixedCols = grid()->FixedCols();
+    const int below = fixed - inFixedRows;
+    return gridCell(below % fixedCols, grid()->FixedRows() + below / fixedCols);
 }
 
 int StringGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    if (!child || child->role() == QAccessible::Table)
+    auto* cell = dynamic_cast<const StringGridCellAccessible*>(child);
+    if (!cell || !cell->isValid() || gridCell(cell->col(), cell->row()) != child)
         return -1;
-    auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
-    if (!cell || cell->table() != this)
-        return -1;
-    return cell->rowIndex() * columnCount() + cell->columnIndex();
+    const int fixedCols = grid()->FixedCols();
+    const int fixedRows = grid()->FixedRows();
+    if (cell->col() >= fixedCols && cell->row() >= fixedRows)
+        return (cell->row() - fixedRows) * columnCount() + cell->col() - fixedCols;
+    const int answers = columnCount() * rowCount();
+    if (cell->row() < fixedRows)
+        return answers + cell->row() * grid()->ColCount() + cell->col();
+    return answers + fixedRows * grid()->ColCount() + (cell->row() - fixedRows) * fixedCols + cell->col();
 }
 
 QAccessibleInterface* StringGridAccessible::childAt(int x, int y) const {
     const QPoint cell = grid()->CellAt(grid()->mapFromGlobal(QPoint(x, y)));
-    return cell.x() < 0 ? nullptr : cellAt(cell.y(), cell.x());
+    return cell.x() < 0 ? nullptr : gridCell(cell.x(), cell.y());
+}
+
+QAccessibleInterface* StringGridAccessible::focusChild() const {
+    return grid()->hasFocus() ? gridCell(grid()->Col(), grid()->Row()) : nullptr;
 }
 
 int StringGridAccessible::selectedCellCount() const { return selectedCells().size(); }
@@ -210,16 +269,16 @@ QList<QAccessibleInterface*> StringGridAccessible::selectedCells() const {
     for (int row = grid()->FixedRows(); row < rowCount(); ++row)
         for (int col = grid()->FixedCols(); col < columnCount(); ++col)
             if (grid()->IsSelected(col, row))
-                selected << cellAt(row, col);
+                selected << gridCell(col, row);
     return selected;
 }
 
 QString StringGridAccessible::columnDescription(int column) const {
-    return grid()->FixedRows() > 0 ? grid()->Cells(column, 0) : QString();
+    return grid()->FixedRows() > 0 ? grid()->Cells(column + grid()->FixedCols(), 0) : QString();
 }
 
 QString StringGridAccessible::rowDescription(int row) const {
-    return grid()->FixedCols() > 0 ? grid()->Cells(0, row) : QString();
+    return grid()->FixedCols() > 0 ? grid()->Cells(0, row + grid()->FixedRows()) : QString();
 }
 
 void StringGridAccessible::modelChange(QAccessibleTableModelChangeEvent* event) {
@@ -244,7 +303,7 @@ void InstallWidgetAccessibility() {
 
 void NotifyGridCurrentCell(TStringGrid* grid, int col, int row) {
     StringGridAccessible* table = gridInterface(grid);
-    QAccessibleInterface* cell = table ? table->cellAt(row, col) : nullptr;
+    QAccessibleInterface* cell = table ? table->gridCell(col, row) : nullptr;
     if (!cell)
         return;
     QAccessibleEvent selection(cell, QAccessible::Selection);
@@ -255,16 +314,26 @@ void NotifyGridCurrentCell(TStringGrid* grid, int col, int row) {
     }
 }
 
+void NotifyGridFocused(TStringGrid* grid) {
+    StringGridAccessible* table = gridInterface(grid);
+    QAccessibleInterface* cell = table ? table->focusChild() : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
 void NotifyGridCellChanged(TStringGrid* grid, int col, int row) {
     StringGridAccessible* table = gridInterface(grid);
-    QAccessibleInterface* cell = table ? table->cellAt(row, col) : nullptr;
+    auto* cell = table ? static_cast<StringGridCellAccessible*>(table->gridCell(col, row)) : nullptr;
     if (!cell)
         return;
     if (cell->role() == QAccessible::Cell) {
-        QAccessibleValueChangeEvent value(cell, cell->text(QAccessible::Value));
-        QAccessible::updateAccessibility(&value);
+        const QString before = cell->takeReported();
+        NotifyTextChanged(cell, before, cell->text(QAccessible::Value));
     } else {
         // A header's text is its name, and part of the name of every cell it heads.
+        cell->takeReported();
         QAccessibleEvent name(cell, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&name);
     }

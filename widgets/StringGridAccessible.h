@@ -1,7 +1,10 @@
-// What a screen reader sees of a TStringGrid: a table whose cells are
-// children with names and values. Fixed cells are the row and column
-// headers. The grid says how a cell is named and heard (OnCellName,
-// OnCellValue), so a drill sheet can name each answer cell by its problem.
+// What a screen reader sees of a TStringGrid: a table of the cells a child
+// can type in, each named by the grid (OnCellName: a drill sheet names it by
+// its problem) and holding its text as the grid says it (OnCellValue). The
+// fixed cells follow them as header children, outside the table's rows and
+// columns, so "10 rows 10 columns" counts answers. The cell under the editor
+// is the focused object and its text changes as the child types; the editor
+// itself is hidden, so a reader never meets a nameless object off the tree.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -21,6 +24,7 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
 
     // QAccessibleTableInterface
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -45,6 +49,8 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent* event) override;
 
     TStringGrid* grid() const;
+    // The cell at a place of the grid, fixed cells included.
+    QAccessibleInterface* gridCell(int col, int row) const;
 
 private:
     void dropCells();
@@ -57,7 +63,9 @@ private:
 void InstallWidgetAccessibility();
 
 // Reports to assistive technology, where one listens, that the current cell
-// moved (it takes the focus when the grid has it) or that a cell changed.
+// moved (it takes the focus when the grid has it), that the grid got the
+// focus, or that a cell changed.
 void NotifyGridCurrentCell(TStringGrid* grid, int col, int row);
+void NotifyGridFocused(TStringGrid* grid);
 void NotifyGridCellChanged(TStringGrid* grid, int col, int row);
 void NotifyGridResized(TStringGrid* grid);

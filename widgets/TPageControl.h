@@ -1,4 +1,5 @@
-// A tab control whose tabs have a fixed height, as the window layout gives it.
+// A tab control whose tabs have a fixed height, as the window layout gives it;
+// its pages are TTabSheets, which screen readers meet as its children.
 #pragma once
 
 #include <QTabBar>
@@ -8,6 +9,13 @@ class TPageControl : public QTabWidget {
     Q_OBJECT
 public:
     explicit TPageControl(int tabHeight, QWidget* parent = nullptr);
+};
+
+// One page of a TPageControl.
+class TTabSheet : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 };
 
 class FixedHeightTabBar : public QTabBar {

@@ -36,12 +36,7 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
         cellChanged(col, row);
 }
 
-void TStringGrid::cellChanged(int col, int row) {
-    // A header names the cells it heads, the current one's editor among them.
-    if ((col < fixedCols_ && row == row_) || (row < fixedRows_ && col == col_))
-        nameEditor();
-    NotifyGridCellChanged(this, col, row);
-}
+void TStringGrid::cellChanged(int col, int row) { NotifyGridCellChanged(this, col, row); }
 
 QString TStringGrid::AccessibleCellName(int col, int row) const {
     if (!cells_.Contains(col, row))
@@ -71,15 +66,6 @@ QString TStringGrid::AccessibleCellValue(int col, int row) const {
     return OnCellValue ? OnCellValue(this, col, row) : Cells(col, row);
 }
 
-void TStringGrid::nameEditor() {
-    // Named only while assistive technology listens: typing stays cheap.
-    if (!QAccessible::isActive())
-        return;
-    const QString name = AccessibleCellName(col_, row_);
-    if (editor_->accessibleName() != name)
-        editor_->setAccessibleName(name);
-}
-
 bool TStringGrid::startsInside(int col, int row) const {
     int x = kBorder;
     for (int c = 0; c < col && x < width(); ++c)
@@ -90,28 +76,40 @@ bool TStringGrid::startsInside(int col, int row) const {
     return x < width() && y < height();
 }
 
+// A screen reader is told of a new shape only when there is one: each Start
+// sets the same shape again, and the focused cell should stay the object it is.
 void TStringGrid::SetColCount(int count) {
+    const int before = ColCount();
     cells_.Resize(count, RowCount());
     colWidths_.resize(ColCount(), defaultColWidth_);
     relayout();
-    NotifyGridResized(this);
+    if (ColCount() != before)
+        NotifyGridResized(this);
 }
 
 void TStringGrid::SetRowCount(int count) {
+    const int before = RowCount();
     cells_.Resize(ColCount(), count);
     rowHeights_.resize(RowCount(), defaultRowHeight_);
     relayout();
-    NotifyGridResized(this);
+    if (RowCount() != before)
+        NotifyGridResized(this);
 }
 
 void TStringGrid::SetFixedCols(int count) {
+    const int before = fixedCols_;
     fixedCols_ = qMax(0, count);
     relayout();
+    if (fixedCols_ != before)
+        NotifyGridResized(this);
 }
 
 void TStringGrid::SetFixedRows(int count) {
+    const int before = fixedRows_;
     fixedRows_ = qMax(0, count);
     relayout();
+    if (fixedRows_ != before)
+        NotifyGridResized(this);
 }
 
 void TStringGrid::SetDefaultColWidth(int width) {
@@ -253,7 +251,6 @@ void TStringGrid::placeEditor() {
     editor_->setFont(font());
     editor_->setGeometry(CellRect(col_, row_));
     editor_->setText(Cells(col_, row_));
-    nameEditor();
     editor_->selectAll();
     editor_->show();
     setFocusProxy(editor_);

@@ -135,7 +135,6 @@ private:
     void relayout();
     // A cell's text changed, by the program or through the editor.
     void cellChanged(int col, int row);
-    void nameEditor();
 
     CellTable cells_;
     int fixedCols_ = 1;

@@ -35,7 +35,10 @@ for c in $(seq 1 40); do
     grade=$(((c - 1) / 7 + 1))
     room=$(((c - 1) % 7 + 1))
     PSQL="$PSQL" "$here/../../scripts/classroom-setup.sh" -c "$conn" add-class "${grade}年${room}組" \
-        "$(printf 'pc_%02d' "$c")" "$(printf 'teacher_%02d' "$c")"
+        "$(printf 'class_%02d' "$c")" "$(printf 'teacher_%02d' "$c")" >/dev/null
+    # The computer the bench sends from.
+    PSQL="$PSQL" "$here/../../scripts/classroom-setup.sh" -c "$conn" add-computer "${grade}年${room}組" PC-99 \
+        "$(printf 'pc_%02d' "$c")" >/dev/null
 done
 
 echo "attempts ..."

@@ -48,7 +48,10 @@ private slots:
     void retryDelays();
     void everyAttemptArrivesOnceThroughOutagesAndLostAnswers();
     void attemptTheServerRejectsIsSetAside();
-    void newerSchemaGetsNothing();
+    void setAsideAttemptsGetOneMoreTryAtTheNextStart();
+    void refusedLoginIsToldAndTheQueueKept();
+    void otherSchemaGetsNothing_data();
+    void otherSchemaGetsNothing();
     void closeWaitsAtMostAMomentForAStuckSend_data();
     void closeWaitsAtMostAMomentForAStuckSend();
 };
@@ -118,15 +121,66 @@ void TestClassSender::attemptTheServerRejectsIsSetAside() {
     QCOMPARE(server->transactions, 1 + 5);
 }
 
-void TestClassSender::newerSchemaGetsNothing() {
+void TestClassSender::setAsideAttemptsGetOneMoreTryAtTheNextStart() {
+    const QString path = freshPath();
+    const QStringList bad = queue(path, 1, QStringLiteral("bad"));
+    queue(path, 2);
+    auto server = std::make_shared<FakeClassServer>();
+    server->badChildren << QStringLiteral("bad");
+    auto s = makeSender(path, server);
+    s->Start();
+    QVERIFY(s->WaitUntilSent(10s));
+    QTRY_COMPARE(s->Status().setAside, 1);
+    QCOMPARE(s->Status().setAsideReason, QStringLiteral("bad"));
+    QVERIFY(s->Shutdown());
+    QCOMPARE(server->received.size(), 2);
+
+    // Mended on the server: the next start sends it.
+    server->Set([](FakeClassServer& f) { f.badChildren.clear(); });
+    s = makeSender(path, server);
+    s->Start();
+    QTRY_COMPARE(server->Get<qsizetype>([](FakeClassServer& f) { return f.received.size(); }), 3);
+    QCOMPARE(server->received.last(), bad.first());
+    QTRY_COMPARE(s->Status().setAside, 0);
+    QCOMPARE(Outbox(path).SetAsideCount(), 0);
+}
+
+void TestClassSender::refusedLoginIsToldAndTheQueueKept() {
+    const QString path = freshPath();
+    queue(path, 2);
+    auto server = std::make_shared<FakeClassServer>();
+    server->refuseLogin = LoginProblem::WrongPassword;
+    const std::unique_ptr<ClassSender> s = makeSender(path, server);
+    s->Start();
+    QTRY_COMPARE(s->Status().state, SendStatus::Refused);
+    QCOMPARE(s->Status().login, LoginProblem::WrongPassword);
+    QCOMPARE(s->Status().loginRole, QStringLiteral("pc_01"));
+    QCOMPARE(Outbox(path).Waiting(), 2); // nothing set aside for a login's fault
+    QCOMPARE(Outbox(path).SetAsideCount(), 0);
+    server->Set([](FakeClassServer& f) { f.refuseLogin = LoginProblem::None; });
+    QVERIFY(s->WaitUntilSent(10s));
+    QCOMPARE(s->Status().state, SendStatus::Connected);
+    QCOMPARE(s->Status().login, LoginProblem::None);
+}
+
+void TestClassSender::otherSchemaGetsNothing_data() {
+    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("state");
+    QTest::newRow("newer") << kClassSchemaVersion + 1 << int(SendStatus::TooNew);
+    QTest::newRow("not upgraded yet") << kClassSchemaVersion - 1 << int(SendStatus::TooOld);
+}
+
+void TestClassSender::otherSchemaGetsNothing() {
+    QFETCH(int, version);
+    QFETCH(int, state);
     const QString path = freshPath();
     queue(path, 3);
     auto server = std::make_shared<FakeClassServer>();
-    server->version = kClassSchemaVersion + 1;
+    server->version = version;
     const std::unique_ptr<ClassSender> s = makeSender(path, server);
     s->Start();
-    QTRY_COMPARE(s->Status().state, SendStatus::TooNew);
-    QCOMPARE(s->Status().serverVersion, kClassSchemaVersion + 1);
+    QTRY_COMPARE(int(s->Status().state), state);
+    QCOMPARE(s->Status().serverVersion, version);
     QTest::qWait(100);
     QVERIFY(server->received.isEmpty());
     QVERIFY(s->Shutdown());

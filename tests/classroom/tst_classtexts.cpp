@@ -1,12 +1,15 @@
 // What the teacher reads: the class table's texts and order, the status
-// line, the fact map made from the server's per-fact rows, and how a server
-// failure is taken.
+// line, the fact map made from the server's per-fact rows, the computers not
+// seen, and how a server failure is taken; the name the server gets.
 #include "classroom/ClassTableModel.h"
 #include "classroom/Classroom.h"
 #include "classroom/PgConnection.h"
 
+#include <QDir>
 #include <QSortFilterProxyModel>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 class TestClassTexts : public QObject {
     Q_OBJECT
@@ -19,6 +22,15 @@ private slots:
     void factsFromServerRows();
     void failureKinds_data();
     void failureKinds();
+    void loginProblems_data();
+    void loginProblems();
+    void serverChildName_data();
+    void serverChildName();
+    void unseenComputers_data();
+    void unseenComputers();
+    void serviceUser();
+    void namesInTooltipsAreText_data();
+    void namesInTooltipsAreText();
 };
 
 void TestClassTexts::times_data() {
@@ -59,6 +71,9 @@ void TestClassTexts::statusLine_data() {
                                   << QStringList{"第7版", "新しくしてください", "送信待ち 4 件"};
     QTest::newRow("refused") << int(SendStatus::Refused) << true << false
                              << QStringList{"受け付けません", "permission denied"};
+    QTest::newRow("older schema") << int(SendStatus::TooOld) << true << false
+                                  << QStringList{"準備が古いまま", "classroom-setup.sh install",
+                                                 "送信待ち 4 件"};
 }
 
 void TestClassTexts::statusLine() {
@@ -128,22 +143,257 @@ void TestClassTexts::factsFromServerRows() {
 }
 
 void TestClassTexts::failureKinds_data() {
+    using K = ClassServerError;
+    using P = LoginProblem;
     QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("message");
     QTest::addColumn<int>("kind");
-    QTest::newRow("not allowed") << "42501" << int(ClassServerError::Refused);
-    QTest::newRow("password") << "28P01" << int(ClassServerError::Refused);
-    QTest::newRow("bad text") << "22P02" << int(ClassServerError::BadAttempt);
-    QTest::newRow("check") << "23514" << int(ClassServerError::BadAttempt);
-    QTest::newRow("shutting down") << "57P01" << int(ClassServerError::Unreachable);
-    QTest::newRow("no connection") << "" << int(ClassServerError::Unreachable);
-    QTest::newRow("timeout") << "57014" << int(ClassServerError::Unreachable);
+    QTest::addColumn<int>("problem");
+    // Statements: the SQLSTATE decides.
+    QTest::newRow("class not allowed") << "42501"
+                                       << "role x may not add" << int(K::BadAttempt) << int(P::None);
+    QTest::newRow("bad text") << "22P02"
+                              << "" << int(K::BadAttempt) << int(P::None);
+    QTest::newRow("implausible") << "22023"
+                                 << "" << int(K::BadAttempt) << int(P::None);
+    QTest::newRow("check") << "23514"
+                           << "" << int(K::BadAttempt) << int(P::None);
+    QTest::newRow("index row too large")
+        << "54000"
+        << "index row size 2760 exceeds" << int(K::BadAttempt) << int(P::None);
+    QTest::newRow("read-only") << "25006"
+                               << "cannot execute INSERT in a read-only transaction" << int(K::Refused)
+                               << int(P::ReadOnly);
+    QTest::newRow("password state") << "28P01"
+                                    << "" << int(K::Refused) << int(P::WrongPassword);
+    QTest::newRow("role limit") << "53300"
+                                << "too many connections for role \"pc_07\"" << int(K::Refused)
+                                << int(P::TooManyConnections);
+    QTest::newRow("server full") << "53300"
+                                 << "sorry, too many clients already" << int(K::Unreachable) << int(P::None);
+    QTest::newRow("shutting down") << "57P01"
+                                   << "terminating connection due to administrator command"
+                                   << int(K::Unreachable) << int(P::None);
+    QTest::newRow("timeout") << "57014"
+                             << "canceling statement due to statement timeout" << int(K::Unreachable)
+                             << int(P::None);
+    QTest::newRow("lock timeout") << "55P03"
+                                  << "" << int(K::Unreachable) << int(P::None);
+    // A failed connect: Qt's driver gives libpq's message only, in the user's language.
+    const QString at = "connection to server at \"db\" (10.0.0.5), port 5432 failed: ";
+    QTest::newRow("no connection") << "" << at + "Connection refused" << int(K::Unreachable) << int(P::None);
+    QTest::newRow("no such database")
+        << "" << at + "FATAL:  database \"vantel\" does not exist" << int(K::Unreachable) << int(P::None);
+    QTest::newRow("password") << "" << at + "FATAL:  password authentication failed for user \"pc_07\""
+                              << int(K::Refused) << int(P::WrongPassword);
+    QTest::newRow("password, Japanese") << ""
+                                        << "FATAL:  ユーザー\"pc_07\"のパスワード認証に失敗しました"
+                                        << int(K::Refused) << int(P::WrongPassword);
+    QTest::newRow("no password") << ""
+                                 << "fe_sendauth: no password supplied" << int(K::Refused)
+                                 << int(P::WrongPassword);
+    QTest::newRow("no hba line") << ""
+                                 << at + "FATAL:  no pg_hba.conf entry for host \"10.0.0.9\", user \"pc_07\""
+                                 << int(K::Refused) << int(P::NotInAccessList);
+    QTest::newRow("hba rejects") << ""
+                                 << "FATAL:  pg_hba.conf rejects connection for host" << int(K::Refused)
+                                 << int(P::NotInAccessList);
+    QTest::newRow("no login") << ""
+                              << "FATAL:  role \"pc_07\" is not permitted to log in" << int(K::Refused)
+                              << int(P::MayNotLogIn);
+    QTest::newRow("no login, Japanese")
+        << ""
+        << "FATAL:  ロール\"pc_07\"はログインが許可されません" << int(K::Refused) << int(P::MayNotLogIn);
+    QTest::newRow("no such role") << ""
+                                  << "FATAL:  role \"pc_07\" does not exist" << int(K::Refused)
+                                  << int(P::MayNotLogIn);
+    QTest::newRow("role limit, connect")
+        << ""
+        << "FATAL:  too many connections for role \"pc_07\"" << int(K::Refused) << int(P::TooManyConnections);
+    QTest::newRow("role limit, Japanese")
+        << ""
+        << "FATAL:  ロール\"pc_07\"からの接続が多すぎます" << int(K::Refused) << int(P::TooManyConnections);
+    QTest::newRow("server full, connect")
+        << ""
+        << "FATAL:  sorry, too many clients already" << int(K::Unreachable) << int(P::None);
+    QTest::newRow("no TLS") << "" << at + "server does not support SSL, but SSL was required"
+                            << int(K::Refused) << int(P::NoTls);
+    QTest::newRow("no TLS, Japanese")
+        << ""
+        << "サーバーはSSLをサポートしていませんが、SSLが要求されました" << int(K::Refused) << int(P::NoTls);
+    QTest::newRow("binding without TLS")
+        << ""
+        << "channel binding required, but SSL not in use" << int(K::Refused) << int(P::NoTls);
+    QTest::newRow("unknown CA") << "" << at + "SSL error: certificate verify failed" << int(K::Refused)
+                                << int(P::UntrustedCertificate);
+    QTest::newRow("another name") << ""
+                                  << "server certificate for \"evil\" does not match host name \"db\""
+                                  << int(K::Refused) << int(P::UntrustedCertificate);
+    QTest::newRow("no CA file") << ""
+                                << "root certificate file \"/etc/vantel/ca.crt\" does not exist"
+                                << int(K::Refused) << int(P::UntrustedCertificate);
+    QTest::newRow("clear-text password asked")
+        << ""
+        << "channel binding required but not supported by server's authentication request" << int(K::Refused)
+        << int(P::NoChannelBinding);
+    QTest::newRow("clear-text password asked, Japanese")
+        << ""
+        << "チャネルバインディングが要求されていますが、サーバーの認証要求ではサポートされていません"
+        << int(K::Refused) << int(P::NoChannelBinding);
 }
 
 void TestClassTexts::failureKinds() {
     QFETCH(QString, state);
-    QTEST(int(PgFailureKind(QSqlError({}, {}, QSqlError::StatementError, state))), "kind");
+    QFETCH(QString, message);
+    const PgFailure failure = ClassifyPgFailure(state, message);
+    QTEST(int(failure.kind), "kind");
+    QTEST(int(failure.problem), "problem");
+    QCOMPARE(PgFailureKind(
+                 QSqlError(QStringLiteral("Unable to connect"), message, QSqlError::ConnectionError, state)),
+             failure.kind);
     // The service name reaches libpq as one value, whatever it holds.
     QVERIFY(PgConnectOptions(QStringLiteral("a b'c"), {}).startsWith(QStringLiteral("service='a b\\'c';")));
+}
+
+void TestClassTexts::loginProblems_data() {
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("password")
+        << int(LoginProblem::WrongPassword) << "pc_3_2_07"
+        << "このパソコンのログイン pc_3_2_07 はサーバーに拒否されました（パスワードが違います）";
+    QTest::newRow("role unknown")
+        << int(LoginProblem::MayNotLogIn) << ""
+        << "このパソコンのログインはサーバーに拒否されました（ログインが使えなくなっています）";
+    QTest::newRow("read-only") << int(LoginProblem::ReadOnly) << "pc_1"
+                               << "読み取りしかできない";
+    QTest::newRow("no TLS") << int(LoginProblem::NoTls) << "pc_1"
+                            << "暗号化（TLS）に応じない";
+    QTest::newRow("certificate") << int(LoginProblem::UntrustedCertificate) << "pc_1"
+                                 << "証明書が信頼できない";
+    QTest::newRow("clear text") << int(LoginProblem::NoChannelBinding) << "pc_1"
+                                << "安全でない方法でパスワード";
+}
+
+void TestClassTexts::loginProblems() {
+    QFETCH(int, problem);
+    QFETCH(QString, role);
+    QFETCH(QString, says);
+    SendStatus status;
+    status.state = SendStatus::Refused;
+    status.login = LoginProblem(problem);
+    status.loginRole = role;
+    status.problem = QStringLiteral("FATAL: <b>whatever</b>");
+    status.setAside = 2;
+    status.setAsideReason = QStringLiteral("an argument of add_attempt is too large");
+    const QString text = ClassStatusText(status, {}, 3);
+    QVERIFY2(text.contains(says), qPrintable(text));
+    QVERIFY2(text.endsWith(QStringLiteral("送信待ち 3 件　送れない記録 2 件")), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("つながりません")));
+    // The server's words go to the tooltip, for whoever mends it.
+    const QString tip = ClassStatusTip(status);
+    QVERIFY(tip.contains(status.problem));
+    QVERIFY(tip.contains(status.setAsideReason));
+}
+
+void TestClassTexts::serverChildName_data() {
+    QTest::addColumn<QString>("child");
+    QTest::addColumn<QString>("sent");
+    const QString hundred = QString(100, u'名');
+    QTest::newRow("none") << QString() << "";
+    QTest::newRow("short") << "たろう"
+                           << "たろう";
+    QTest::newRow("exactly the limit") << hundred << hundred;
+    QTest::newRow("longer") << hundred + "の続き" << hundred;
+    // 😀 is two UTF-16 units but one character to the server, and never cut in half.
+    const QString faces = QString(99, u'a') + QStringLiteral("😀😀");
+    QTest::newRow("surrogate pairs") << faces << QString(99, u'a') + QStringLiteral("😀");
+}
+
+void TestClassTexts::serverChildName() {
+    QFETCH(QString, child);
+    QTEST(ServerChildName(child), "sent");
+    QVERIFY(!ServerChildName(child).isNull()); // '' for the nameless child, never NULL
+}
+
+void TestClassTexts::unseenComputers_data() {
+    const QDateTime now(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC);
+    QTest::addColumn<QList<ClassComputer>>("computers");
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<QStringList>("absent");
+    const ClassComputer today{"PC-01", "pc_01", now.addSecs(-3600), 5};
+    const ClassComputer lastWeek{"PC-07", "pc_07", QDateTime(QDate(2026, 12, 1), QTime(1, 31), Qt::UTC), 3};
+    const ClassComputer never{"PC-12", "pc_12", {}, 0};
+    const ClassComputer justADay{"PC-02", "pc_02", now.addSecs(-24 * 3600), 1};
+    QTest::newRow("all fine") << QList<ClassComputer>{today, justADay} << QStringList{} << QStringList{};
+    QTest::newRow("one stale, one never")
+        << QList<ClassComputer>{today, lastWeek, never}
+        << QStringList{"つながっていないパソコン: PC-07（最後 " +
+                       lastWeek.lastSeen.toLocalTime().toString("MM/dd HH:mm") + "）、PC-12（まだ一度も）"}
+        << QStringList{"PC-01"};
+    QList<ClassComputer> many;
+    for (int i = 0; i < 45; ++i)
+        many << ClassComputer{QString("PC-%1").arg(i, 2, 10, QChar('0')), "pc", {}, 0};
+    QTest::newRow("a flood of rows") << many << QStringList{"PC-00", "PC-39", "ほか 5 台"}
+                                     << QStringList{"PC-40"};
+}
+
+void TestClassTexts::unseenComputers() {
+    QFETCH(QList<ClassComputer>, computers);
+    QFETCH(QStringList, says);
+    QFETCH(QStringList, absent);
+    const QString text = UnseenComputersText(computers, QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC));
+    QCOMPARE(text.isEmpty(), says.isEmpty());
+    for (const QString& part : says)
+        QVERIFY2(text.contains(part), qPrintable(text));
+    for (const QString& part : absent)
+        QVERIFY2(!text.contains(part), qPrintable(text));
+}
+
+void TestClassTexts::serviceUser() {
+    QTemporaryDir dir;
+    const QString userFile = dir.filePath("user.conf");
+    QDir().mkpath(dir.filePath("etc"));
+    QFile user(userFile);
+    QVERIFY(user.open(QIODevice::WriteOnly));
+    user.write("# a comment\n[vantel_other]\nuser=someone\n\n[vantel]\nhost=db\n user = pc_3_2_07 "
+               "\n[next]\nuser=x\n");
+    user.close();
+    QFile system(dir.filePath("etc/pg_service.conf"));
+    QVERIFY(system.open(QIODevice::WriteOnly));
+    system.write("[school]\nuser=teacher_3_2\n[vantel]\nuser=never_read\n");
+    system.close();
+    qputenv("PGSERVICEFILE", userFile.toLocal8Bit());
+    qputenv("PGSYSCONFDIR", dir.filePath("etc").toLocal8Bit());
+    qputenv("PGUSER", "from_environment");
+    QCOMPARE(ServiceUser("vantel"), QStringLiteral("pc_3_2_07"));
+    QCOMPARE(ServiceUser("school"), QStringLiteral("teacher_3_2")); // not in the user's file
+    QCOMPARE(ServiceUser("missing"), QStringLiteral("from_environment"));
+    qunsetenv("PGSERVICEFILE");
+    qunsetenv("PGSYSCONFDIR");
+    qunsetenv("PGUSER");
+}
+
+void TestClassTexts::namesInTooltipsAreText_data() {
+    QTest::addColumn<QString>("child");
+    QTest::newRow("markup") << "<b>たろう</b>";
+    QTest::newRow("image") << "<img src=\"http://example.com/x.png\">";
+    QTest::newRow("entity") << "A&amp;B";
+    QTest::newRow("plain") << "はな";
+}
+
+void TestClassTexts::namesInTooltipsAreText() {
+    QFETCH(QString, child);
+    ClassTableModel model;
+    model.SetRows({ClassSummaryRow{child, DrillKind::Addition, 1, 1000, 1000, {}, 1, std::nullopt}});
+    const QString tip = model.index(0, 0).data(Qt::ToolTipRole).toString();
+    // Shown as Qt shows a tooltip: the name exactly as typed.
+    QTextDocument shown;
+    if (Qt::mightBeRichText(tip))
+        shown.setHtml(tip);
+    else
+        shown.setPlainText(tip);
+    QCOMPARE(shown.toPlainText(), child);
 }
 
 QTEST_GUILESS_MAIN(TestClassTexts)

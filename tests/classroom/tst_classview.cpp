@@ -99,6 +99,10 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
         sender.Start();
         QVERIFY(sender.WaitUntilSent(120s));
     }
+    // A computer of the class that never logged in.
+    QVERIFY2(server.Setup({QStringLiteral("add-computer"), PgTestServer::TestClass(), QStringLiteral("PC-07"),
+                           QStringLiteral("vantel_test_pc07")}),
+             qPrintable(server.ErrorText()));
 
     // The teacher's computer: its login may read the class.
     Classroom teacher(
@@ -115,6 +119,8 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
     auto* view = qobject_cast<ClassView*>(window.Pages->currentWidget());
     QVERIFY(view);
     QTRY_COMPARE_WITH_TIMEOUT(view->Model->rowCount(), children, 30000);
+    // The computer that sent was seen; the teacher is told of the other only.
+    QTRY_COMPARE(view->Computers->text(), QStringLiteral("つながっていないパソコン: PC-07（まだ一度も）"));
     auto* status = window.findChild<QLabel*>(QStringLiteral("ClassStatus"));
     QTRY_VERIFY(status->text().contains(QStringLiteral("つながっています")));
     QVERIFY2(status->text().contains(QStringLiteral("送信待ち 0 件")), qPrintable(status->text()));

@@ -111,6 +111,8 @@ private slots:
     void namesStoredAndShownAsTyped();
     void newerSchemaGetsNothing();
     void interruptCutsABlockedStatementShort();
+    void refusedAttemptHoldsUpNothing_data();
+    void refusedAttemptHoldsUpNothing();
 };
 
 void TestSendFaults::serverStoppedMidSendAndStartedAgain() {
@@ -342,6 +344,62 @@ void TestSendFaults::interruptCutsABlockedStatementShort() {
     blocked.join();
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(failure, std::optional(ClassServerError::Unreachable));
+}
+
+void TestSendFaults::refusedAttemptHoldsUpNothing_data() {
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("child");
+    QTest::addColumn<int>("score"); // of a full sheet; -1: 0 of 0
+    QTest::addColumn<int>("typedLength");
+    QTest::addColumn<QString>("stored"); // the child's name on the server; null: set aside
+    const QString cls = PgTestServer::TestClass();
+    QString longName; // kanji that do not compress, as a name pasted in by mistake might be
+    for (int i = 0; i < 900; ++i)
+        longName += QChar(0x4E00 + i * 7919 % 20000);
+    QTest::newRow("900-character name") << cls << longName << 100 << 2 << longName.left(100);
+    QTest::newRow("class of another login") << QStringLiteral("9年9組") << "じろう" << 100 << 2 << QString();
+    QTest::newRow("0 of 0") << cls << "じろう" << -1 << 2 << QString();
+    QTest::newRow("cells too large") << cls << "じろう" << 100 << 300 << QString();
+}
+
+void TestSendFaults::refusedAttemptHoldsUpNothing() {
+    QFETCH(QString, cls);
+    QFETCH(QString, child);
+    QFETCH(int, score);
+    QFETCH(int, typedLength);
+    QFETCH(QString, stored);
+    PgTestServer server;
+    QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
+    const QString path = freshOutbox();
+    const QStringList before = queue(path, 3);
+    Attempt odd =
+        SampleAttempt(child, DrillKind::Addition, QDateTime::currentDateTimeUtc().addSecs(-600), 90000);
+    if (score < 0) {
+        odd.cells.clear();
+        odd.score = odd.fullScore = 0;
+    }
+    for (AnswerCell& cell : odd.cells)
+        cell.typed = QString(typedLength, u'9');
+    const OutgoingAttempt oddOne = MakeOutgoing(odd, cls, QStringLiteral("PC-01"));
+    Outbox(path).Add(oddOne);
+    const QStringList after = queue(path, 3);
+
+    const std::unique_ptr<ClassSender> sender = makeSender(path, PgTestServer::ServiceName());
+    sender->Start();
+    QVERIFY2(sender->WaitUntilSent(30s), qPrintable(sender->Status().problem));
+    const QStringList onServer = serverIds(server);
+    for (const QString& id : before + after)
+        QVERIFY2(onServer.contains(id), qPrintable(id));
+    QCOMPARE(onServer.contains(oddOne.id), !stored.isNull());
+    QCOMPARE(sender->Status().setAside, stored.isNull() ? 1 : 0);
+    if (stored.isNull()) {
+        QVERIFY(!sender->Status().setAsideReason.isEmpty()); // the server's word for it
+    } else {
+        QCOMPARE(
+            server.Psql(QStringLiteral("SELECT child FROM vantel.attempts WHERE id = '%1'").arg(oddOne.id))
+                .out,
+            stored);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSendFaults)

@@ -245,6 +245,37 @@ private slots:
                  (QStringList{"A, \"B\"\nC", "掛け算", "2026-12-07 18:00:00", "61", "100", "100", ""}));
     }
 
+    void csvNamesThatLookLikeFormulasStayText() {
+        // A name typed as "=HYPERLINK(…)" must not run when the teacher opens the file.
+        const QStringList names{"=1+1", "@SUM(A1)", "+81 90", "-1", "\tx", "=A1,\"B\"", "a=1"};
+        QList<Attempt> attempts;
+        for (const QString& name : names)
+            attempts << SampleAttempt(name, DrillKind::Addition, kNow, 61000);
+        const QStringList lines = QString::fromUtf8(AttemptsCsv(attempts).mid(3)).split("\r\n");
+        QCOMPARE(lines[1].section(',', 0, 0), "'=1+1");
+        QCOMPARE(lines[2].section(',', 0, 0), "'@SUM(A1)");
+        QCOMPARE(lines[3].section(',', 0, 0), "'+81 90");
+        QCOMPARE(lines[4].section(',', 0, 0), "'-1");
+        QCOMPARE(lines[5].section(',', 0, 0), "'\tx");
+        QVERIFY(lines[6].startsWith("\"'=A1,\"\"B\"\"\","));
+        QCOMPARE(lines[7].section(',', 0, 0), "a=1");
+
+        const QString program = FindCalcProgram();
+        if (program.isEmpty())
+            QSKIP("LibreOffice Calc is not installed");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("names.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(AttemptsCsv(attempts.mid(0, 2)));
+        file.close();
+        const QList<QStringList> rows = readWithCalc(program, path, folder.path());
+        QCOMPARE(rows.size(), 3);
+        // Calc shows the text; a formula would have come back as 2 and an error.
+        QVERIFY2(rows[1][0].endsWith("=1+1"), qPrintable(rows[1][0]));
+        QVERIFY2(rows[2][0].endsWith("@SUM(A1)"), qPrintable(rows[2][0]));
+    }
+
     void csvExportToAnUnwritablePlaceIsTold() {
         auto w = open("ゆい", DrillKind::Addition, ProgressWindow::All);
         dialogs.Choose("/proc/vantel-no/such.csv");

@@ -1,5 +1,6 @@
 // A class server in memory for the sender's tests: it can be away, lose its
-// answer after storing, refuse, hang, or run a newer schema.
+// answer after storing, refuse an attempt or the login, hang, or run another
+// schema.
 #pragma once
 
 #include "classroom/ClassConnection.h"
@@ -15,8 +16,9 @@ struct FakeClassServer {
     bool away = false;
     int loseAnswers = 0; // stores, then fails as a dropped connection would
     int version = kClassSchemaVersion;
-    QStringList badChildren; // attempts the server rejects for their data
-    bool hang = false;       // a send blocks until released
+    QStringList badChildren;                       // attempts the server rejects for their data
+    LoginProblem refuseLogin = LoginProblem::None; // the login is turned away
+    bool hang = false;                             // a send blocks until released
     bool interruptible = true;
     int opens = 0;
     QStringList received; // ids, in the order they arrived, each once
@@ -43,6 +45,9 @@ public:
         const std::lock_guard lock(server_->mutex);
         if (server_->away)
             throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("away"));
+        if (server_->refuseLogin != LoginProblem::None)
+            throw ClassServerError(ClassServerError::Refused, QStringLiteral("refused"), {},
+                                   server_->refuseLogin, QStringLiteral("pc_01"));
         ++server_->opens;
         open_ = true;
         return server_->version;

@@ -29,7 +29,9 @@ class PgTestServer {
 public:
     static constexpr int kTimeoutMs = 120000;
 
-    PgTestServer() : dir_(tempTemplate()) {
+    // tls: also on 127.0.0.1 over TLS only, with the services TlsServiceName()
+    // and TlsTeacherServiceName() (see pgserver.sh, PGSERVER_TLS).
+    explicit PgTestServer(bool tls = false) : dir_(tempTemplate()), tls_(tls) {
         if (!dir_.isValid()) {
             error_ = QStringLiteral("no temporary folder: ") + dir_.errorString();
             return;
@@ -72,6 +74,15 @@ public:
     static QString TeacherRole() { return QStringLiteral("vantel_test_teacher"); }
     static QString AdminRole() { return QStringLiteral("postgres"); }
     static int Port() { return 5432; }
+    // The port of this server's socket: another one for a TLS server, which listens on TCP too.
+    int SocketPort() const {
+        QFile file(dir_.filePath(QStringLiteral("port")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : Port();
+    }
+    static QString TlsServiceName() { return QStringLiteral("vantel_tls"); }
+    static QString TlsTeacherServiceName() { return QStringLiteral("vantel_tls_teacher"); }
+    // The TLS server's CA; another CA, and a certificate for localhost it signed.
+    QString TlsFile(const QString& name) const { return dir_.filePath(QStringLiteral("tls/") + name); }
 
     QString SocketDir() const { return dir_.path(); }
     QString ServiceFile() const { return dir_.filePath(QStringLiteral("pg_service.conf")); }
@@ -86,9 +97,9 @@ public:
         psql.setArguments({QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"),
                            QStringLiteral("-t"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                            QStringLiteral("-v"), QStringLiteral("VERBOSITY=verbose"), QStringLiteral("-h"),
-                           SocketDir(), QStringLiteral("-p"), QString::number(Port()), QStringLiteral("-U"),
-                           role, QStringLiteral("-d"), QStringLiteral("vantel"), QStringLiteral("-f"),
-                           QStringLiteral("-")});
+                           SocketDir(), QStringLiteral("-p"), QString::number(SocketPort()),
+                           QStringLiteral("-U"), role, QStringLiteral("-d"), QStringLiteral("vantel"),
+                           QStringLiteral("-f"), QStringLiteral("-")});
         psql.start();
         if (!psql.waitForStarted()) {
             result.err = psql.errorString();
@@ -111,22 +122,39 @@ public:
         return result;
     }
 
-    // Maps a class to a computers' role and a teacher role (made when missing),
-    // as an administrator would with scripts/classroom-setup.sh.
-    bool AddClass(const QString& cls, const QString& computerRole, const QString& teacherRole) {
+    // Sets up a class with one computer's login (at `seat`) and a teacher
+    // role, made when missing, as an administrator would with
+    // scripts/classroom-setup.sh; the class's group is computerRole + "_g".
+    bool AddClass(const QString& cls, const QString& computerRole, const QString& teacherRole,
+                  const QString& seat = QStringLiteral("PC-01")) {
+        return Setup({QStringLiteral("add-class"), cls, computerRole + QStringLiteral("_g"), teacherRole}) &&
+               Setup({QStringLiteral("add-computer"), cls, seat, computerRole});
+    }
+
+    // Runs scripts/classroom-setup.sh as the superuser (on another database
+    // when given; through another psql when given); true when it exits with
+    // 0. Its output (both channels) is in SetupOutput().
+    bool Setup(const QStringList& arguments, const QString& database = {}, const QString& psql = {}) {
         QProcess setup;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PSQL"), QStringLiteral("/usr/lib/postgresql/15/bin/psql"));
+        env.insert(QStringLiteral("PSQL"),
+                   psql.isEmpty() ? QStringLiteral("/usr/lib/postgresql/15/bin/psql") : psql);
         setup.setProcessEnvironment(env);
+        setup.setProcessChannelMode(QProcess::MergedChannels);
+        QString conn = adminConnInfo();
+        if (!database.isEmpty())
+            conn.replace(QStringLiteral("dbname=vantel"), QStringLiteral("dbname=") + database);
         setup.start(sourceDir() + QStringLiteral("/scripts/classroom-setup.sh"),
-                    {QStringLiteral("-c"), adminConnInfo(), QStringLiteral("add-class"), cls, computerRole,
-                     teacherRole});
+                    QStringList{QStringLiteral("-c"), conn} + arguments);
+        setup.closeWriteChannel();
         const bool ok = setup.waitForFinished(kTimeoutMs) && setup.exitStatus() == QProcess::NormalExit &&
                         setup.exitCode() == 0;
+        setupOutput_ = QString::fromUtf8(setup.readAll());
         if (!ok)
-            error_ = QString::fromLocal8Bit(setup.readAllStandardError());
+            error_ = setupOutput_;
         return ok;
     }
+    const QString& SetupOutput() const { return setupOutput_; }
 
     // Adds a service of the given role to the service file (for a second
     // class's computers, say).
@@ -135,7 +163,7 @@ public:
         if (!file.open(QIODevice::Append | QIODevice::Text))
             return false;
         file.write(QStringLiteral("[%1]\nhost=%2\nport=%3\ndbname=vantel\nuser=%4\n\n")
-                       .arg(service, SocketDir(), QString::number(Port()), role)
+                       .arg(service, SocketDir(), QString::number(SocketPort()), role)
                        .toUtf8());
         return true;
     }
@@ -152,12 +180,23 @@ private:
         const QString dir = qEnvironmentVariable("VANTEL_SOURCE_DIR");
         return dir.isEmpty() ? QStringLiteral(".") : dir;
     }
+
+public:
     QString adminConnInfo() const {
-        return QStringLiteral("host=%1 port=%2 dbname=vantel user=postgres").arg(SocketDir()).arg(Port());
+        return QStringLiteral("host=%1 port=%2 dbname=vantel user=postgres")
+            .arg(SocketDir())
+            .arg(SocketPort());
     }
+
+private:
     bool run(const QStringList& arguments) {
         QProcess script;
         script.setProcessChannelMode(QProcess::MergedChannels);
+        if (tls_) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("PGSERVER_TLS"), QStringLiteral("1"));
+            script.setProcessEnvironment(env);
+        }
         script.start(sourceDir() + QStringLiteral("/tests/support/pgserver.sh"), arguments);
         if (!script.waitForFinished(kTimeoutMs)) {
             script.kill();
@@ -175,6 +214,8 @@ private:
     }
 
     QTemporaryDir dir_;
+    bool tls_ = false;
     bool running_ = false;
     QString error_;
+    QString setupOutput_;
 };

@@ -1,21 +1,27 @@
 // What assistive technology sees of the grid and the status bar: a table of
-// named cells with header cells, panels with names and values, and the
-// events that tell a screen reader the focus moved or a value changed.
+// the answer cells with the headers outside its rows and columns, cells and
+// panels whose text is in the widget's language, and the events that tell a
+// screen reader the focus moved or a text changed, never of the editor.
 #include "widgets/ClickLabel.h"
 #include "widgets/GridCellEditor.h"
+#include "widgets/StringGridAccessible.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
 
 #include "tests/support/AccessibilityOn.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
-// The events reported since the last take, as "kind col,row text".
+// The events reported since the last take, as "kind col,row text", the
+// place counted among the answer cells.
 QStringList events;
 
 QString describe(QAccessibleEvent* event) {
+    if (qobject_cast<GridCellEditor*>(event->object()))
+        return QStringLiteral("editor");
     QAccessibleInterface* iface = event->accessibleInterface();
     QString where;
     if (QAccessibleTableCellInterface* cell = iface ? iface->tableCellInterface() : nullptr)
@@ -24,8 +30,21 @@ QString describe(QAccessibleEvent* event) {
     case QAccessible::Focus:
         return QStringLiteral("focus") + where;
     case QAccessible::ValueChanged:
-        return QStringLiteral("value") + where + u' ' +
-               static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+        return QStringLiteral("value") + where;
+    case QAccessible::TextInserted: {
+        auto* text = static_cast<QAccessibleTextInsertEvent*>(event);
+        return QStringLiteral("insert%1 %2 %3")
+            .arg(where)
+            .arg(text->changePosition())
+            .arg(text->textInserted());
+    }
+    case QAccessible::TextRemoved: {
+        auto* text = static_cast<QAccessibleTextRemoveEvent*>(event);
+        return QStringLiteral("remove%1 %2 %3")
+            .arg(where)
+            .arg(text->changePosition())
+            .arg(text->textRemoved());
+    }
     case QAccessible::NameChanged:
         return QStringLiteral("name") + where + u' ' + (iface ? iface->text(QAccessible::Name) : QString());
     default:
@@ -49,7 +68,10 @@ class TestGridAccessible : public QObject {
     TStringGrid* grid = nullptr;
 
     QAccessibleInterface* table() const { return QAccessible::queryAccessibleInterface(grid); }
-    QAccessibleInterface* cell(int col, int row) const { return table()->tableInterface()->cellAt(row, col); }
+    // A cell by its place in the grid, headers included.
+    QAccessibleInterface* cell(int col, int row) const {
+        return static_cast<StringGridAccessible*>(table())->gridCell(col, row);
+    }
 
 private slots:
     void initTestCase() {
@@ -76,16 +98,20 @@ private slots:
     }
     void cleanup() { delete window; }
 
-    void isATableOfCellsWithHeaders() {
+    void isATableOfTheAnswerCells() {
         QAccessibleInterface* iface = table();
         QCOMPARE(iface->role(), QAccessible::Table);
         QAccessibleTableInterface* t = iface->tableInterface();
         QVERIFY(t);
-        QCOMPARE(t->columnCount(), 4);
-        QCOMPARE(t->rowCount(), 3);
+        // "3 columns 2 rows": what a child answers, not the headers.
+        QCOMPARE(t->columnCount(), 3);
+        QCOMPARE(t->rowCount(), 2);
         QCOMPARE(iface->childCount(), 12);
-        QCOMPARE(t->columnDescription(2), "3");
-        QCOMPARE(t->rowDescription(2), "5");
+        QCOMPARE(t->cellAt(0, 0), cell(1, 1));
+        QCOMPARE(t->cellAt(1, 2), cell(3, 2));
+        QVERIFY(!t->cellAt(2, 0));
+        QCOMPARE(t->columnDescription(1), "3");
+        QCOMPARE(t->rowDescription(1), "5");
     }
 
     void cellRolesAndNames_data() {
@@ -93,26 +119,40 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
-        QTest::newRow("corner") << 0 << 0 << int(QAccessible::ColumnHeader) << "＋";
-        QTest::newRow("top header") << 2 << 0 << int(QAccessible::ColumnHeader) << "3";
-        QTest::newRow("left header") << 0 << 2 << int(QAccessible::RowHeader) << "5";
-        QTest::newRow("answer cell, named by its headers") << 2 << 1 << int(QAccessible::Cell) << "3 8";
-        QTest::newRow("answer cell without headers") << 3 << 2 << int(QAccessible::Cell) << "5";
+        QTest::addColumn<int>("index");
+        QTest::newRow("corner") << 0 << 0 << int(QAccessible::ColumnHeader) << "＋" << 6;
+        QTest::newRow("top header") << 2 << 0 << int(QAccessible::ColumnHeader) << "3" << 8;
+        QTest::newRow("left header") << 0 << 2 << int(QAccessible::RowHeader) << "5" << 11;
+        QTest::newRow("answer cell, named by its headers") << 2 << 1 << int(QAccessible::Cell) << "3 8" << 1;
+        QTest::newRow("answer cell without headers") << 3 << 2 << int(QAccessible::Cell) << "5" << 5;
     }
     void cellRolesAndNames() {
         QFETCH(int, col);
         QFETCH(int, row);
         QFETCH(int, role);
         QFETCH(QString, name);
+        QFETCH(int, index);
         QAccessibleInterface* c = cell(col, row);
         QVERIFY(c && c->isValid());
         QCOMPARE(int(c->role()), role);
         QCOMPARE(c->text(QAccessible::Name), name);
         QCOMPARE(c->parent(), table());
-        QCOMPARE(table()->indexOfChild(c), row * 4 + col);
-        QCOMPARE(table()->child(row * 4 + col), c);
+        // Answers first, row by row, then the headers: each child once.
+        QCOMPARE(table()->indexOfChild(c), index);
+        QCOMPARE(table()->child(index), c);
         // The cell sits where it is drawn.
         QCOMPARE(table()->childAt(c->rect().center().x(), c->rect().center().y()), c);
+    }
+
+    void everyChildIsOneCell() {
+        QSet<QAccessibleInterface*> seen;
+        for (int i = 0; i < table()->childCount(); ++i) {
+            QAccessibleInterface* child = table()->child(i);
+            QVERIFY(child);
+            QCOMPARE(table()->indexOfChild(child), i);
+            seen.insert(child);
+        }
+        QCOMPARE(seen.size(), 12);
     }
 
     void aCellIsNamedAndValuedAsTheGridSays() {
@@ -131,12 +171,41 @@ private slots:
         QCOMPARE(cell(2, 2)->text(QAccessible::Value), "12");
     }
 
-    void answerCellsKnowTheirHeaders() {
+    void answerCellsAreCountedAmongAnswersAndHeadersAreNot() {
         QAccessibleTableCellInterface* c = cell(2, 1)->tableCellInterface();
         QVERIFY(c);
-        QCOMPARE(c->columnHeaderCells(), QList<QAccessibleInterface*>{cell(2, 0)});
-        QCOMPARE(c->rowHeaderCells(), QList<QAccessibleInterface*>{cell(0, 1)});
-        QVERIFY(cell(2, 0)->tableCellInterface()->columnHeaderCells().isEmpty());
+        QCOMPARE(c->columnIndex(), 1);
+        QCOMPARE(c->rowIndex(), 0);
+        QCOMPARE(c->table(), table());
+        // The name says both operands; a reader should not say them again first.
+        QVERIFY(c->columnHeaderCells().isEmpty());
+        QVERIFY(c->rowHeaderCells().isEmpty());
+        QVERIFY(!cell(2, 0)->tableCellInterface());
+        QVERIFY(!cell(0, 1)->tableCellInterface());
+    }
+
+    void aCellsTextIsWhatItHoldsInItsLanguage() {
+        grid->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+        grid->OnCellValue = [](const TStringGrid* g, int col, int row) {
+            return g->Cells(col, row) == QStringLiteral("○") ? QStringLiteral("正解") : g->Cells(col, row);
+        };
+        grid->SetCells(2, 2, QStringLiteral("○"));
+        QAccessibleTextInterface* text = cell(2, 2)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), "正解");
+        int start = -1, end = -1;
+        QCOMPARE(text->attributes(1, &start, &end), "language:ja;");
+        QCOMPARE(start, 0);
+        QCOMPARE(end, 2);
+        // A header's text is its own, in the same language.
+        QCOMPARE(cell(2, 0)->textInterface()->text(0, -1), "3");
+        QCOMPARE(cell(2, 0)->textInterface()->attributes(0, &start, &end), "language:ja;");
+        // The caret of the current cell is the editor's.
+        QTest::keyClick(window->windowHandle(), '4');
+        QTest::keyClick(window->windowHandle(), '2');
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QCOMPARE(cell(1, 1)->textInterface()->text(0, -1), "42");
+        QCOMPARE(cell(1, 1)->textInterface()->cursorPosition(), 1);
     }
 
     void theCurrentCellIsFocusedAndSelected() {
@@ -147,33 +216,60 @@ private slots:
         QCOMPARE(table()->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{cell(1, 1)});
     }
 
-    void typingAndMovingAreReported() {
+    void typingAndMovingAreReportedOnTheCell() {
         QTest::keyClick(window->windowHandle(), '1');
         QTest::keyClick(window->windowHandle(), '5');
-        QCOMPARE(take(), (QStringList{"value 1,1 1", "value 1,1 15"}));
+        QTest::keyClick(window->windowHandle(), Qt::Key_Backspace);
+        QCOMPARE(take(), (QStringList{"insert 0,0 0 1", "insert 0,0 1 5", "remove 0,0 1 5"}));
         QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
-        QVERIFY(take().contains("focus 2,1"));
+        QVERIFY(take().contains("focus 1,0"));
+        cell(3, 1); // a cell a reader never met changes unheard
         grid->SetCells(3, 1, QStringLiteral("4"));
-        QCOMPARE(take(), QStringList{"value 3,1 4"});
+        QCOMPARE(take(), QStringList{"insert 2,0 0 4"});
         // The same text again changes nothing, so nothing is said.
         grid->SetCells(3, 1, QStringLiteral("4"));
         QVERIFY(take().isEmpty());
     }
 
-    void theEditorCarriesTheNameOfItsCell() {
-        grid->OnCellName = [](const TStringGrid* g, int col, int row) {
-            return col > 0 && row > 0 ? g->Cells(col, 0) + QStringLiteral(" かける ") + g->Cells(0, row)
-                                      : QString();
-        };
-        grid->SetCurrentCell(2, 2);
-        QCOMPARE(grid->Editor()->accessibleName(), "3 かける 5");
-        // New headers (a new sheet) rename the cell under the editor at once.
-        grid->SetCells(2, 0, QStringLiteral("9"));
-        QCOMPARE(grid->Editor()->accessibleName(), "9 かける 5");
+    void aChangedTextIsToldAsItsDifference_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("first digit") << ""
+                                     << "7" << QStringList{"insert 2,1 0 7"};
+        QTest::newRow("digit added") << "1"
+                                     << "15" << QStringList{"insert 2,1 1 5"};
+        QTest::newRow("digit erased") << "15"
+                                      << "1" << QStringList{"remove 2,1 1 5"};
+        QTest::newRow("first digit replaced") << "15"
+                                              << "25" << QStringList{"remove 2,1 0 1", "insert 2,1 0 2"};
+        QTest::newRow("emptied") << "12"
+                                 << "" << QStringList{"remove 2,1 0 12"};
+    }
+    void aChangedTextIsToldAsItsDifference() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QStringList, said);
+        grid->SetCells(3, 2, before);
+        cell(3, 2); // a reader has met the cell
+        take();
+        grid->SetCells(3, 2, after);
+        QCOMPARE(take(), said);
+    }
+
+    void theEditorIsHiddenBehindItsCell() {
+        QVERIFY(!QAccessible::queryAccessibleInterface(grid->Editor())->isValid());
+        QCOMPARE(table()->focusChild(), cell(1, 1));
+        QVERIFY(cell(1, 1)->state().focused);
+        // Coming back to the grid from elsewhere puts the focus on its cell.
+        QLineEdit other(window);
+        other.show();
+        other.setFocus();
+        take();
+        grid->setFocus();
         const QStringList said = take();
-        QVERIFY2(said.contains("name 2,0 9"), qPrintable(said.join(" / ")));
-        grid->SetCells(0, 2, QStringLiteral("6"));
-        QCOMPARE(grid->Editor()->accessibleName(), "9 かける 6");
+        QVERIFY2(said.contains("focus 0,0"), qPrintable(said.join(" / ")));
+        QVERIFY2(!said.contains("editor"), qPrintable(said.join(" / ")));
     }
 
     void cellsOutsideAShrunkGridAreGone() {
@@ -217,7 +313,12 @@ private slots:
         take();
         bar.SetPanelText(0, QStringLiteral("01:23"));
         QCOMPARE(time->text(QAccessible::Value), "01:23");
-        QCOMPARE(take(), QStringList{"value 01:23"});
+        // Its text changes (a panel has no value to set), in the bar's language.
+        QCOMPARE(take(), (QStringList{"remove 1 0:00", "insert 1 1:23"}));
+        bar.setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+        int start = -1, end = -1;
+        QCOMPARE(time->textInterface()->text(0, -1), "01:23");
+        QCOMPARE(time->textInterface()->attributes(0, &start, &end), "language:ja;");
         // An unnamed panel is known by its text.
         bar.SetPanelText(1, QStringLiteral("12/08"));
         QCOMPARE(iface->child(1)->text(QAccessible::Name), "12/08");
