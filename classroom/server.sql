@@ -334,7 +334,8 @@ END
 $$;
 
 -- A computer says it reached the server (at most one write a minute), so
--- its teacher can tell a computer that no longer logs in.
+-- its teacher can tell a computer that no longer logs in. For any other
+-- login (a teacher's computer also sends) it does nothing.
 CREATE OR REPLACE FUNCTION vantel.computer_seen() RETURNS void
     LANGUAGE sql VOLATILE SECURITY DEFINER
     SET search_path = pg_catalog, pg_temp AS $$
@@ -429,9 +430,9 @@ REVOKE ALL ON ALL FUNCTIONS IN SCHEMA vantel FROM PUBLIC;
 GRANT USAGE ON SCHEMA vantel TO vantel_computer, vantel_teacher;
 GRANT EXECUTE ON FUNCTION vantel.schema_version() TO vantel_computer, vantel_teacher;
 GRANT EXECUTE ON FUNCTION vantel.add_attempt(uuid, text, text, text, smallint, timestamptz, integer, integer,
-                                             smallint, smallint, boolean, smallint[], smallint[], text),
-                          vantel.computer_seen()
+                                             smallint, smallint, boolean, smallint[], smallint[], text)
     TO vantel_computer;
+GRANT EXECUTE ON FUNCTION vantel.computer_seen() TO vantel_computer, vantel_teacher;
 GRANT SELECT ON vantel.attempts, vantel.answers, vantel.class_roles, vantel.computers TO vantel_teacher;
 GRANT EXECUTE ON FUNCTION vantel.readable_classes(), vantel.class_summary(text),
                           vantel.child_attempts(text, text, smallint, timestamptz),

@@ -53,7 +53,10 @@ QList<Attempt> makeClass(int children, const QDateTime& now) {
             const double pace =
                 std::uniform_real_distribution<double>(-3.0, 1.0)(random); // seconds per attempt
             for (int i = 0; i < count; ++i) {
-                const QDateTime at = now.addDays(-(count - i) * 2).addSecs(-3600 * (c % 5));
+                // One computer sends for the class here: its sheets two minutes apart, as the server
+                // takes only a few sheets a minute from one computer.
+                const QDateTime at =
+                    now.addDays(-(count - i) * 2).addSecs(-3600 * (c % 5) - 120 * (c * 4 + d));
                 const int seconds = std::max(30, int(startSeconds + pace * i) +
                                                      std::uniform_int_distribution<int>(-8, 8)(random));
                 QList<Fact> wrong;
