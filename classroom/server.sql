@@ -149,6 +149,8 @@ CREATE TABLE IF NOT EXISTS vantel.computers (
 
 -- Indexes and row-level security lock their table: made only when missing.
 DO $$
+DECLARE
+    t text;
 BEGIN
     -- Every read names a class, and mostly a child and a drill: this index
     -- serves them all, and the class view and the answers' row-level check
@@ -161,18 +163,11 @@ BEGIN
     IF to_regclass('vantel.attempts_by_login') IS NULL THEN
         CREATE INDEX attempts_by_login ON vantel.attempts (added_by, seat, started_at);
     END IF;
-    IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = 'vantel.attempts'::regclass) THEN
-        ALTER TABLE vantel.attempts ENABLE ROW LEVEL SECURITY;
-    END IF;
-    IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = 'vantel.answers'::regclass) THEN
-        ALTER TABLE vantel.answers ENABLE ROW LEVEL SECURITY;
-    END IF;
-    IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = 'vantel.class_roles'::regclass) THEN
-        ALTER TABLE vantel.class_roles ENABLE ROW LEVEL SECURITY;
-    END IF;
-    IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = 'vantel.computers'::regclass) THEN
-        ALTER TABLE vantel.computers ENABLE ROW LEVEL SECURITY;
-    END IF;
+    FOREACH t IN ARRAY ARRAY['attempts', 'answers', 'class_roles', 'computers'] LOOP
+        IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = format('vantel.%I', t)::regclass) THEN
+            EXECUTE format('ALTER TABLE vantel.%I ENABLE ROW LEVEL SECURITY', t);
+        END IF;
+    END LOOP;
 END
 $$;
 

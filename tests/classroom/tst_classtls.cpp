@@ -41,6 +41,22 @@ std::unique_ptr<ClassSender> makeSender(const QString& path, const QString& serv
         path, [service] { return std::make_unique<PgClassConnection>(service, kShort); }, kQuick);
 }
 
+// A computer with one attempt queued is turned away for `problem`, its
+// status line says so, and the attempt stays queued.
+void expectRefused(const QString& service, int problem, const QString& says) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("outbox.sqlite"));
+    queue(path, 1);
+    const std::unique_ptr<ClassSender> sender = makeSender(path, service);
+    sender->Start();
+    QTRY_COMPARE_WITH_TIMEOUT(sender->Status().state, SendStatus::Refused, 20000);
+    QCOMPARE(int(sender->Status().login), problem);
+    const QString text = ClassStatusText(sender->Status(), {}, 1);
+    QVERIFY2(text.contains(says), qPrintable(text + u'\n' + sender->Status().problem));
+    sender->Shutdown();
+    QCOMPARE(Outbox(path).Waiting(), 1);
+}
+
 // tests/support/fakepg.py: a server that asks for a clear-text password, with or without TLS.
 class FakeServer {
 public:
@@ -205,15 +221,7 @@ void TestClassTls::refusedLoginIsNamed() {
     QVERIFY(server_->Psql(QStringLiteral("CREATE ROLE %1 %2 PASSWORD 'right'").arg(role, options)).ok);
     const QString service = addService(QStringLiteral("localhost"), server_->SocketPort(), role, password,
                                        server_->TlsFile(QStringLiteral("ca.crt")));
-    const QString path = fresh(QStringLiteral("outbox"));
-    queue(path, 1);
-    const std::unique_ptr<ClassSender> sender = makeSender(path, service);
-    sender->Start();
-    QTRY_COMPARE_WITH_TIMEOUT(sender->Status().state, SendStatus::Refused, 20000);
-    QCOMPARE(int(sender->Status().login), problem);
-    const QString text = ClassStatusText(sender->Status(), {}, 1);
-    QVERIFY2(text.contains(says), qPrintable(text + u'\n' + sender->Status().problem));
-    QCOMPARE(Outbox(path).Waiting(), 1);
+    expectRefused(service, problem, says);
 }
 
 void TestClassTls::serverThatCannotBeTrustedGetsNoPassword_data() {
@@ -254,17 +262,9 @@ void TestClassTls::serverThatCannotBeTrustedGetsNoPassword() {
     }
     const QString service = addService(QStringLiteral("localhost"), port, computerRole(),
                                        QStringLiteral("secret"), server_->TlsFile(rootCert));
-    const QString path = fresh(QStringLiteral("outbox"));
-    queue(path, 1);
-    const std::unique_ptr<ClassSender> sender = makeSender(path, service);
-    sender->Start();
-    QTRY_COMPARE_WITH_TIMEOUT(sender->Status().state, SendStatus::Refused, 20000);
-    QCOMPARE(int(sender->Status().login), problem);
-    const QString text = ClassStatusText(sender->Status(), {}, 1);
-    QVERIFY2(text.contains(says), qPrintable(text + u'\n' + sender->Status().problem));
+    expectRefused(service, problem, says);
     if (pretender)
         QCOMPARE(pretender->Received(), QString());
-    QCOMPARE(Outbox(path).Waiting(), 1);
 }
 
 void TestClassTls::oldDefaultsGaveThePasswordAway() {
