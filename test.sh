@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+# Includes that cross the layers the wrong way fail here, before any build.
+python3 scripts/check-layers.py
 
 run_suite() {
   local dir=$1; shift

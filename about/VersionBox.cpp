@@ -3,6 +3,7 @@
 #include "about/ProgramIcon.h"
 #include "about/VersionLinks.h"
 #include "core/JpegImage.h"
+#include "core/VantelError.h"
 #include "core/Version.h"
 #include "platform/desktop/ScreenInfo.h"
 #include "platform/desktop/ShellLinks.h"
@@ -165,10 +166,25 @@ bool StoredPictureAtHand(SettingsFile& settings) {
     QFile file(StoredPicturePath(settings));
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    // A JPEG starts with its start-of-image marker and a second marker.
-    const QByteArray start = file.read(3);
-    return start.size() == 3 && quint8(start[0]) == 0xFF && quint8(start[1]) == 0xD8 &&
-           quint8(start[2]) == 0xFF;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    // The markers tell a picture cut short from a whole one without decoding
+    // it; only an odd layout costs a decode before the window shows.
+    switch (JpegImage::ShapeOf(bytes)) {
+    case JpegImage::Shape::Whole:
+        return true;
+    case JpegImage::Shape::Broken:
+        return false;
+    case JpegImage::Shape::Unsure:
+        break;
+    }
+    try {
+        JpegImage::Decode(bytes);
+        return true;
+    } catch (const VantelError&) {
+        return false; // the box, made at once, loads it again and says why
+    }
 }
 
 void TVersionBox::FormCreate() {

@@ -33,8 +33,8 @@ FileDialogOptions PictureDialogOptions();
 // "about.jpg" in the program's folder (or, for an installed program, its data folder).
 QString DefaultPicturePath();
 // The picture the box shows at start: the stored one, or the default; and
-// whether that file is there, readable and begins as a JPEG does (when it is
-// not there the box asks for one; when it cannot be read it says so).
+// whether that file is there, readable and a whole JPEG (when it is not there
+// the box asks for one; when it cannot be read or is cut short it says so).
 QString StoredPicturePath(SettingsFile& settings);
 bool StoredPictureAtHand(SettingsFile& settings);
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -131,7 +132,91 @@ private:
     ErrorManager err_{};
 };
 
+// The frames libjpeg decodes: baseline, extended and progressive Huffman.
+bool DecodableFrame(unsigned char marker) { return marker >= 0xC0 && marker <= 0xC2; }
+bool OtherFrame(unsigned char marker) {
+    return marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+// A frame header Decode accepts: 8-bit samples, a size within kMaxPixels, and
+// as many component entries as it claims.
+JpegImage::Shape FrameShape(const unsigned char* segment, int length) {
+    if (length < 8)
+        return JpegImage::Shape::Unsure;
+    const int height = (segment[1] << 8) | segment[2];
+    const int width = (segment[3] << 8) | segment[4];
+    const int components = segment[5];
+    if (qint64(width) * height > kMaxPixels)
+        return JpegImage::Shape::Broken;
+    if (segment[0] != 8 || width == 0 || height == 0 || components == 0 || length != 8 + 3 * components)
+        return JpegImage::Shape::Unsure;
+    return JpegImage::Shape::Whole;
+}
+
 } // namespace
+
+JpegImage::Shape JpegImage::ShapeOf(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    if (n < 2 || p[0] != 0xFF || p[1] != 0xD8)
+        return Shape::Broken;
+    bool frame = false;
+    bool scan = false;
+    qsizetype at = 2; // at a marker's 0xFF
+    for (;;) {
+        if (at >= n)
+            return Shape::Broken; // no end-of-image marker
+        // Stray bytes here libjpeg skips with a warning; fill bytes it skips.
+        if (p[at] != 0xFF)
+            return Shape::Unsure;
+        while (at < n && p[at] == 0xFF)
+            ++at;
+        if (at >= n)
+            return Shape::Broken;
+        const unsigned char marker = p[at++];
+        if (marker == 0xD9)
+            return frame && scan ? Shape::Whole : Shape::Broken;
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8))
+            return Shape::Unsure; // a marker without a segment, out of place
+        if (n - at < 2)
+            return Shape::Broken;
+        const int length = (p[at] << 8) | p[at + 1];
+        if (length < 2)
+            return Shape::Unsure;
+        if (n - at < length)
+            return Shape::Broken; // the segment runs past the end
+        if (DecodableFrame(marker)) {
+            if (frame)
+                return Shape::Unsure;
+            if (const Shape shape = FrameShape(p + at + 2, length); shape != Shape::Whole)
+                return shape;
+            frame = true;
+        } else if (OtherFrame(marker) || (marker == 0xDA && !frame)) {
+            return Shape::Unsure;
+        }
+        at += length;
+        if (marker != 0xDA)
+            continue;
+        scan = true;
+        // The scan's data runs to the next marker: 0xFF is followed by a
+        // stuffed zero or a restart marker inside it.
+        for (;;) {
+            const void* ff = std::memchr(p + at, 0xFF, std::size_t(n - at));
+            if (!ff)
+                return Shape::Broken; // the data stops at the end of the file
+            qsizetype next = static_cast<const unsigned char*>(ff) - p + 1;
+            while (next < n && p[next] == 0xFF)
+                ++next;
+            if (next >= n)
+                return Shape::Broken;
+            if (p[next] != 0x00 && (p[next] < 0xD0 || p[next] > 0xD7)) {
+                at = next - 1;
+                break;
+            }
+            at = next + 1;
+        }
+    }
+}
 
 JpegImage JpegImage::Decode(const QByteArray& bytes) {
     Decompressor decompressor;

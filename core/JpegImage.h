@@ -18,6 +18,15 @@ public:
     // Decodes JPEG bytes already in memory; raises "JPEG エラー #%d".
     static JpegImage Decode(const QByteArray& bytes);
 
+    // What the markers alone tell of a file, without decoding it: cheap
+    // enough for the path to the first paint.
+    enum class Shape {
+        Whole,  // every segment and scan in place, up to the end-of-image marker
+        Broken, // no JPEG, or cut short: Decode refuses it
+        Unsure, // laid out in a way only Decode can judge
+    };
+    static Shape ShapeOf(const QByteArray& bytes);
+
     bool Empty() const { return image_.isNull(); }
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }

@@ -13,9 +13,11 @@
 
 namespace {
 
-// Encodes a picture whose pixels come from pixel(x, y, channel).
+// Encodes a picture whose pixels come from pixel(x, y, channel); tune may
+// change the encoder's defaults.
 template <typename Pixel>
-QByteArray Encode(int width, int height, J_COLOR_SPACE space, int components, Pixel pixel) {
+QByteArray Encode(int width, int height, J_COLOR_SPACE space, int components, Pixel pixel,
+                  void (*tune)(jpeg_compress_struct*) = nullptr) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err{};
     cinfo.err = jpeg_std_error(&err);
@@ -29,6 +31,8 @@ QByteArray Encode(int width, int height, J_COLOR_SPACE space, int components, Pi
     cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
+    if (tune)
+        tune(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<unsigned char> row(static_cast<size_t>(width * components));
     for (int y = 0; y < height; ++y) {
@@ -52,9 +56,31 @@ QByteArray SolidRgb(int width, int height, QColor colour) {
 }
 
 // Busy pixels make a long scan, so a cut lands inside it.
-QByteArray Noise(int width, int height) {
-    return Encode(width, height, JCS_RGB, 3,
-                  [](int x, int y, int c) { return (x * 31 + y * 17 + c * 101) % 256; });
+QByteArray Noise(int width, int height, void (*tune)(jpeg_compress_struct*) = nullptr) {
+    return Encode(
+        width, height, JCS_RGB, 3, [](int x, int y, int c) { return (x * 31 + y * 17 + c * 101) % 256; },
+        tune);
+}
+QByteArray Progressive(int width, int height) {
+    return Noise(width, height, [](jpeg_compress_struct* cinfo) { jpeg_simple_progression(cinfo); });
+}
+QByteArray WithRestarts(int width, int height) {
+    return Noise(width, height, [](jpeg_compress_struct* cinfo) { cinfo->restart_interval = 1; });
+}
+
+// A segment: its marker, its length, its bytes.
+QByteArray Segment(char marker, const QByteArray& body) {
+    const int length = int(body.size()) + 2;
+    return QByteArray("\xFF", 1) + marker + char(length >> 8) + char(length & 0xFF) + body;
+}
+
+bool Decodes(const QByteArray& bytes) {
+    try {
+        JpegImage::Decode(bytes);
+        return true;
+    } catch (const VantelError&) {
+        return false;
+    }
 }
 
 QString ErrorOf(const QString& path) {
@@ -158,6 +184,69 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QCOMPARE(ErrorOf(write(name, bytes)), message);
+    }
+
+    // The quick look at a picture's markers, before the window shows: what it
+    // calls Broken the decoder refuses; what it is unsure of, the decoder judges.
+    void shapeFromTheMarkers_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<JpegImage::Shape>("shape");
+        QTest::addColumn<bool>("decodes");
+        using Shape = JpegImage::Shape;
+        const QByteArray whole = Noise(200, 150);
+        const qsizetype scan = whole.indexOf("\xFF\xDA");
+        QTest::newRow("baseline") << whole << Shape::Whole << true;
+        QTest::newRow("progressive") << Progressive(120, 90) << Shape::Whole << true;
+        QTest::newRow("restart markers") << WithRestarts(120, 90) << Shape::Whole << true;
+        QTest::newRow("grey") << SolidRgb(17, 9, Qt::gray) << Shape::Whole << true;
+        QTest::newRow("bytes after the end") << whole + "trailing" << Shape::Whole << true;
+        QTest::newRow("fill bytes before a marker")
+            << whole.left(scan) + "\xFF\xFF" + whole.mid(scan) << Shape::Whole << true;
+        // A camera's thumbnail ends in an end-of-image marker of its own.
+        const QByteArray thumbnail = Segment('\xE1', QByteArray("Exif\0\0", 6) + SolidRgb(8, 8, Qt::red));
+        QTest::newRow("thumbnail") << whole.left(2) + thumbnail + whole.mid(2) << Shape::Whole << true;
+        QTest::newRow("cut after the thumbnail") << whole.left(2) + thumbnail << Shape::Broken << false;
+        QTest::newRow("cut in the scan") << whole.left((scan + whole.size()) / 2) << Shape::Broken << false;
+        QTest::newRow("cut in the scan, progressive")
+            << Progressive(120, 90).chopped(300) << Shape::Broken << false;
+        QTest::newRow("cut in a header") << whole.left(30) << Shape::Broken << false;
+        QTest::newRow("cut before the end marker") << whole.chopped(2) << Shape::Broken << false;
+        QTest::newRow("cut in the end marker") << whole.chopped(1) << Shape::Broken << false;
+        QTest::newRow("no picture") << whole.left(scan) + "\xFF\xD9" << Shape::Broken << false;
+        QTest::newRow("not a JPEG") << QByteArray("\x89PNG\r\n\x1a\n0000", 12) << Shape::Broken << false;
+        QTest::newRow("empty") << QByteArray() << Shape::Broken << false;
+        QByteArray huge = SolidRgb(16, 16, Qt::blue);
+        const qsizetype frame = huge.indexOf(QByteArray("\xFF\xC0", 2));
+        huge[frame + 5] = huge[frame + 7] = char(0xEA);
+        QTest::newRow("claims 3.6 gigapixels") << huge << Shape::Broken << false;
+        // Left to the decoder, which skips the one and refuses the other.
+        QTest::newRow("stray bytes between segments")
+            << whole.left(scan) + "xx" + whole.mid(scan) << Shape::Unsure << true;
+        QByteArray twelveBits = SolidRgb(16, 16, Qt::blue);
+        twelveBits[frame + 4] = 12;
+        QTest::newRow("12-bit samples") << twelveBits << Shape::Unsure << false;
+    }
+    void shapeFromTheMarkers() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(JpegImage::Shape, shape);
+        QFETCH(bool, decodes);
+        QCOMPARE(JpegImage::ShapeOf(bytes), shape);
+        QCOMPARE(Decodes(bytes), decodes);
+    }
+
+    void noCutLooksWhole_data() {
+        QTest::addColumn<QByteArray>("whole");
+        QTest::newRow("baseline") << Noise(64, 48);
+        QTest::newRow("progressive") << Progressive(64, 48);
+        QTest::newRow("restart markers") << WithRestarts(64, 48);
+    }
+    void noCutLooksWhole() {
+        QFETCH(QByteArray, whole);
+        QCOMPARE(JpegImage::ShapeOf(whole), JpegImage::Shape::Whole);
+        for (qsizetype size = 0; size < whole.size(); ++size)
+            if (JpegImage::ShapeOf(whole.left(size)) != JpegImage::Shape::Broken)
+                QFAIL(qPrintable(
+                    QStringLiteral("cut at %1 of %2 does not look broken").arg(size).arg(whole.size())));
     }
 
     void missingFileCannotBeOpened() {

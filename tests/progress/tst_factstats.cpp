@@ -47,6 +47,43 @@ private slots:
         QCOMPARE(stats.overallMedianMs, 1000.0);
     }
 
+    // The median of a fact's times and of all of them: the middle one of an
+    // odd count, the mean of the two middle ones of an even count.
+    void medianTimes_data() {
+        QTest::addColumn<QList<double>>("times"); // -1: an answer without a keystroke
+        QTest::addColumn<double>("median");
+        QTest::newRow("none") << QList<double>{} << -1.0;
+        QTest::newRow("untimed only") << QList<double>{-1, -1} << -1.0;
+        QTest::newRow("one") << QList<double>{1200} << 1200.0;
+        QTest::newRow("two") << QList<double>{3000, 1000} << 2000.0;
+        QTest::newRow("three") << QList<double>{7000, 6000, 8000} << 7000.0;
+        QTest::newRow("four") << QList<double>{4000, 1000, 3000, 2000} << 2500.0;
+        QTest::newRow("six, halves apart") << QList<double>{9000, 1000, 8000, 2000, 7000, 3000} << 5000.0;
+        QTest::newRow("six, lower half shuffled")
+            << QList<double>{3000, 100, 2000, 9000, 7000, 8000} << 5000.0;
+        QTest::newRow("equal middle") << QList<double>{5000, 9000, 5000, 1000} << 5000.0;
+        QTest::newRow("half a millisecond") << QList<double>{1001, 1000} << 1000.5;
+        QTest::newRow("five with untimed") << QList<double>{-1, 600, 400, -1, 900, 100, 50} << 400.0;
+        QTest::newRow("four with untimed") << QList<double>{-1, 600, 400, 900, 100} << 500.0;
+    }
+    void medianTimes() {
+        QFETCH(QList<double>, times);
+        QFETCH(double, median);
+        FactStatsBuilder oneFact(DrillKind::Addition), twoFacts(DrillKind::Addition);
+        for (int i = 0; i < times.size(); ++i) {
+            oneFact.AddAnswer(FactIndex(DrillKind::Addition, {7, 8}), true, float(times[i]));
+            // The overall median takes every fact's times together.
+            twoFacts.AddAnswer(FactIndex(DrillKind::Addition, i % 2 ? Fact{7, 8} : Fact{0, 9}), true,
+                               float(times[i]));
+        }
+        const FactStats one = oneFact.Finish(), two = twoFacts.Finish();
+        QCOMPARE(one.Find({7, 8})->seen, int(times.size()));
+        QCOMPARE(one.Find({7, 8})->medianMs, median);
+        QCOMPARE(one.overallMedianMs, median);
+        QCOMPARE(two.overallMedianMs, median);
+        QCOMPARE(one.Find({0, 0})->medianMs, -1.0);
+    }
+
     void answerTimeIsTheGapInTheOrderTyped() {
         // The child filled the second cell first: its time is from the start,
         // the first cell's from the second.
