@@ -2,13 +2,12 @@
 // controls and menu items to their handlers.
 #include "app/Unit1.h"
 
-#include "progress/AttemptRecording.h"
 #include "progress/ProgressWindow.h"
 
 #include "about/ProgramIcon.h"
 #include "about/VersionBox.h"
 #include "app/MainWindowLayout.h"
-#include "drill/DrillTime.h"
+#include "drill/DrillSession.h"
 #include "drill/stopwatchu.h"
 #include "gridio/StrGrdIO.h"
 #include "print/VoskGridP.h"
@@ -43,7 +42,8 @@ constexpr TStringGrid* TForm1::*kSheetGrids[] = {&TForm1::StringGrid1, &TForm1::
 } // namespace
 
 TForm1::TForm1(TApplication& app, FormServices services, QWidget* parent)
-    : QMainWindow(parent), app_(app), services_(services) {
+    : QMainWindow(parent), Session(new DrillSession(services.ticks, services.random, this)), app_(app),
+      services_(services) {
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
     app_.Guard([this] { FormCreate(); });
@@ -75,6 +75,7 @@ void TForm1::buildWindow() {
     bindControls(made);
     setUpGrids();
     setUpStatusBar();
+    showDrillSession();
     makeComponents();
     wireHandlers();
     wireSoundHandlers();
@@ -192,13 +193,14 @@ void TForm1::bindControls(const MadeControls& made) {
 }
 
 void TForm1::setUpGrids() {
-    for (const DrillSheet& sheet : DrillSheets()) {
+    for (const SheetPlace& place : SheetPlaces()) {
+        const DrillSheet& sheet = SheetOf(place.kind);
         TStringGrid* grid = GridOf(sheet);
-        Q_ASSERT(grid->objectName() == QLatin1String(sheet.gridName));
+        Q_ASSERT(grid->objectName() == QLatin1String(place.gridName));
         grid->SetColCount(sheet.size + 1);
         grid->SetRowCount(sheet.size + 1);
-        grid->SetDefaultColWidth(sheet.colWidth);
-        grid->SetDefaultRowHeight(sheet.rowHeight);
+        grid->SetDefaultColWidth(place.colWidth);
+        grid->SetDefaultRowHeight(place.rowHeight);
         grid->OnKeyPress = [this](TStringGrid* sender, QChar& key) { StringGrid1KeyPress(sender, key); };
     }
     // The name panel as laid out; start-up gives it its working size.
@@ -219,9 +221,11 @@ void TForm1::setUpStatusBar() {
     QPalette palette = StatusBar1->palette();
     palette.setColor(QPalette::Window, QColor(0xD7, 0xE1, 0xFF));
     StatusBar1->setPalette(palette);
-    QList<TStatusBar::Panel> panels;
-    for (int i = 0; i < 8; ++i)
-        panels.append({65, Qt::AlignHCenter, i % 2 ? kNoBestTime : kNoAttemptTime});
+    QList<TStatusBar::Panel> panels(8, {65, Qt::AlignHCenter, QString()});
+    for (const SheetPlace& place : SheetPlaces()) {
+        panels[place.timePanel].text = Session->LastTimeText(place.kind);
+        panels[place.bestPanel].text = Session->BestTimeText(place.kind);
+    }
     panels.append({150, Qt::AlignLeft, QString()});
     StatusBar1->SetPanels(panels);
 }
@@ -232,7 +236,7 @@ void TForm1::makeComponents() {
     StringGridIO1->SetTargetGrid(StringGrid4);
     StringGridIO1->SetStretch(false);
 
-    StopWatch1 = new StopWatch(services_.ticks, this);
+    StopWatch1 = &Session->Watch();
     StopWatch1->setObjectName(QStringLiteral("StopWatch1"));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -1,8 +1,9 @@
 // TForm1, the main window: the wiring between the controls and the
-// subsystems. Handlers read the controls, call the subsystem and write the
-// controls back; the logic lives in the subsystem folders.
+// subsystems. Handlers call the drill session or a subsystem; the grids and
+// status panels show the session, and the logic lives in the subsystem folders.
 #pragma once
 
+#include "app/SheetPlaces.h"
 #include "drill/DrillSheet.h"
 #include "platform/desktop/SystemMenu.h"
 #include "platform/desktop/TApplication.h"
@@ -19,8 +20,9 @@ class Clock;
 class EventSounds;
 class PrinterSetup;
 class FileDialogs;
+class DrillSession;
 class HistoryStore;
-class KeystrokeLog;
+class NamePanelPrint;
 class ProgressWindow;
 class HelpViewer;
 class QAction;
@@ -167,7 +169,9 @@ public:
     QAction* ShowProgress1;
     QTimer* Timer1;
     QTimer* Timer2;
-    StopWatch* StopWatch1;
+    StopWatch* StopWatch1; // the session's
+    // The drill's state: sheets, times and judging. Grids and status panels show it.
+    DrillSession* Session;
     TStringGridIO* StringGridIO1;
     TVoskSGridPrinter* VoskSGridPrinter1;
     TVoskSGridPrinter* VoskSGridPrinter2;
@@ -293,6 +297,8 @@ private:
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TForm1::*handler)());
     void focusStart();
+    void showDrillSession();
+    void showSheet(DrillKind kind);
     void generate(DrillKind kind);
     void judge(DrillKind kind);
     void resetBestTime(DrillKind kind);
@@ -306,8 +312,7 @@ private:
     void playSlot(SoundSlot slot);
     void setUpListening();
     void wireProgress();
-    void recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
-                       std::uint32_t ms);
+    void recordAttempt(DrillKind kind);
 
     TApplication& app_;
     FormServices services_;
@@ -315,12 +320,12 @@ private:
     std::unique_ptr<EventSounds> sounds_;
     std::unique_ptr<StartupGreeting> greeting_;
     std::unique_ptr<ReadAloud> readAloud_;
+    std::shared_ptr<NamePanelPrint> namePanelPrint_; // the name panel for the progress window's prints
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     std::function<TVersionBox*()> makeVersionBox_; // until the About box is made
     bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
-    std::unique_ptr<KeystrokeLog> keystrokes_;
-    QString userNameInForce_; // loaded at start or confirmed with OK: whose attempts these are
+    QString userNameInForce_;    // loaded at start or confirmed with OK: whose attempts these are
 };
 
 template <typename Sender, typename Signal>

@@ -1,12 +1,12 @@
 // The drill commands of the main window: Start, Stop, Clear, the generators
-// and judges of the four sheets, answer entry, and the status bar clock.
+// and judges of the four sheets, answer entry, and the status bar clock. The
+// drill session holds the state; the grids and the time panels show it.
 #include "app/Unit1.h"
 
+#include "drill/DrillSession.h"
 #include "drill/DrillTime.h"
 #include "drill/Judge.h"
 #include "drill/KeyFilter.h"
-#include "drill/SheetGenerator.h"
-#include "drill/stopwatchu.h"
 #include "platform/desktop/Clock.h"
 #include "progress/AttemptRecording.h"
 #include "progress/HistoryStore.h"
@@ -49,7 +49,7 @@ void TForm1::BitBtn15Click() {
     const DrillSheet* sheet = ActiveSheet();
     if (!sheet)
         return;
-    ClearSheet(*GridOf(*sheet), *sheet);
+    Session->Clear(sheet->kind);
     readAloud_->AttemptCleared();
     focusStart();
 }
@@ -64,39 +64,61 @@ void TForm1::HikuA() { judge(DrillKind::Subtraction); }
 void TForm1::KakeA() { judge(DrillKind::Multiplication); }
 void TForm1::KukuA() { judge(DrillKind::Kuku); }
 
+void TForm1::showDrillSession() {
+    for (const DrillSheet& sheet : DrillSheets()) {
+        const DrillKind kind = sheet.kind;
+        TStringGrid* grid = GridOf(sheet);
+        // Whatever the grid is given, by its editor or by the program, the
+        // session takes; what it already holds comes back as no change.
+        connect(grid, &TStringGrid::CellTextChanged, Session, [this, grid, kind](int col, int row) {
+            Session->SetAnswer(kind, col, row, grid->Cells(col, row));
+        });
+        grid->OnCellEdited = [this, kind](TStringGrid* sender, int col, int row) {
+            Session->Type(kind, col, row, sender->Cells(col, row));
+        };
+    }
+    connect(Session, &DrillSession::CellChanged, this, [this](DrillKind kind, int col, int row) {
+        GridOf(SheetOf(kind))->SetCells(col, row, Session->CellText(kind, col, row));
+    });
+    connect(Session, &DrillSession::SheetChanged, this, &TForm1::showSheet);
+    connect(Session, &DrillSession::LastTimeChanged, this, [this](DrillKind kind) {
+        StatusBar1->SetPanelText(PlaceOf(kind).timePanel, Session->LastTimeText(kind));
+    });
+    connect(Session, &DrillSession::BestTimeChanged, this, [this](DrillKind kind) {
+        StatusBar1->SetPanelText(PlaceOf(kind).bestPanel, Session->BestTimeText(kind));
+    });
+}
+
+void TForm1::showSheet(DrillKind kind) {
+    TStringGrid* grid = GridOf(SheetOf(kind));
+    for (int row = 0; row < grid->RowCount(); ++row)
+        for (int col = 0; col < grid->ColCount(); ++col)
+            grid->SetCells(col, row, Session->CellText(kind, col, row));
+}
+
 void TForm1::generate(DrillKind kind) {
     const DrillSheet& sheet = SheetOf(kind);
-    TStringGrid* grid = GridOf(sheet);
     if (sheet.randomHeaders) {
         // The hundred-cell sheets get their geometry back each time.
-        grid->SetDefaultColWidth(sheet.colWidth);
-        grid->SetDefaultRowHeight(sheet.rowHeight);
+        TStringGrid* grid = GridOf(sheet);
+        grid->SetDefaultColWidth(PlaceOf(kind).colWidth);
+        grid->SetDefaultRowHeight(PlaceOf(kind).rowHeight);
         grid->SetColCount(sheet.size + 1);
         grid->SetRowCount(sheet.size + 1);
         grid->SetFixedCols(1);
         grid->SetFixedRows(1);
     }
-    GenerateSheet(*grid, sheet, services_.random);
-    keystrokes_->Clear(kind);
-    StopWatch1->Start();
+    Session->Start(kind);
 }
 
 void TForm1::judge(DrillKind kind) {
     const DrillSheet& sheet = SheetOf(kind);
-    StopWatch1->Stop();
-    const auto ms = static_cast<std::uint32_t>(StopWatch1->Elapsed());
-    const QString time = FormatDrillTime(ms);
-    StatusBar1->SetPanelText(sheet.timePanel, time);
-
-    const QStringList typed = AnswerTexts(*GridOf(sheet), sheet); // before the marks replace them
-    const JudgeResult result =
-        JudgeSheet(*GridOf(sheet), sheet, ms, time, StatusBar1->PanelText(sheet.bestPanel));
+    const JudgeResult result = Session->Stop(kind);
     if (result.outcome != JudgeResult::Outcome::Incomplete)
-        recordAttempt(sheet, typed, result.correct, result.outcome == JudgeResult::Outcome::NewBest, ms);
+        recordAttempt(kind);
     // A sound file the sound system refuses is reported in its own box; the
     // child still gets the result after it.
     if (result.outcome == JudgeResult::Outcome::NewBest) {
-        StatusBar1->SetPanelText(sheet.bestPanel, time);
         app_.Guard([this] { BitBtn19Click(); });
     } else if (result.outcome == JudgeResult::Outcome::AllCorrect) {
         app_.Guard([this] { BitBtn14Click(); });

@@ -37,8 +37,8 @@ void TForm1::setUpListening() {
                 readAloud_->CellEntered(*grid, *drill, col, row);
         });
         const QString name = QString::fromUtf8(kDrillNames[int(sheet.kind)]);
-        StatusBar1->SetPanelName(sheet.timePanel, name + QStringLiteral(" 今回のタイム"));
-        StatusBar1->SetPanelName(sheet.bestPanel, name + QStringLiteral(" ベストタイム"));
+        StatusBar1->SetPanelName(PlaceOf(sheet.kind).timePanel, name + QStringLiteral(" 今回のタイム"));
+        StatusBar1->SetPanelName(PlaceOf(sheet.kind).bestPanel, name + QStringLiteral(" ベストタイム"));
     }
     StatusBar1->SetPanelName(8, QStringLiteral("日付と時刻"));
 

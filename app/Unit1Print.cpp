@@ -1,7 +1,7 @@
 // Printing worksheets and answer keys.
 #include "app/Unit1.h"
 
-#include "drill/ExpectedAnswer.h"
+#include "drill/DrillSession.h"
 #include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
@@ -53,7 +53,7 @@ void TForm1::PrintMultiplicationSheet() { printWorksheet(*VoskSGridPrinter3); }
 
 void TForm1::PrintSetup1Click() { services_.printerSetup.ShowPrinterSetup(); }
 
-void TForm1::SpeedButton4Click() { FillAnswerKey(*StringGrid1, SheetOf(DrillKind::Addition)); }
-void TForm1::SpeedButton3Click() { FillAnswerKey(*StringGrid2, SheetOf(DrillKind::Subtraction)); }
-void TForm1::SpeedButton5Click() { FillAnswerKey(*StringGrid3, SheetOf(DrillKind::Multiplication)); }
-void TForm1::SpeedButton1Click() { FillAnswerKey(*StringGrid5, SheetOf(DrillKind::Kuku)); }
+void TForm1::SpeedButton4Click() { Session->FillAnswerKey(DrillKind::Addition); }
+void TForm1::SpeedButton3Click() { Session->FillAnswerKey(DrillKind::Subtraction); }
+void TForm1::SpeedButton5Click() { Session->FillAnswerKey(DrillKind::Multiplication); }
+void TForm1::SpeedButton1Click() { Session->FillAnswerKey(DrillKind::Kuku); }

@@ -1,10 +1,9 @@
-// The progress history in the main window: the keystroke times of the answer
-// cells, recording every judged attempt, the progress window and the
-// completion of the user name.
+// The progress history in the main window: recording every judged attempt,
+// the progress window and the completion of the user name.
 #include "app/Unit1.h"
 
-#include "drill/stopwatchu.h"
 #include "platform/desktop/Clock.h"
+#include "print/NamePanelPrint.h"
 #include "progress/AttemptRecording.h"
 #include "progress/NameCompletion.h"
 #include "progress/ProgressWindow.h"
@@ -14,36 +13,21 @@
 #include <QLineEdit>
 
 void TForm1::wireProgress() {
-    keystrokes_ = std::make_unique<KeystrokeLog>();
-    for (const DrillSheet& sheet : DrillSheets()) {
-        const DrillKind kind = sheet.kind;
-        GridOf(sheet)->OnCellEdited = [this, kind](TStringGrid*, int col, int row) {
-            keystrokes_->Typed(kind, col, row, services_.ticks.GetTickCount());
-        };
-    }
     // Reads the names only when the edit gets the focus, never at start-up.
     new NameCompletion(Edit7, services_.history);
     wire(ShowProgress1, &QAction::triggered, &TForm1::ShowProgress1Click);
 }
 
-void TForm1::recordAttempt(const DrillSheet& sheet, const QStringList& typed, int score, bool newBest,
-                           std::uint32_t ms) {
+void TForm1::recordAttempt(DrillKind kind) {
     // The marks first: recording adds nothing to the time until the child
     // sees them. The attempt is then made and committed on the history's
     // writer while the sounds start; judge waits for the commit before the
     // result shows. A failure is told by the store and keeps the attempt.
-    GridOf(sheet)->repaint();
-    StoppedSheet stopped{GridOf(sheet)->Table(),
-                         &sheet,
-                         typed,
-                         score,
-                         newBest,
-                         ms,
-                         std::uint32_t(StopWatch1->StartTicks),
-                         services_.clock.Now(),
-                         *keystrokes_,
-                         userNameInForce_};
-    services_.history.RecordInBackground([stopped = std::move(stopped)] { return stopped.Make(); });
+    GridOf(SheetOf(kind))->repaint();
+    services_.history.RecordInBackground(
+        [stopped = Session->Stopped(kind, userNameInForce_, services_.clock.Now())] {
+            return stopped.Make();
+        });
 }
 
 void TForm1::ShowProgress1Click() {
@@ -54,9 +38,11 @@ void TForm1::ShowProgress1Click() {
         return;
     }
     const DrillSheet* sheet = ActiveSheet();
+    if (!namePanelPrint_)
+        namePanelPrint_ = std::make_shared<GridNamePanelPrint>(*VoskSGridPrinter4);
     ProgressWindow1 = new ProgressWindow(
         ProgressServices{services_.history, services_.clock, services_.dialogs, app_.Messages(),
-                         services_.printerSetup, services_.printer, *VoskSGridPrinter4, services_.random},
+                         services_.printerSetup, services_.printer, *namePanelPrint_, services_.random},
         userNameInForce_, sheet ? sheet->kind : DrillKind::Addition, this);
     ProgressWindow1->setAttribute(Qt::WA_DeleteOnClose);
     if (OnProgressWindowOpened)

@@ -3,14 +3,15 @@
 
 #include "progress/HistoryStore.h"
 
+#include "drill/DrillSession.h"
 #include "drill/DrillTime.h"
 #include "gridio/StrGrdIO.h"
-#include "platform/help/HelpViewer.h"
 #include "platform/desktop/ScreenInfo.h"
-#include "widgets/TButton.h"
-#include "widgets/TStatusBar.h"
+#include "platform/help/HelpViewer.h"
 #include "settings/SettingsFile.h"
 #include "sound/EventSounds.h"
+#include "widgets/TButton.h"
+#include "widgets/TStatusBar.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,9 +43,9 @@ void TForm1::FormCreate() {
         soundFileEdit(slot.slot)->setText(ini.ReadString(slot.section, kSoundFileNameKey, QString()));
     Edit7->setText(ini.ReadString(QStringLiteral("Text"), QStringLiteral("UserName"), QString()));
     userNameInForce_ = Edit7->text();
-    for (const DrillSheet& sheet : DrillSheets())
-        StatusBar1->SetPanelText(
-            sheet.bestPanel, ini.ReadString(kHighestScore, QString::fromUtf8(sheet.bestKey), kNoBestTime));
+    for (const SheetPlace& place : SheetPlaces())
+        Session->LoadBestTime(place.kind,
+                              ini.ReadString(kHighestScore, QString::fromUtf8(place.bestKey), kNoBestTime));
     move(PulledOntoScreen({left, top}, services_.screen.ScreenSize()));
 
     QFont base = font();
@@ -52,7 +53,7 @@ void TForm1::FormCreate() {
     setFont(base);
 
     for (const DrillSheet& sheet : DrillSheets())
-        GridOf(sheet)->SetCells(0, 0, sheet.StartCorner());
+        showSheet(sheet.kind); // the corners of program start
     StringGrid4->SetRowCount(2);
     StringGrid4->SetColCount(6);
     StringGrid4->SetColWidths(0, StringGrid4->DefaultColWidth());
@@ -106,9 +107,8 @@ void TForm1::FormClose() {
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("left"), frame.left());
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("height"), frame.height());
     ini.WriteInteger(QStringLiteral("form1"), QStringLiteral("width"), frame.width());
-    for (const DrillSheet& sheet : DrillSheets())
-        ini.WriteString(kHighestScore, QString::fromUtf8(sheet.bestKey),
-                        StatusBar1->PanelText(sheet.bestPanel));
+    for (const SheetPlace& place : SheetPlaces())
+        ini.WriteString(kHighestScore, QString::fromUtf8(place.bestKey), Session->BestTimeText(place.kind));
     for (const auto& box : kOptionCheckBoxes)
         ini.WriteBool(box.section, kSoundCheckedKey, (this->*box.checkBox)->isChecked());
     for (const SoundSlotInfo& slot : kSoundSlots)
@@ -135,11 +135,7 @@ void TForm1::Button9Click() {
     userNameInForce_ = Edit7->text();
 }
 
-void TForm1::resetBestTime(DrillKind kind) {
-    const DrillSheet& sheet = SheetOf(kind);
-    StatusBar1->SetPanelText(sheet.bestPanel, kNoBestTime);
-    StatusBar1->SetPanelText(sheet.timePanel, kNoAttemptTime);
-}
+void TForm1::resetBestTime(DrillKind kind) { Session->ResetTimes(kind); }
 
 void TForm1::Button6Click() { resetBestTime(DrillKind::Addition); }
 void TForm1::Button7Click() { resetBestTime(DrillKind::Subtraction); }

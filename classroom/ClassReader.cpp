@@ -3,11 +3,6 @@
 #include "core/Logging.h"
 
 #include <QSqlQuery>
-#include <condition_variable>
-#include <deque>
-#include <future>
-#include <mutex>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -114,110 +109,37 @@ FactStats FactStatsFromRows(DrillKind drill, const QList<ServerFactRow>& rows) {
     return stats;
 }
 
-struct ClassReader::Worker {
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<Job> jobs;
-    bool stopping = false;
-    bool done = false;
+// Made on the worker at the first read and closed there at the end: a connection is its thread's.
+struct ClassReader::Connection {
     QString service;
     PgTimeouts timeouts;
-    PgConnection* connection = nullptr;
-    std::thread thread;
-    ClassReader* owner = nullptr; // cleared when the reader goes
-
-    void run() {
-        {
-            PgConnection pg(service, timeouts);
-            {
-                const std::lock_guard lock(mutex);
-                connection = &pg;
-            }
-            for (;;) {
-                Job job;
-                {
-                    std::unique_lock lock(mutex);
-                    changed.wait(lock, [&] { return stopping || !jobs.empty(); });
-                    if (stopping)
-                        break;
-                    job = std::move(jobs.front());
-                    jobs.pop_front();
-                }
-                job(pg);
-            }
-            const std::lock_guard lock(mutex);
-            connection = nullptr;
-        }
-        const std::lock_guard lock(mutex);
-        done = true;
-        changed.notify_all();
-    }
+    std::unique_ptr<PgConnection> pg;
 };
 
 ClassReader::ClassReader(QString service, PgTimeouts timeouts, QObject* parent)
-    : QObject(parent), worker_(std::make_shared<Worker>()) {
-    worker_->service = std::move(service);
-    worker_->timeouts = timeouts;
-    worker_->owner = this;
-    const std::shared_ptr<Worker> worker = worker_;
-    worker_->thread = std::thread([worker] { worker->run(); });
+    : QObject(parent), connection_(std::make_shared<Connection>()),
+      worker_(lcClassroom, "Reading the class server") {
+    connection_->service = std::move(service);
+    connection_->timeouts = timeouts;
 }
 
 ClassReader::~ClassReader() {
-    Worker& w = *worker_;
-    std::unique_lock lock(w.mutex);
-    w.owner = nullptr;
-    w.stopping = true;
-    w.jobs.clear();
-    w.changed.notify_all();
     // Reads have nothing to keep: the close waits for them only a moment.
-    bool ended = w.changed.wait_for(lock, 100ms, [&] { return w.done; });
-    if (!ended && w.connection) {
-        w.connection->Interrupt();
-        ended = w.changed.wait_for(lock, 100ms, [&] { return w.done; });
-    }
-    lock.unlock();
-    if (ended)
-        w.thread.join();
-    else
-        w.thread.detach(); // ends when libpq's time-out runs out
-}
-
-void ClassReader::post(Job job) {
-    {
-        const std::lock_guard lock(worker_->mutex);
-        worker_->jobs.push_back(std::move(job));
-    }
-    worker_->changed.notify_all();
+    worker_.Stop(std::chrono::milliseconds(200), SerialWorker::Queued::Drop,
+                 [connection = connection_] { connection->pg.reset(); });
 }
 
 template <typename T>
 void ClassReader::deliver(QObject* context, std::function<void(ServerAnswer<T>)> done,
                           std::function<T(PgConnection&)> read) {
-    const std::shared_ptr<Worker> worker = worker_;
-    QPointer<QObject> target(context);
-    post([worker, target, done, read](PgConnection& pg) {
-        const ServerAnswer<T> answer = readAnswer(pg, read);
-        const std::lock_guard lock(worker->mutex);
-        if (worker->owner)
-            QMetaObject::invokeMethod(
-                worker->owner,
-                [target, done, answer] {
-                    if (target)
-                        done(answer);
-                },
-                Qt::QueuedConnection);
+    const QPointer<QObject> target(context);
+    worker_.Post([connection = connection_, link = worker_.GetLink(), target, done, read] {
+        if (!connection->pg)
+            connection->pg = std::make_unique<PgConnection>(connection->service, connection->timeouts);
+        link.SetInterrupt([pg = connection->pg.get()] { pg->Interrupt(); });
+        ServerAnswer<T> answer = readAnswer(*connection->pg, read);
+        link.Deliver(target, [done, answer = std::move(answer)] { done(answer); });
     });
-}
-
-template <typename T>
-ServerAnswer<T> ClassReader::await(std::function<T(PgConnection&)> read, std::chrono::milliseconds wait) {
-    auto promise = std::make_shared<std::promise<ServerAnswer<T>>>();
-    std::future<ServerAnswer<T>> future = promise->get_future();
-    post([promise, read](PgConnection& pg) { promise->set_value(readAnswer(pg, read)); });
-    if (future.wait_for(wait) != std::future_status::ready)
-        return {std::nullopt, QStringLiteral("サーバーから時間内に答えがありません")};
-    return future.get();
 }
 
 void ClassReader::Classes(QObject* context, std::function<void(ServerAnswer<QStringList>)> done) {
@@ -274,65 +196,54 @@ void ClassReader::Computers(const QString& className, QObject* context,
     });
 }
 
-ServerAnswer<QList<Attempt>> ClassReader::ChildAttempts(const QString& className, const QString& child,
-                                                        DrillKind drill, const QDateTime& since,
-                                                        std::chrono::milliseconds wait) {
-    return await<QList<Attempt>>(
-        [=](PgConnection& pg) {
-            QSqlQuery query = pg.Run(
-                QStringLiteral("SELECT started_at, utc_offset_s, duration_ms, score, full_score, new_best"
-                               " FROM vantel.child_attempts(?::text, ?::text, ?::smallint, ?::timestamptz)"),
-                {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
-            QList<Attempt> attempts;
-            while (query.next()) {
-                Attempt a;
-                a.id = attempts.size() + 1;
-                a.child = child;
-                a.drill = drill;
-                a.startedUtc = query.value(0).toDateTime().toUTC();
-                a.utcOffsetSeconds = query.value(1).toInt();
-                a.durationMs = query.value(2).toUInt();
-                a.score = query.value(3).toInt();
-                a.fullScore = query.value(4).toInt();
-                a.newBest = query.value(5).toBool();
-                attempts << a;
-            }
-            return attempts;
-        },
-        wait);
-}
-
-ServerAnswer<FactStats> ClassReader::ChildFacts(const QString& className, const QString& child,
-                                                DrillKind drill, const QDateTime& since,
-                                                std::chrono::milliseconds wait) {
-    return await<FactStats>(
-        [=](PgConnection& pg) {
-            QSqlQuery query = pg.Run(
-                QStringLiteral("SELECT top, \"left\", tries, wrong, median_ms"
-                               " FROM vantel.child_facts(?::text, ?::text, ?::smallint, ?::timestamptz)"),
-                {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
-            QList<ServerFactRow> rows;
-            while (query.next())
-                rows << ServerFactRow{query.value(0).toInt(), query.value(1).toInt(),
-                                      query.value(2).toLongLong(), query.value(3).toLongLong(),
-                                      query.value(4).isNull() ? -1 : query.value(4).toInt()};
-            return FactStatsFromRows(drill, rows);
-        },
-        wait);
+void ClassReader::ChildProgress(const QString& className, const QString& child, DrillKind drill,
+                                const QDateTime& since, QObject* context,
+                                std::function<void(ServerAnswer<::ChildProgress>)> done) {
+    deliver<::ChildProgress>(context, std::move(done), [=](PgConnection& pg) {
+        QSqlQuery query = pg.Run(
+            QStringLiteral("SELECT started_at, utc_offset_s, duration_ms, score, full_score, new_best"
+                           " FROM vantel.child_attempts(?::text, ?::text, ?::smallint, ?::timestamptz)"),
+            {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
+        QList<Attempt> attempts;
+        while (query.next()) {
+            Attempt a;
+            a.id = attempts.size() + 1;
+            a.child = child;
+            a.drill = drill;
+            a.startedUtc = query.value(0).toDateTime().toUTC();
+            a.utcOffsetSeconds = query.value(1).toInt();
+            a.durationMs = query.value(2).toUInt();
+            a.score = query.value(3).toInt();
+            a.fullScore = query.value(4).toInt();
+            a.newBest = query.value(5).toBool();
+            attempts << a;
+        }
+        QSqlQuery facts =
+            pg.Run(QStringLiteral("SELECT top, \"left\", tries, wrong, median_ms"
+                                  " FROM vantel.child_facts(?::text, ?::text, ?::smallint, ?::timestamptz)"),
+                   {className, nonNull(child), QString::number(int(drill)), sinceParameter(since)});
+        QList<ServerFactRow> rows;
+        while (facts.next())
+            rows << ServerFactRow{facts.value(0).toInt(), facts.value(1).toInt(), facts.value(2).toLongLong(),
+                                  facts.value(3).toLongLong(),
+                                  facts.value(4).isNull() ? -1 : facts.value(4).toInt()};
+        return ::ChildProgress{attempts, FactStatsFromRows(drill, rows)};
+    });
 }
 
 ServerHistory::ServerHistory(ClassReader& reader, QString className)
     : reader_(reader), className_(std::move(className)) {}
 
-QList<Attempt> ServerHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
-    ServerAnswer<QList<Attempt>> answer = reader_.ChildAttempts(className_, child, drill, since, 3s);
-    problem_ = answer.problem;
-    return answer.value.value_or(QList<Attempt>{});
+void ServerHistory::ReadChildren(QObject* /*context*/, std::function<void(QStringList)> done) {
+    done(children_);
 }
 
-FactStats ServerHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
-    ServerAnswer<FactStats> answer = reader_.ChildFacts(className_, child, drill, since, 3s);
-    if (!answer.problem.isEmpty())
-        problem_ = answer.problem;
-    return answer.value ? *answer.value : FactStatsBuilder(drill).Finish();
+void ServerHistory::ReadProgress(const QString& child, DrillKind drill, const QDateTime& since,
+                                 QObject* context, std::function<void(::ChildProgress)> done) {
+    reader_.ChildProgress(
+        className_, child, drill, since, context,
+        [this, drill, done = std::move(done)](ServerAnswer<::ChildProgress> answer) {
+            problem_ = answer.problem;
+            done(answer.value.value_or(::ChildProgress{{}, FactStatsBuilder(drill).Finish()}));
+        });
 }

@@ -1,11 +1,10 @@
-// The teacher's reads from the class server, on a thread of their own with
+// The teacher's reads from the class server, on a worker of their own with
 // their own connection, so a slow or silent server never freezes the
-// window: the class list and the class table arrive by callback; a child's
-// attempts and facts wait a bounded moment and come back empty when the
-// server does not answer in time.
+// window: every answer arrives by callback.
 #pragma once
 
 #include "classroom/PgConnection.h"
+#include "core/SerialWorker.h"
 #include "progress/FactStats.h"
 #include "progress/HistoryStore.h"
 
@@ -71,37 +70,31 @@ public:
                  std::function<void(ServerAnswer<QList<ClassSummaryRow>>)> done);
     void Computers(const QString& className, QObject* context,
                    std::function<void(ServerAnswer<QList<ClassComputer>>)> done);
-    // Block at most `wait`; nothing when the server did not answer by then.
-    ServerAnswer<QList<Attempt>> ChildAttempts(const QString& className, const QString& child,
-                                               DrillKind drill, const QDateTime& since,
-                                               std::chrono::milliseconds wait);
-    ServerAnswer<FactStats> ChildFacts(const QString& className, const QString& child, DrillKind drill,
-                                       const QDateTime& since, std::chrono::milliseconds wait);
+    // A child's attempts at a drill and the facts over them.
+    void ChildProgress(const QString& className, const QString& child, DrillKind drill,
+                       const QDateTime& since, QObject* context,
+                       std::function<void(ServerAnswer<::ChildProgress>)> done);
 
 private:
-    struct Worker;
-    using Job = std::function<void(PgConnection&)>;
-    void post(Job job);
+    struct Connection;
     template <typename T>
     void deliver(QObject* context, std::function<void(ServerAnswer<T>)> done,
                  std::function<T(PgConnection&)> read);
-    template <typename T>
-    ServerAnswer<T> await(std::function<T(PgConnection&)> read, std::chrono::milliseconds wait);
 
-    std::shared_ptr<Worker> worker_;
+    std::shared_ptr<Connection> connection_; // the worker's
+    SerialWorker worker_;
 };
 
-// A class's child on the server, read as the progress window reads the
+// A class's children on the server, read as the progress window reads the
 // local history: the same chart, table and fact map.
-class ServerHistory : public HistoryStore {
+class ServerHistory : public HistoryReader {
 public:
     ServerHistory(ClassReader& reader, QString className);
 
-    bool Record(const Attempt&) override { return false; } // the teacher's view only reads
-    void Flush() override {}
-    QStringList Children() override { return children_; }
-    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override;
-    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override;
+    // The children of the class table, at once.
+    void ReadChildren(QObject* context, std::function<void(QStringList)> done) override;
+    void ReadProgress(const QString& child, DrillKind drill, const QDateTime& since, QObject* context,
+                      std::function<void(::ChildProgress)> done) override;
 
     void SetChildren(QStringList children) { children_ = std::move(children); }
     void SetClassName(QString className) { className_ = std::move(className); }

@@ -7,7 +7,6 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -15,6 +14,8 @@ std::chrono::milliseconds NextRetry(std::chrono::milliseconds current, const Sen
     return std::min(current * 2, timing.maxRetry);
 }
 
+// What the sending job shares with the window: the status, under its own lock
+// so Status and WaitUntilSent can read it while a send is in flight.
 struct ClassSender::State {
     QString outboxPath;
     ConnectionFactory connect;
@@ -22,45 +23,26 @@ struct ClassSender::State {
 
     mutable std::mutex mutex;
     std::condition_variable changed;
-    bool stopping = false;
-    bool woken = false;
     bool done = false;
-    ClassConnection* connection = nullptr; // while the thread has one
     SendStatus status;
-    std::function<void()> notify;
-    std::thread thread;
 
-    // Waits for a stop (or, when idle, a wake) at most `time`.
-    void pause(std::chrono::milliseconds time, bool wakeable) {
-        std::unique_lock lock(mutex);
-        changed.wait_for(lock, time, [&] { return stopping || (wakeable && woken); });
-        woken = false;
-    }
-    bool Stopping() const {
-        const std::lock_guard lock(mutex);
-        return stopping;
-    }
-    void update(const std::function<void(SendStatus&)>& change) {
-        std::function<void()> tell;
+    template <class Change>
+    void update(const SerialWorker::Link& link, const QPointer<QObject>& owner, const Change& change) {
         {
             const std::lock_guard lock(mutex);
             change(status);
-            tell = notify;
         }
         changed.notify_all();
-        if (tell)
-            tell();
+        link.Deliver(owner, [owner] { emit static_cast<ClassSender*>(owner.data())->StatusChanged(); });
     }
 };
 
 ClassSender::ClassSender(QString outboxPath, ConnectionFactory connect, SenderTiming timing, QObject* parent)
-    : QObject(parent), state_(std::make_shared<State>()) {
+    : QObject(parent), state_(std::make_shared<State>()),
+      worker_(lcClassroom, "Sending to the class server") {
     state_->outboxPath = std::move(outboxPath);
     state_->connect = std::move(connect);
     state_->timing = timing;
-    state_->notify = [this] {
-        QMetaObject::invokeMethod(this, &ClassSender::StatusChanged, Qt::QueuedConnection);
-    };
 }
 
 ClassSender::~ClassSender() { Shutdown(); }
@@ -69,17 +51,12 @@ void ClassSender::Start() {
     if (started_)
         return;
     started_ = true;
-    const std::shared_ptr<State> state = state_;
-    state_->thread = std::thread([state] { run(state); });
+    worker_.Post([state = state_, link = worker_.GetLink(), owner = QPointer<QObject>(this)] {
+        run(*state, link, owner);
+    });
 }
 
-void ClassSender::Wake() {
-    {
-        const std::lock_guard lock(state_->mutex);
-        state_->woken = true;
-    }
-    state_->changed.notify_all();
-}
+void ClassSender::Wake() { worker_.Wake(); }
 
 SendStatus ClassSender::Status() const {
     const std::lock_guard lock(state_->mutex);
@@ -94,37 +71,11 @@ bool ClassSender::WaitUntilSent(std::chrono::milliseconds timeout) {
 }
 
 bool ClassSender::Shutdown(std::chrono::milliseconds wait) {
-    if (stopped_)
-        return true;
-    stopped_ = true;
-    State& s = *state_;
-    std::unique_lock lock(s.mutex);
-    s.notify = nullptr; // this object may be gone before the thread ends
-    s.stopping = true;
-    s.changed.notify_all();
-    if (!started_)
-        return true;
-    // A send blocked on a silent server has its socket broken for the last moment of the wait.
-    const std::chrono::milliseconds grace = std::min<std::chrono::milliseconds>(300ms, wait / 4);
-    bool ended = s.changed.wait_for(lock, wait - grace, [&] { return s.done; });
-    if (!ended) {
-        if (s.connection)
-            s.connection->Interrupt();
-        ended = s.changed.wait_for(lock, grace, [&] { return s.done; });
-    }
-    lock.unlock();
-    if (ended) {
-        s.thread.join();
-        return true;
-    }
-    // It ends when libpq's own time-out runs out; it owns what it uses.
-    qCWarning(lcClassroom) << "The class server's sender is still waiting on the network; leaving it";
-    s.thread.detach();
-    return false;
+    return worker_.Stop(wait, SerialWorker::Queued::Drop);
 }
 
-void ClassSender::run(const std::shared_ptr<State>& state) {
-    State& s = *state;
+void ClassSender::run(State& s, const SerialWorker::Link& link, const QPointer<QObject>& owner) {
+    const auto changeStatus = [&](const auto& change) { s.update(link, owner, change); };
     {
         // A removal lost to a power cut only means one resend, which the server recognises.
         Outbox outbox(s.outboxPath, Outbox::Durability::Relaxed);
@@ -134,22 +85,20 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
             LogCurrentFailure(lcClassroom(), "Putting set-aside attempts back in the queue");
         }
         std::unique_ptr<ClassConnection> connection = s.connect();
-        {
-            const std::lock_guard lock(s.mutex);
-            s.connection = connection.get();
-        }
+        // A send blocked on a silent server has its socket broken for the last moment of Shutdown.
+        link.SetInterrupt([raw = connection.get()] { raw->Interrupt(); });
         bool open = false;
         int singles = 0; // attempts still to be sent one a transaction
         std::chrono::milliseconds retry = s.timing.firstRetry;
         auto backOff = [&] {
-            s.pause(retry, false);
+            link.Pause(retry, false);
             retry = NextRetry(retry, s.timing);
         };
         auto lost = [&](const ClassServerError& error) {
             qCInfo(lcClassroom) << "Sending to the class server:" << error.Message();
             connection->Close();
             open = false;
-            s.update([&](SendStatus& st) {
+            changeStatus([&](SendStatus& st) {
                 st.state = error.GetKind() == ClassServerError::Unreachable ? SendStatus::Unreachable
                                                                             : SendStatus::Refused;
                 st.problem = error.Message();
@@ -158,12 +107,12 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
             });
             backOff();
         };
-        while (!s.Stopping()) {
+        while (!link.Stopping()) {
             QList<OutgoingAttempt> batch;
             try {
                 batch = outbox.Oldest(singles > 0 ? 1 : s.timing.batch);
                 const int waiting = outbox.Waiting(), setAside = outbox.SetAsideCount();
-                s.update([&](SendStatus& st) {
+                changeStatus([&](SendStatus& st) {
                     st.waiting = waiting;
                     st.setAside = setAside;
                 });
@@ -183,7 +132,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 }
                 if (version != kClassSchemaVersion) {
                     connection->Close();
-                    s.update([&](SendStatus& st) {
+                    changeStatus([&](SendStatus& st) {
                         st.state = version > kClassSchemaVersion ? SendStatus::TooNew : SendStatus::TooOld;
                         st.serverVersion = version;
                         st.lastReached = QDateTime::currentDateTimeUtc();
@@ -192,11 +141,11 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                     });
                     qCWarning(lcClassroom) << "The class server's schema" << version
                                            << "is not this program's" << kClassSchemaVersion;
-                    s.pause(s.timing.maxRetry, false);
+                    link.Pause(s.timing.maxRetry, false);
                     continue;
                 }
                 open = true;
-                s.update([&](SendStatus& st) {
+                changeStatus([&](SendStatus& st) {
                     st.state = SendStatus::Connected;
                     st.serverVersion = version;
                     st.lastReached = QDateTime::currentDateTimeUtc();
@@ -205,7 +154,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 });
             }
             if (batch.isEmpty()) {
-                s.pause(s.timing.idleCheck, true);
+                link.Pause(s.timing.idleCheck, true);
                 continue;
             }
             try {
@@ -219,7 +168,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                     qCInfo(lcClassroom)
                         << "The server had" << batch.size() - added << "of the attempts already";
                 retry = s.timing.firstRetry;
-                s.update([&](SendStatus& st) {
+                changeStatus([&](SendStatus& st) {
                     st.state = SendStatus::Connected;
                     st.lastReached = QDateTime::currentDateTimeUtc();
                     st.problem.clear();
@@ -237,7 +186,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 try {
                     outbox.SetAside(batch.first().id, error.Message());
                     singles = std::max(0, singles - 1);
-                    s.update([&](SendStatus& st) { st.setAsideReason = error.Message(); });
+                    changeStatus([&](SendStatus& st) { st.setAsideReason = error.Message(); });
                 } catch (const VantelError&) {
                     LogCurrentFailure(lcClassroom(), "Setting an attempt aside");
                     backOff();
@@ -247,10 +196,7 @@ void ClassSender::run(const std::shared_ptr<State>& state) {
                 backOff();
             }
         }
-        {
-            const std::lock_guard lock(s.mutex);
-            s.connection = nullptr;
-        }
+        link.SetInterrupt({});
         connection->Close();
     }
     {

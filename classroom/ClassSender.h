@@ -8,6 +8,7 @@
 #pragma once
 
 #include "classroom/ClassConnection.h"
+#include "core/SerialWorker.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -53,8 +54,9 @@ public:
     void Start();
     // Something was queued.
     void Wake();
-    // Stops the thread, waiting at most `wait` for a send in flight. True
-    // when it ended; otherwise it is left to end by itself.
+    // Stops the thread, waiting at most `wait` for a send in flight (its
+    // connection is interrupted for the last moment). True when it ended;
+    // otherwise it is left to end by itself. No StatusChanged comes after it.
     bool Shutdown(std::chrono::milliseconds wait = std::chrono::seconds(2));
     SendStatus Status() const;
     // Blocks until nothing waits to be sent or the time is up (the tests and
@@ -62,14 +64,14 @@ public:
     bool WaitUntilSent(std::chrono::milliseconds timeout);
 
 signals:
-    // From the sending thread; connect with a queued connection.
+    // On this object's thread, after the sending thread changed the status.
     void StatusChanged();
 
 private:
     struct State;
-    static void run(const std::shared_ptr<State>& state);
+    static void run(State& s, const SerialWorker::Link& link, const QPointer<QObject>& owner);
 
     std::shared_ptr<State> state_;
+    SerialWorker worker_;
     bool started_ = false;
-    bool stopped_ = false;
 };

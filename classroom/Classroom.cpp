@@ -3,13 +3,8 @@
 #include "classroom/ClassView.h"
 #include "classroom/PgConnection.h"
 #include "core/Logging.h"
-#include "progress/PlainToolTip.h"
+#include "progress/HistorySource.h"
 #include "progress/ProgressWindow.h"
-
-#include <QComboBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPointer>
 
 QString LoginProblemText(LoginProblem problem, const QString& role) {
     const QString login = role.isEmpty() ? QStringLiteral("このパソコンのログイン")
@@ -116,44 +111,50 @@ QString Classroom::StatusText() {
     return ClassStatusText(status, lastRead_, waiting);
 }
 
-void Classroom::AttachTo(ProgressWindow& window) {
-    auto* status = new QLabel;
-    status->setObjectName(QStringLiteral("ClassStatus"));
-    status->setTextFormat(Qt::PlainText); // carries the server's words
-    window.SourceBar()->addStretch();
-    window.SourceBar()->addWidget(status);
-    const QPointer<QLabel> label(status);
-    auto update = [this, label] {
-        if (!label)
-            return;
-        label->setText(StatusText());
-        // The server's own words are for whoever mends it; they are the server's, so never markup.
-        label->setToolTip(PlainToolTip(ClassStatusTip(sender_.Status())));
-    };
-    update();
-    connect(&sender_, &ClassSender::StatusChanged, status, update);
+namespace {
+// The class on the server as a source of the progress window: the status line
+// for every computer, the class table for a login that may read a class.
+class ClassSource : public HistorySource {
+public:
+    ClassSource(Classroom& classroom, std::function<void()> reached)
+        : classroom_(classroom), reached_(std::move(reached)) {}
 
+    QString Name() const override { return QStringLiteral("クラス"); }
+    QString StatusText() override { return classroom_.StatusText(); }
+    QString StatusTip() override { return ClassStatusTip(classroom_.Sender().Status()); }
+    QWidget* MakeOverview() override {
+        auto* view = new ClassView(classroom_.Reader(), classes);
+        connect(view, &ClassView::Reached, this, [this](bool reached) {
+            if (reached)
+                reached_();
+            emit StatusChanged();
+        });
+        connect(view, &ClassView::ChildChosen, this, [this, view](const QString& child, DrillKind drill) {
+            emit ChildChosen(&view->History(), child, drill);
+        });
+        return view;
+    }
+
+    QStringList classes;
+
+private:
+    Classroom& classroom_;
+    std::function<void()> reached_;
+};
+} // namespace
+
+void Classroom::AttachTo(ProgressWindow& window) {
+    auto* source = new ClassSource(*this, [this] { lastRead_ = QDateTime::currentDateTimeUtc(); });
+    connect(&sender_, &ClassSender::StatusChanged, source, &HistorySource::StatusChanged);
+    window.AddSource(source);
     // The class choice appears only for a login the server lets read a class.
-    QPointer<ProgressWindow> target(&window);
-    Reader().Classes(status, [this, target, update](ServerAnswer<QStringList> answer) {
+    Reader().Classes(source, [this, source](ServerAnswer<QStringList> answer) {
         if (answer.value)
             lastRead_ = QDateTime::currentDateTimeUtc();
-        update();
-        if (!target || !answer.value || answer.value->isEmpty())
+        emit source->StatusChanged();
+        if (!answer.value || answer.value->isEmpty())
             return;
-        auto* view = new ClassView(Reader(), *answer.value);
-        connect(view, &ClassView::Reached, target, [this, update](bool reached) {
-            if (reached)
-                lastRead_ = QDateTime::currentDateTimeUtc();
-            update();
-        });
-        connect(view, &ClassView::ChildChosen, target, [target, view](const QString& child, DrillKind drill) {
-            {
-                const QSignalBlocker quiet(target->DrillBox);
-                target->DrillBox->setCurrentIndex(int(drill));
-            }
-            target->ShowHistory(&view->History(), child);
-        });
-        target->AddSource(QStringLiteral("クラス"), view);
+        source->classes = *answer.value;
+        emit source->Available();
     });
 }

@@ -36,8 +36,8 @@ public:
     void Start() { sender_.Start(); }
     // At close: a send in flight gets at most `wait`, the rest stays queued.
     bool Shutdown(std::chrono::milliseconds wait = std::chrono::seconds(2));
-    // Adds the status line and, once the server says this login may read a
-    // class, the class choice.
+    // Gives the window the class as a source: its status line and, once the
+    // server says this login may read a class, the class table.
     void AttachTo(ProgressWindow& window);
     ClassReader& Reader();
     // The status line now; the queue is counted here, as the sender may be busy.

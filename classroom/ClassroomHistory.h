@@ -25,15 +25,12 @@ public:
     void RecordInBackground(std::function<Attempt()> make) override;
     bool WaitRecorded(int timeoutMs) override { return local_.WaitRecorded(timeoutMs); }
     void Flush() override { local_.Flush(); }
-    QStringList Children() override { return local_.Children(); }
-    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override {
-        return local_.Attempts(child, drill, since);
+    void ReadChildren(QObject* context, std::function<void(QStringList)> done) override {
+        local_.ReadChildren(context, std::move(done));
     }
-    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override {
-        return local_.Facts(child, drill, since);
-    }
-    ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since) override {
-        return local_.Progress(child, drill, since);
+    void ReadProgress(const QString& child, DrillKind drill, const QDateTime& since, QObject* context,
+                      std::function<void(ChildProgress)> done) override {
+        local_.ReadProgress(child, drill, since, context, std::move(done));
     }
 
     Outbox& Queue() { return outbox_; }

@@ -5,10 +5,10 @@
 namespace {
 // clang-format off
 constexpr std::array<DrillSheet, 4> kSheets{{
-    {DrillKind::Addition,       0, "StringGrid1", 10, Operation::Add,      true,  0,  60, 39, "＋", "＋", "＋", 0, 1, "addition"},
-    {DrillKind::Subtraction,    1, "StringGrid2", 10, Operation::Subtract, true,  10, 60, 39, "－", "－", "－", 2, 3, "subtraction"},
-    {DrillKind::Multiplication, 2, "StringGrid3", 10, Operation::Multiply, true,  0,  60, 39, "Ｘ", "x",  "X",  4, 5, "multiplication"},
-    {DrillKind::Kuku,           3, "StringGrid5", 8,  Operation::Multiply, false, 0,  74, 48, "九九", "九九", "九九", 6, 7, "kuku"},
+    {DrillKind::Addition,       10, Operation::Add,      true,  0,  "＋", "＋", "＋"},
+    {DrillKind::Subtraction,    10, Operation::Subtract, true,  10, "－", "－", "－"},
+    {DrillKind::Multiplication, 10, Operation::Multiply, true,  0,  "Ｘ", "x",  "X"},
+    {DrillKind::Kuku,           8,  Operation::Multiply, false, 0,  "九九", "九九", "九九"},
 }};
 // clang-format on
 } // namespace
@@ -16,10 +16,3 @@ constexpr std::array<DrillSheet, 4> kSheets{{
 std::span<const DrillSheet> DrillSheets() { return kSheets; }
 
 const DrillSheet& SheetOf(DrillKind kind) { return kSheets[static_cast<std::size_t>(kind)]; }
-
-const DrillSheet* SheetOnPage(int pageIndex) {
-    for (const DrillSheet& sheet : kSheets)
-        if (sheet.pageIndex == pageIndex)
-            return &sheet;
-    return nullptr;
-}

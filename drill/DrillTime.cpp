@@ -30,11 +30,19 @@ bool IsValidDrillTime(const QString& text) {
     return text.size() == 5 && digit(0) && digit(1) && text.at(2) == QLatin1Char(':') && digit(3) && digit(4);
 }
 
-bool IsNewBestTime(std::uint32_t ms, const QString& timeText, const QString& bestText) {
+std::optional<std::uint32_t> ParseDrillTime(const QString& text) {
+    if (!IsValidDrillTime(text))
+        return std::nullopt;
+    const auto number = [&](int from) { return std::uint32_t(text.mid(from, 2).toUInt()); };
+    return number(0) * kMsPerMinute + number(3) * 1000;
+}
+
+bool IsNewBestTime(std::uint32_t ms, std::optional<std::uint32_t> bestMs) {
     if (ms >= kHour)
         return false;
-    if (!IsValidDrillTime(bestText))
-        return true;
-    // Both are "mm:ss" texts of ASCII digits, so the text order is the time order.
-    return QString::compare(bestText, timeText, Qt::CaseSensitive) > 0;
+    return !bestMs || ms / 1000 < *bestMs / 1000;
+}
+
+bool IsNewBestTime(std::uint32_t ms, const QString&, const QString& bestText) {
+    return IsNewBestTime(ms, ParseDrillTime(bestText));
 }

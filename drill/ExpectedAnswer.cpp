@@ -7,8 +7,10 @@ long long HeaderValue(const QString& text) {
 }
 
 QString ExpectedAnswer(const GridCells& grid, Operation operation, int col, int row) {
-    const long long top = HeaderValue(grid.Cells(col, 0));
-    const long long left = HeaderValue(grid.Cells(0, row));
+    return ExpectedAnswer(operation, HeaderValue(grid.Cells(col, 0)), HeaderValue(grid.Cells(0, row)));
+}
+
+QString ExpectedAnswer(Operation operation, long long top, long long left) {
     switch (operation) {
     case Operation::Add:
         return QString::number(top + left);

@@ -8,6 +8,7 @@
 // A header text read as a decimal integer; anything else counts as 0.
 long long HeaderValue(const QString& text);
 
+QString ExpectedAnswer(Operation operation, long long top, long long left);
 QString ExpectedAnswer(const GridCells& grid, Operation operation, int col, int row);
 
 // Writes the correct answer into every answer cell: the answer key.

@@ -30,9 +30,16 @@ JudgeResult JudgeSheet(GridCells& grid, const DrillSheet& sheet, std::uint32_t e
         for (int col = 1; col <= sheet.size; ++col)
             if (grid.Cells(col, row) == kCorrectMark)
                 ++result.correct;
-    if (result.correct != sheet.FullScore())
+    return JudgeResultOf(result.correct, sheet,
+                         result.correct == sheet.FullScore() && IsNewBestTime(elapsedMs, timeText, bestText));
+}
+
+JudgeResult JudgeResultOf(int correct, const DrillSheet& sheet, bool faster) {
+    JudgeResult result;
+    result.correct = correct;
+    if (correct != sheet.FullScore())
         result.outcome = JudgeResult::Outcome::Score;
-    else if (IsNewBestTime(elapsedMs, timeText, bestText))
+    else if (faster)
         result.outcome = JudgeResult::Outcome::NewBest;
     else
         result.outcome = JudgeResult::Outcome::AllCorrect;

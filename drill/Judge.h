@@ -15,6 +15,10 @@ struct JudgeResult {
     int correct = 0; // cells showing the mark, earlier marks included
 };
 
+// The outcome of a complete sheet with correct marks; faster tells whether
+// the time beats the best time.
+JudgeResult JudgeResultOf(int correct, const DrillSheet& sheet, bool faster);
+
 // An incomplete sheet is left untouched. Otherwise every answer equal to the
 // expected text becomes the mark; wrong answers stay as typed.
 JudgeResult JudgeSheet(GridCells& grid, const DrillSheet& sheet, std::uint32_t elapsedMs,

@@ -16,19 +16,23 @@ void EmptyCells(GridCells& grid) {
             grid.SetCells(col, row, QString());
 }
 
-void GenerateSheet(GridCells& grid, const DrillSheet& sheet, RandomSource& random) {
-    EmptyCells(grid);
-    QList<int> top;
-    QList<int> left;
+SheetHeaders DrawHeaders(const DrillSheet& sheet, RandomSource& random) {
+    SheetHeaders headers;
     if (sheet.randomHeaders) {
-        top = DrawDistinctDigits(sheet.topOffset, random);
-        left = DrawDistinctDigits(0, random);
+        headers.top = DrawDistinctDigits(sheet.topOffset, random);
+        headers.left = DrawDistinctDigits(0, random);
     } else {
         for (int i = 1; i <= sheet.size; ++i) {
-            top.append(i + 1);
-            left.append(i + 1);
+            headers.top.append(i + 1);
+            headers.left.append(i + 1);
         }
     }
+    return headers;
+}
+
+void GenerateSheet(GridCells& grid, const DrillSheet& sheet, RandomSource& random) {
+    EmptyCells(grid);
+    const auto [top, left] = DrawHeaders(sheet, random);
     for (int row = 1; row <= sheet.size; ++row)
         grid.SetCells(0, row, QString::number(left[row - 1]));
     grid.SetCells(0, 0, sheet.GeneratedCorner());

@@ -12,6 +12,14 @@
 // digit 9 therefore comes up a little less often and tends to stand back.
 QList<int> DrawDistinctDigits(int offset, RandomSource& random);
 
+struct SheetHeaders {
+    QList<int> top;
+    QList<int> left;
+};
+
+// Fresh random orders for the hundred-cell sheets, top first; 2..9 for the times table.
+SheetHeaders DrawHeaders(const DrillSheet& sheet, RandomSource& random);
+
 // Empties the sheet and writes its corner and headers: fresh random orders
 // for the hundred-cell sheets, 2..9 for the times table.
 void GenerateSheet(GridCells& grid, const DrillSheet& sheet, RandomSource& random);

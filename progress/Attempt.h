@@ -1,41 +1,7 @@
-// One judged attempt as the history keeps it: who, which drill, when, how
-// long, the score, the headers, and every answer cell with its last keystroke.
+// The recorded attempt, and how the history names its child and drill.
 #pragma once
 
-#include "drill/DrillKind.h"
-
-#include <QDateTime>
-#include <QList>
-#include <QString>
-#include <cstdint>
-
-struct AnswerCell {
-    int col = 0;
-    int row = 0;
-    int top = 0;  // column header value
-    int left = 0; // row header value
-    QString typed;
-    bool right = false;
-    std::int64_t lastKeyMs = -1; // from the attempt's start; -1 when no key was pressed in it
-};
-
-struct Attempt {
-    std::int64_t id = 0; // set by the store
-    QString child;       // empty: nobody entered a name
-    DrillKind drill = DrillKind::Addition;
-    QDateTime startedUtc;
-    int utcOffsetSeconds = 0; // the local offset at the start
-    std::uint32_t durationMs = 0;
-    int score = 0;
-    int fullScore = 0;
-    bool newBest = false;
-    QList<int> topHeaders;
-    QList<int> leftHeaders;
-    QList<AnswerCell> cells; // empty in lists of attempts
-
-    bool AllCorrect() const { return score == fullScore; }
-    QDateTime StartedLocal() const { return startedUtc.toOffsetFromUtc(utcOffsetSeconds); }
-};
+#include "drill/Attempt.h"
 
 // How the history shows a child: the name, or "名前なし" for none.
 QString ChildLabel(const QString& child);

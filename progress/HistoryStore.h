@@ -1,5 +1,7 @@
 // The attempt history: every judged attempt of every child, kept for the
-// progress window and the weak-fact worksheets.
+// progress window and the weak-fact worksheets. Writing and reading are
+// separate interfaces: a class's server history can only be read, and reads
+// never make a window wait.
 #pragma once
 
 #include "progress/Attempt.h"
@@ -8,15 +10,17 @@
 #include <QStringList>
 #include <functional>
 
+class QObject;
+
 // What the progress window shows of a child at a drill.
 struct ChildProgress {
     QList<Attempt> attempts;
     FactStats facts;
 };
 
-class HistoryStore {
+class HistoryWriter {
 public:
-    virtual ~HistoryStore() = default;
+    virtual ~HistoryWriter() = default;
     // Keeps the attempt. False when it could not be written yet: it is then
     // held and written with the next attempt or at Flush.
     virtual bool Record(const Attempt& attempt) = 0;
@@ -30,17 +34,23 @@ public:
     virtual bool WaitRecorded(int /*timeoutMs*/) { return recordedInBackground_; }
     // Writes what is still held; at close.
     virtual void Flush() = 0;
-    // The children with a history, by name; the nameless one as "".
-    virtual QStringList Children() = 0;
-    // The attempts of a child at a drill since a moment (all when invalid),
-    // oldest first, without their cells.
-    virtual QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) = 0;
-    virtual FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) = 0;
-    // Both of the above; a store may read them in one go.
-    virtual ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since) {
-        return {Attempts(child, drill, since), Facts(child, drill, since)};
-    }
 
 private:
     bool recordedInBackground_ = true;
 };
+
+// Each read answers later (or at once), on the interface thread, and only
+// while context lives: a window that closes first is never called back.
+class HistoryReader {
+public:
+    virtual ~HistoryReader() = default;
+    // The children with a history, by name; the nameless one as "".
+    virtual void ReadChildren(QObject* context, std::function<void(QStringList)> done) = 0;
+    // The attempts of a child at a drill since a moment (all when invalid),
+    // oldest first, without their cells, and the facts over them.
+    virtual void ReadProgress(const QString& child, DrillKind drill, const QDateTime& since, QObject* context,
+                              std::function<void(ChildProgress)> done) = 0;
+};
+
+// The computer's own history: written and read.
+class HistoryStore : public HistoryWriter, public HistoryReader {};

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QStringListModel>
 
-NameCompletion::NameCompletion(QLineEdit* edit, HistoryStore& history)
+NameCompletion::NameCompletion(QLineEdit* edit, HistoryReader& history)
     : QObject(edit), edit_(edit), history_(history), names_(new QStringListModel(this)),
       completer_(new QCompleter(names_, this)) {
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
@@ -23,7 +23,10 @@ bool NameCompletion::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NameCompletion::refresh() {
-    QStringList names = history_.Children();
+    history_.ReadChildren(this, [this](QStringList names) { show(std::move(names)); });
+}
+
+void NameCompletion::show(QStringList names) {
     names.removeAll(QString()); // the nameless child has nothing to type
     // A name of control characters or thousands of letters is kept, but offered as typed only when short.
     names.erase(std::remove_if(names.begin(), names.end(), [](const QString& n) { return n.size() > 200; }),

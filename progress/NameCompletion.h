@@ -4,8 +4,9 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
-class HistoryStore;
+class HistoryReader;
 class QCompleter;
 class QLineEdit;
 class QStringListModel;
@@ -13,7 +14,7 @@ class QStringListModel;
 class NameCompletion : public QObject {
     Q_OBJECT
 public:
-    NameCompletion(QLineEdit* edit, HistoryStore& history);
+    NameCompletion(QLineEdit* edit, HistoryReader& history);
     QCompleter* Completer() const { return completer_; }
 
 protected:
@@ -21,9 +22,10 @@ protected:
 
 private:
     void refresh();
+    void show(QStringList names);
 
     QLineEdit* edit_;
-    HistoryStore& history_;
+    HistoryReader& history_;
     QStringListModel* names_;
     QCompleter* completer_;
 };

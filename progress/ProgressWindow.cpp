@@ -8,6 +8,7 @@
 #include "progress/AttemptCsv.h"
 #include "progress/AttemptTableModel.h"
 #include "progress/FactMapView.h"
+#include "progress/HistorySource.h"
 #include "progress/PlainToolTip.h"
 #include "progress/WeakFactSheet.h"
 
@@ -79,33 +80,43 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     setWindowTitle(QStringLiteral("成績の記録"));
     resize(1000, 720);
 
-    ChildBox = new QComboBox;
-    ChildBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ChildBox->setMinimumContentsLength(14);
-    DrillBox = new QComboBox;
+    childBox_ = new QComboBox;
+    childBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    childBox_->setMinimumContentsLength(14);
+    drillBox_ = new QComboBox;
     for (DrillKind kind :
          {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
-        DrillBox->addItem(DrillLabel(kind), int(kind));
-    RangeBox = new QComboBox;
-    RangeBox->addItems({QStringLiteral("最近30日"), QStringLiteral("最近90日"), QStringLiteral("すべて")});
-    ExportButton = new QPushButton(QStringLiteral("CSVに書き出す..."));
-    WorksheetButton = new QPushButton(QStringLiteral("苦手プリント"));
-    CountBox = new QSpinBox;
-    CountBox->setRange(1, kWeakSheetMaxCount);
-    CountBox->setValue(kWeakSheetDefaultCount);
-    CountBox->setSuffix(QStringLiteral(" 問"));
+        drillBox_->addItem(DrillLabel(kind), int(kind));
+    rangeBox_ = new QComboBox;
+    rangeBox_->addItems({QStringLiteral("最近30日"), QStringLiteral("最近90日"), QStringLiteral("すべて")});
+    exportButton_ = new QPushButton(QStringLiteral("CSVに書き出す..."));
+    worksheetButton_ = new QPushButton(QStringLiteral("苦手プリント"));
+    countBox_ = new QSpinBox;
+    countBox_->setRange(1, kWeakSheetMaxCount);
+    countBox_->setValue(kWeakSheetDefaultCount);
+    countBox_->setSuffix(QStringLiteral(" 問"));
+
+    const std::pair<QWidget*, const char*> named[] = {
+        {childBox_, "ChildBox"},         {drillBox_, "DrillBox"}, {rangeBox_, "RangeBox"},
+        {exportButton_, "ExportButton"}, {countBox_, "CountBox"}, {worksheetButton_, "WorksheetButton"}};
+    for (const auto& [control, name] : named)
+        control->setObjectName(QLatin1String(name));
+    loading_ = new QLabel(QStringLiteral("読み込み中…"));
+    loading_->setObjectName(QStringLiteral("Loading"));
+    loading_->hide();
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("名前:")));
-    choices->addWidget(ChildBox);
+    choices->addWidget(childBox_);
     choices->addWidget(new QLabel(QStringLiteral("ドリル:")));
-    choices->addWidget(DrillBox);
+    choices->addWidget(drillBox_);
     choices->addWidget(new QLabel(QStringLiteral("期間:")));
-    choices->addWidget(RangeBox);
+    choices->addWidget(rangeBox_);
+    choices->addWidget(loading_);
     choices->addStretch();
-    choices->addWidget(ExportButton);
-    choices->addWidget(CountBox);
-    choices->addWidget(WorksheetButton);
+    choices->addWidget(exportButton_);
+    choices->addWidget(countBox_);
+    choices->addWidget(worksheetButton_);
 
     // The chart: time of each attempt, best so far as a step line, wrong answers marked.
     auto* chart = new QChart;
@@ -145,9 +156,10 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
         series->attachAxis(dateAxis_);
         series->attachAxis(timeAxis_);
     }
-    ChartView = new SettledChartView(chart);
-    ChartView->setRenderHint(QPainter::Antialiasing);
-    ChartView->setMinimumHeight(240);
+    chartView_ = new SettledChartView(chart);
+    chartView_->setObjectName(QStringLiteral("ChartView"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(240);
 
     Model = new AttemptTableModel(this);
     SortedModel = new QSortFilterProxyModel(this);
@@ -184,7 +196,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     lower->setStretchFactor(0, 1);
     lower->setStretchFactor(1, 1);
     auto* split = new QSplitter(Qt::Vertical);
-    split->addWidget(ChartView);
+    split->addWidget(chartView_);
     split->addWidget(lower);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
@@ -194,18 +206,19 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     detailLayout->setContentsMargins(0, 0, 0, 0);
     detailLayout->addLayout(choices);
     detailLayout->addWidget(split, 1);
-    Pages = new QStackedWidget;
-    Pages->addWidget(detail);
+    pages_ = new QStackedWidget;
+    pages_->setObjectName(QStringLiteral("Pages"));
+    pages_->addWidget(detail);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Pages, 1);
+    layout->addWidget(pages_, 1);
 
     fillChildren(child);
-    DrillBox->setCurrentIndex(int(drill));
-    connect(ChildBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
-    connect(DrillBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
-    connect(RangeBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
-    connect(ExportButton, &QPushButton::clicked, this, &ProgressWindow::ExportCsv);
-    connect(WorksheetButton, &QPushButton::clicked, this, &ProgressWindow::PrintWorksheet);
+    drillBox_->setCurrentIndex(int(drill));
+    connect(childBox_, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
+    connect(drillBox_, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
+    connect(rangeBox_, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
+    connect(exportButton_, &QPushButton::clicked, this, &ProgressWindow::ExportCsv);
+    connect(worksheetButton_, &QPushButton::clicked, this, &ProgressWindow::PrintWorksheet);
     Refresh();
 }
 
@@ -235,88 +248,140 @@ void ProgressWindow::sizeColumns() {
 }
 
 void ProgressWindow::fillChildren(const QString& current) {
-    const QSignalBlocker quiet(ChildBox);
-    ChildBox->clear();
-    QStringList children = history_->Children();
+    const int read = ++childrenRead_;
+    showChildren({}, current); // the chosen one at once, the others when read
+    history_->ReadChildren(this, [this, read](QStringList children) {
+        if (read == childrenRead_)
+            showChildren(std::move(children), Child());
+    });
+}
+
+void ProgressWindow::showChildren(QStringList children, const QString& current) {
+    const QSignalBlocker quiet(childBox_);
+    childBox_->clear();
     if (!children.contains(current))
         children.prepend(current);
-    const QFontMetrics metrics(ChildBox->font());
+    const QFontMetrics metrics(childBox_->font());
     for (const QString& name : children) {
-        ChildBox->addItem(metrics.elidedText(ChildLabel(name), Qt::ElideRight, kNameShownPx), name);
-        ChildBox->setItemData(ChildBox->count() - 1, PlainToolTip(ChildLabel(name).left(200)),
-                              Qt::ToolTipRole);
+        childBox_->addItem(metrics.elidedText(ChildLabel(name), Qt::ElideRight, kNameShownPx), name);
+        childBox_->setItemData(childBox_->count() - 1, PlainToolTip(ChildLabel(name).left(200)),
+                               Qt::ToolTipRole);
     }
-    ChildBox->setCurrentIndex(int(children.indexOf(current)));
+    childBox_->setCurrentIndex(int(children.indexOf(current)));
 }
 
-QHBoxLayout* ProgressWindow::SourceBar() {
-    if (!sourceBar_) {
-        sourceBar_ = new QWidget;
-        auto* bar = new QHBoxLayout(sourceBar_);
-        bar->setContentsMargins(0, 0, 0, 0);
-        SourceBox = new QComboBox;
-        SourceBox->addItem(QStringLiteral("このパソコン"));
-        OverviewButton = new QPushButton;
-        OverviewButton->hide();
-        auto* label = new QLabel(QStringLiteral("記録:"));
-        bar->addWidget(label);
-        bar->addWidget(SourceBox);
-        bar->addWidget(OverviewButton);
-        label->setVisible(false);
-        SourceBox->setVisible(false); // until there is something to choose
-        static_cast<QVBoxLayout*>(layout())->insertWidget(0, sourceBar_);
-        connect(SourceBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::sourceChosen);
-        connect(OverviewButton, &QPushButton::clicked, this,
-                [this] { sourceChosen(SourceBox->currentIndex()); });
-    }
-    return static_cast<QHBoxLayout*>(sourceBar_->layout());
+void ProgressWindow::sourceBar() {
+    if (sourceBar_)
+        return;
+    sourceBar_ = new QWidget;
+    auto* bar = new QHBoxLayout(sourceBar_);
+    bar->setContentsMargins(0, 0, 0, 0);
+    sourceBox_ = new QComboBox;
+    sourceBox_->setObjectName(QStringLiteral("SourceBox"));
+    sourceBox_->addItem(QStringLiteral("このパソコン"));
+    overviewButton_ = new QPushButton;
+    overviewButton_->setObjectName(QStringLiteral("OverviewButton"));
+    overviewButton_->hide();
+    auto* label = new QLabel(QStringLiteral("記録:"));
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("SourceStatus"));
+    status_->setTextFormat(Qt::PlainText); // may carry a server's words
+    bar->addWidget(label);
+    bar->addWidget(sourceBox_);
+    bar->addWidget(overviewButton_);
+    bar->addStretch();
+    bar->addWidget(status_);
+    label->setVisible(false);
+    sourceBox_->setVisible(false); // until there is something to choose
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, sourceBar_);
+    connect(sourceBox_, &QComboBox::currentIndexChanged, this, &ProgressWindow::sourceChosen);
+    connect(overviewButton_, &QPushButton::clicked, this,
+            [this] { sourceChosen(sourceBox_->currentIndex()); });
 }
 
-void ProgressWindow::AddSource(const QString& label, QWidget* overview) {
-    SourceBar();
-    SourceBox->addItem(label);
-    SourceBox->show();
-    sourceBar_->layout()->itemAt(0)->widget()->show();
-    overviews_ << overview;
-    Pages->addWidget(overview);
+void ProgressWindow::AddSource(HistorySource* source) {
+    source->setParent(this);
+    sourceBar();
+    sources_ << source;
+    const auto showStatus = [this] {
+        QStringList texts, tips;
+        for (HistorySource* each : std::as_const(sources_)) {
+            if (const QString text = each->StatusText(); !text.isEmpty())
+                texts << text;
+            if (const QString tip = each->StatusTip(); !tip.isEmpty())
+                tips << tip;
+        }
+        status_->setText(texts.join(QStringLiteral("　")));
+        status_->setToolTip(PlainToolTip(tips.join(u'\n')));
+    };
+    showStatus();
+    connect(source, &HistorySource::StatusChanged, this, showStatus);
+    connect(source, &HistorySource::Available, this, [this, source] {
+        if (overviews_.contains(source))
+            return;
+        QWidget* overview = source->MakeOverview();
+        overviews_.insert(source, overview);
+        pages_->addWidget(overview);
+        sourceBox_->addItem(source->Name(), QVariant::fromValue<QObject*>(source));
+        sourceBox_->show();
+        sourceBar_->layout()->itemAt(0)->widget()->show();
+    });
+    connect(source, &HistorySource::ChildChosen, this,
+            [this](HistoryReader* history, const QString& child, DrillKind drill) {
+                showHistory(history, child, drill);
+            });
 }
 
 void ProgressWindow::sourceChosen(int index) {
-    OverviewButton->hide();
-    if (index <= 0 || index > overviews_.size()) {
-        ShowHistory(nullptr, Child());
+    overviewButton_->hide();
+    auto* source = static_cast<HistorySource*>(sourceBox_->itemData(index).value<QObject*>());
+    if (!source) {
+        showHistory(nullptr, Child(), Drill());
         return;
     }
-    Pages->setCurrentWidget(overviews_[index - 1]);
+    pages_->setCurrentWidget(overviews_.value(source));
 }
 
-void ProgressWindow::ShowHistory(HistoryStore* history, const QString& child) {
+void ProgressWindow::showHistory(HistoryReader* history, const QString& child, DrillKind drill) {
     history_ = history ? history : &services_.history;
-    if (OverviewButton && history) {
-        OverviewButton->setText(SourceBox->currentText() + QStringLiteral("の一覧にもどる"));
-        OverviewButton->show();
+    if (overviewButton_ && history) {
+        overviewButton_->setText(sourceBox_->currentText() + QStringLiteral("の一覧にもどる"));
+        overviewButton_->show();
+    }
+    {
+        const QSignalBlocker quiet(drillBox_);
+        drillBox_->setCurrentIndex(int(drill));
     }
     fillChildren(child);
-    Pages->setCurrentIndex(0);
+    pages_->setCurrentIndex(0);
     Refresh();
 }
 
-QString ProgressWindow::Child() const { return ChildBox->currentData().toString(); }
-DrillKind ProgressWindow::Drill() const { return DrillKind(DrillBox->currentData().toInt()); }
+bool ProgressWindow::Loading() const { return !loading_->isHidden(); }
+
+void ProgressWindow::setLoading(bool loading) {
+    loading_->setVisible(loading);
+    // What they would print or write is the last read's.
+    exportButton_->setEnabled(!loading);
+    worksheetButton_->setEnabled(!loading);
+}
+
+QString ProgressWindow::Child() const { return childBox_->currentData().toString(); }
+DrillKind ProgressWindow::Drill() const { return DrillKind(drillBox_->currentData().toInt()); }
 
 void ProgressWindow::SetChoice(const QString& child, DrillKind drill, Range range) {
-    const QSignalBlocker a(ChildBox), b(DrillBox), c(RangeBox);
-    const int index = ChildBox->findData(child);
+    const QSignalBlocker a(childBox_), b(drillBox_), c(rangeBox_);
+    const int index = childBox_->findData(child);
     if (index >= 0)
-        ChildBox->setCurrentIndex(index);
-    DrillBox->setCurrentIndex(int(drill));
-    RangeBox->setCurrentIndex(int(range));
+        childBox_->setCurrentIndex(index);
+    drillBox_->setCurrentIndex(int(drill));
+    rangeBox_->setCurrentIndex(int(range));
     Refresh();
 }
 
 QDateTime ProgressWindow::since() const {
     const QDateTime now = services_.clock.Now().toUTC();
-    switch (Range(RangeBox->currentIndex())) {
+    switch (Range(rangeBox_->currentIndex())) {
     case Last30Days:
         return now.addDays(-30);
     case Last90Days:
@@ -328,7 +393,17 @@ QDateTime ProgressWindow::since() const {
 }
 
 void ProgressWindow::Refresh() {
-    ChildProgress progress = history_->Progress(Child(), Drill(), since());
+    const int read = ++progressRead_;
+    setLoading(true);
+    history_->ReadProgress(Child(), Drill(), since(), this, [this, read](ChildProgress progress) {
+        if (read != progressRead_)
+            return; // the choice changed since
+        showProgress(std::move(progress));
+        setLoading(false);
+    });
+}
+
+void ProgressWindow::showProgress(ChildProgress progress) {
     stats_ = std::move(progress.facts);
     drawChart(progress.attempts);
     Model->SetAttempts(std::move(progress.attempts));
@@ -347,7 +422,7 @@ void ProgressWindow::Refresh() {
     // painting on its own; done now, the window is painted once.
     AttemptTable->doItemsLayout();
     WeakestList->doItemsLayout();
-    QCoreApplication::sendPostedEvents(ChartView->scene(), QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(chartView_->scene(), QEvent::MetaCall);
 }
 
 void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
@@ -404,10 +479,10 @@ void ProgressWindow::ExportCsv() {
 }
 
 void ProgressWindow::PrintWorksheet() {
-    const QList<Fact> facts = ChooseWorksheetFacts(stats_, CountBox->value(), services_.random);
+    const QList<Fact> facts = ChooseWorksheetFacts(stats_, countBox_->value(), services_.random);
     try {
-        PrintWeakFactSheetCommand(services_.printerSetup, services_.printer, services_.namePanelPrinter,
-                                  Drill(), facts, ChildLabel(Child()));
+        PrintWeakFactSheetCommand(services_.printerSetup, services_.printer, services_.namePanel, Drill(),
+                                  facts, ChildLabel(Child()));
     } catch (const VantelError& error) {
         services_.messages.ShowError(error.Message());
     }

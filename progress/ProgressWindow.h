@@ -1,12 +1,15 @@
 // The progress window: for a chosen child and drill, the time of every
 // attempt over the dates with the best so far and the attempts with wrong
 // answers marked, a table of the attempts, the fact map with the weakest
-// facts, CSV export and the weak-fact worksheet.
+// facts, CSV export and the weak-fact worksheet. Reading is asynchronous:
+// "読み込み中…" shows while a read is under way, and an answer to an older
+// choice is dropped.
 #pragma once
 
 #include "progress/HistoryStore.h"
 
 #include <QDialog>
+#include <QHash>
 
 class Clock;
 class FileDialogs;
@@ -14,13 +17,14 @@ class MessageBoxes;
 class PrinterSetup;
 class RandomSource;
 class TPrinter;
-class TVoskSGridPrinter;
+class HistorySource;
+class NamePanelPrint;
 class AttemptTableModel;
 class FactMapView;
 class QChartView;
 class QComboBox;
 class QDateTimeAxis;
-class QHBoxLayout;
+class QLabel;
 class QLineSeries;
 class QListWidget;
 class QPushButton;
@@ -31,13 +35,13 @@ class QTableView;
 class QValueAxis;
 
 struct ProgressServices {
-    HistoryStore& history;
+    HistoryReader& history;
     Clock& clock;
     FileDialogs& dialogs;
     MessageBoxes& messages;
     PrinterSetup& printerSetup;
     TPrinter& printer;
-    TVoskSGridPrinter& namePanelPrinter; // the worksheets' name panel
+    NamePanelPrint& namePanel; // heads the worksheets
     RandomSource& random;
 };
 
@@ -55,31 +59,18 @@ public:
     QString Child() const;
     DrillKind Drill() const;
 
-    // Other places to read from (a class on a server) are chosen above the
-    // rest; each shows its own overview page. The bar appears on first use.
-    QHBoxLayout* SourceBar();
-    void AddSource(const QString& label, QWidget* overview);
-    // A child's records from another history (a class's), with the same
-    // chart, table and fact map; the computer's own when null.
-    void ShowHistory(HistoryStore* history, const QString& child);
-    HistoryStore& History() const { return *history_; }
+    // Another place to read from (a class on a server); the window owns it.
+    void AddSource(HistorySource* source);
+    HistoryReader& History() const { return *history_; }
+    // True while a read is under way.
+    bool Loading() const;
 
-    // Controls, for the tests and the screenshots.
-    QComboBox* ChildBox;
-    QComboBox* DrillBox;
-    QComboBox* RangeBox;
-    QPushButton* ExportButton;
-    QPushButton* WorksheetButton;
-    QSpinBox* CountBox;
-    QChartView* ChartView;
+    // The views, for the tests and the screenshots; the controls are found by their object names.
     QTableView* AttemptTable;
     FactMapView* FactMap;
     QListWidget* WeakestList;
     AttemptTableModel* Model;
     QSortFilterProxyModel* SortedModel;
-    QComboBox* SourceBox = nullptr;
-    QPushButton* OverviewButton = nullptr; // back to the chosen source's overview
-    QStackedWidget* Pages;
     QLineSeries* TimeSeries;
     QLineSeries* BestSeries;
     QLineSeries* WrongSeries; // marks only
@@ -90,14 +81,36 @@ public:
 private:
     void sizeColumns();
     void fillChildren(const QString& current);
+    void showChildren(QStringList children, const QString& current);
+    void showProgress(ChildProgress progress);
+    void setLoading(bool loading);
+    void sourceBar();
     void sourceChosen(int index);
+    // A child's records from another history (a class's); the computer's own when null.
+    void showHistory(HistoryReader* history, const QString& child, DrillKind drill);
     QDateTime since() const;
     void drawChart(const QList<Attempt>& attempts);
 
+    QComboBox* childBox_;
+    QComboBox* drillBox_;
+    QComboBox* rangeBox_;
+    QPushButton* exportButton_;
+    QPushButton* worksheetButton_;
+    QSpinBox* countBox_;
+    QChartView* chartView_;
+    QLabel* loading_;
+    QStackedWidget* pages_;
+    QComboBox* sourceBox_ = nullptr;
+    QPushButton* overviewButton_ = nullptr; // back to the chosen source's overview
+    QLabel* status_ = nullptr;              // the sources' status lines
+
     ProgressServices services_;
-    HistoryStore* history_;
+    HistoryReader* history_;
+    int progressRead_ = 0; // answers to an older read are dropped
+    int childrenRead_ = 0;
     QWidget* sourceBar_ = nullptr;
-    QList<QWidget*> overviews_; // by source, after the computer's own
+    QList<HistorySource*> sources_;
+    QHash<HistorySource*, QWidget*> overviews_; // made when the source became available
     QDateTimeAxis* dateAxis_;
     QValueAxis* timeAxis_;
     FactStats stats_;

@@ -4,7 +4,6 @@
 #include "core/VantelError.h"
 #include "platform/desktop/MessageBoxes.h"
 #include "progress/FactTimes.h"
-#include "progress/JobThread.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,34 +115,36 @@ QString DefaultHistoryPath() {
 }
 
 SqliteHistory::SqliteHistory(QString path, MessageBoxes& messages)
-    : path_(std::move(path)), messages_(messages) {}
+    : path_(std::move(path)), messages_(messages), worker_(lcProgress, "A job of the history's worker") {}
 
 SqliteHistory::~SqliteHistory() {
-    closeReader();
-    if (writer_) {
-        writer_->Post([this] {
+    if (used_) {
+        worker_.Post([this] {
             flush();
             close();
         });
-        writer_.reset(); // runs what is queued, then ends
+        worker_.Stop(std::chrono::milliseconds::max(), SerialWorker::Queued::Run);
         tellFound();
     }
 }
 
-template <class Job> auto SqliteHistory::onWriter(Job job) {
-    if (!writer_)
-        writer_ = std::make_unique<JobThread>();
+void SqliteHistory::post(std::function<void()> job) {
+    used_ = true;
+    worker_.Post(std::move(job));
+}
+
+template <class Job> auto SqliteHistory::onWorker(Job job) {
     using Result = decltype(job());
     std::optional<Result> result;
     std::exception_ptr failure; // thrown again here, on the caller's thread
-    writer_->Post([&] {
+    post([&] {
         try {
             result = job();
         } catch (...) {
             failure = std::current_exception();
         }
     });
-    writer_->WaitIdle();
+    worker_.WaitIdle();
     tellFound();
     if (failure)
         std::rethrow_exception(failure);
@@ -160,32 +161,6 @@ void SqliteHistory::tellFound() {
         messages_.ShowError(text);
 }
 
-QSqlDatabase& SqliteHistory::reader() {
-    if (reader_ && readerGeneration_ != fileGeneration_)
-        closeReader(); // the file it reads was moved aside
-    if (reader_)
-        return reader_->Db();
-    const bool open = onWriter([this] {
-        try {
-            return ensureOpen();
-        } catch (...) {
-            LogCurrentFailure(lcProgress(), "Opening the history");
-            return false;
-        }
-    });
-    if (!open)
-        throw VantelError(QStringLiteral("the history file is not open"));
-    readerGeneration_ = fileGeneration_;
-    reader_.emplace(path_, kBusyPatience);
-    if (const QSqlError error = reader_->Open(); error.isValid()) {
-        reader_.reset();
-        throw SqlFailure(error);
-    }
-    return reader_->Db();
-}
-
-void SqliteHistory::closeReader() { reader_.reset(); }
-
 void SqliteHistory::readFailed(const char* what) {
     LogCurrentFailure(lcProgress(), what);
     try {
@@ -196,17 +171,13 @@ void SqliteHistory::readFailed(const char* what) {
     } catch (...) {
         return;
     }
-    // Damage found while reading: the writer sets the file aside and starts a new one.
-    closeReader();
-    onWriter([this] {
-        try {
-            moveAsideDamaged();
-            return ensureOpen();
-        } catch (...) {
-            LogCurrentFailure(lcProgress(), "Setting the damaged history aside");
-            return false;
-        }
-    });
+    // Damage found while reading: the file is set aside and a new one started.
+    try {
+        moveAsideDamaged();
+        ensureOpen();
+    } catch (...) {
+        LogCurrentFailure(lcProgress(), "Setting the damaged history aside");
+    }
 }
 
 void SqliteHistory::close() { db_.reset(); }
@@ -316,7 +287,6 @@ void SqliteHistory::moveAsideDamaged() {
             QStringLiteral("%1-damaged-%2-%3.sqlite").arg(info.completeBaseName(), stamp).arg(n));
     if (!QFile::rename(path_, aside))
         throw VantelError(QStringLiteral("壊れた記録ファイル %1 を移せません。").arg(path_));
-    ++fileGeneration_;
     // The journal files belong to the damaged file; they go with it.
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(path_ + suffix))
@@ -431,9 +401,7 @@ bool SqliteHistory::Record(const Attempt& attempt) {
 }
 
 void SqliteHistory::RecordInBackground(std::function<Attempt()> make) {
-    if (!writer_)
-        writer_ = std::make_unique<JobThread>();
-    writer_->Post([this, make = std::move(make)] {
+    post([this, make = std::move(make)] {
         pending_ << make();
         flush();
         keepHeldNames();
@@ -442,16 +410,16 @@ void SqliteHistory::RecordInBackground(std::function<Attempt()> make) {
 }
 
 bool SqliteHistory::WaitRecorded(int timeoutMs) {
-    if (!writer_)
+    if (!used_)
         return true;
-    const bool done = writer_->WaitIdle(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
-                                                      : QDeadlineTimer(timeoutMs));
+    const bool done =
+        worker_.WaitIdle(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs));
     tellFound();
     return done && lastWritten_;
 }
 
 bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
-    return onWriter([&] {
+    return onWorker([&] {
         pending_ << attempts;
         flush();
         keepHeldNames();
@@ -460,8 +428,8 @@ bool SqliteHistory::RecordAll(const QList<Attempt>& attempts) {
 }
 
 void SqliteHistory::Flush() {
-    if (writer_) // nothing was ever handed over: nothing to open
-        onWriter([this] {
+    if (used_) // nothing was ever handed over: nothing to open
+        onWorker([this] {
             flush();
             keepHeldNames();
             return true;
@@ -469,11 +437,11 @@ void SqliteHistory::Flush() {
 }
 
 int SqliteHistory::Pending() {
-    return onWriter([this] { return int(pending_.size()); });
+    return onWorker([this] { return int(pending_.size()); });
 }
 
 void SqliteHistory::SetPageLimit(int pages) {
-    onWriter([this, pages] {
+    onWorker([this, pages] {
         pageLimit_ = pages;
         if (db_)
             exec(db_->Db(), QStringLiteral("PRAGMA max_page_count=%1").arg(pages > 0 ? pages : 1073741823));
@@ -520,10 +488,12 @@ void SqliteHistory::flush() {
     }
 }
 
-QStringList SqliteHistory::Children() {
+QStringList SqliteHistory::children() {
     QStringList names;
     try {
-        QSqlQuery query(reader());
+        if (!ensureOpen())
+            throw VantelError(QStringLiteral("the history file is not open"));
+        QSqlQuery query(db_->Db());
         query.setForwardOnly(true);
         if (!query.exec(QStringLiteral("SELECT name FROM children ORDER BY name")))
             throw SqlFailure(query.lastError());
@@ -541,7 +511,9 @@ QStringList SqliteHistory::Children() {
 
 void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime& since,
                          QList<Attempt>* attempts, FactStatsBuilder* facts) {
-    QSqlDatabase& db = reader();
+    if (!ensureOpen())
+        throw VantelError(QStringLiteral("the history file is not open"));
+    QSqlDatabase& db = db_->Db();
     // One pass over the attempts in the range serves both the list and the facts.
     QSqlQuery query = prepared(
         db, QStringLiteral("SELECT t.id, t.started_ms, t.utc_offset_s, t.duration_ms, t.score, t.full_score,"
@@ -597,31 +569,12 @@ void SqliteHistory::read(const QString& child, DrillKind drill, const QDateTime&
     }
 }
 
-QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
-    QList<Attempt> attempts;
-    try {
-        read(child, drill, since, &attempts, nullptr);
-    } catch (...) {
-        readFailed("Reading the attempts of the history");
-    }
-    return attempts;
-}
-
-FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
-    FactStatsBuilder builder(drill);
-    try {
-        read(child, drill, since, nullptr, &builder);
-    } catch (...) {
-        readFailed("Reading the facts of the history");
-    }
-    return builder.Finish();
-}
-
-ChildProgress SqliteHistory::Progress(const QString& child, DrillKind drill, const QDateTime& since) {
+ChildProgress SqliteHistory::progress(const QString& child, DrillKind drill, const QDateTime& since,
+                                      bool attempts, bool facts) {
     ChildProgress progress;
     FactStatsBuilder builder(drill);
     try {
-        read(child, drill, since, &progress.attempts, &builder);
+        read(child, drill, since, attempts ? &progress.attempts : nullptr, facts ? &builder : nullptr);
     } catch (...) {
         readFailed("Reading the history");
         progress.attempts.clear();
@@ -629,4 +582,41 @@ ChildProgress SqliteHistory::Progress(const QString& child, DrillKind drill, con
     }
     progress.facts = builder.Finish();
     return progress;
+}
+
+void SqliteHistory::ReadChildren(QObject* context, std::function<void(QStringList)> done) {
+    used_ = true;
+    worker_.Run<QStringList>(
+        context, [this] { return children(); },
+        [this, done = std::move(done)](QStringList names) {
+            tellFound();
+            done(std::move(names));
+        });
+}
+
+void SqliteHistory::ReadProgress(const QString& child, DrillKind drill, const QDateTime& since,
+                                 QObject* context, std::function<void(ChildProgress)> done) {
+    used_ = true;
+    worker_.Run<ChildProgress>(
+        context, [this, child, drill, since] { return progress(child, drill, since, true, true); },
+        [this, done = std::move(done)](ChildProgress read) {
+            tellFound();
+            done(std::move(read));
+        });
+}
+
+QStringList SqliteHistory::Children() {
+    return onWorker([this] { return children(); });
+}
+
+QList<Attempt> SqliteHistory::Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
+    return onWorker([&] { return progress(child, drill, since, true, false).attempts; });
+}
+
+FactStats SqliteHistory::Facts(const QString& child, DrillKind drill, const QDateTime& since) {
+    return onWorker([&] { return progress(child, drill, since, false, true).facts; });
+}
+
+ChildProgress SqliteHistory::Progress(const QString& child, DrillKind drill, const QDateTime& since) {
+    return onWorker([&] { return progress(child, drill, since, true, true); });
 }

@@ -5,14 +5,14 @@
 // holding the file too long) keeps the attempt in memory for the next try.
 // The user is told once each time.
 //
-// Writing runs on a thread of its own with its own connection, so the commit
-// (a full sync to disk, which the promise "nothing the child saw is lost"
-// needs) keeps the window responsive; the file is opened, migrated and moved
-// aside there too. Reading uses a second connection on the caller's thread
-// (WAL: readers and the writer do not wait for each other). What the writer
-// has to tell is shown on the caller's thread.
+// Writing and reading run on a worker of their own with its one connection,
+// so neither the commit (a full sync to disk, which the promise "nothing the
+// child saw is lost" needs) nor a long read makes the window wait; the file
+// is opened, migrated and moved aside there too. What the worker has to tell
+// is shown on the caller's thread.
 #pragma once
 
+#include "core/SerialWorker.h"
 #include "progress/HistoryStore.h"
 #include "progress/SqliteConnection.h"
 
@@ -24,7 +24,6 @@
 #include <optional>
 
 class MessageBoxes;
-class JobThread;
 
 // $XDG_DATA_HOME/vantel/history.sqlite
 QString DefaultHistoryPath();
@@ -43,10 +42,14 @@ public:
     // Many attempts in one transaction (an import, a benchmark's history).
     bool RecordAll(const QList<Attempt>& attempts);
     void Flush() override;
-    QStringList Children() override;
-    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override;
-    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override;
-    ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since) override;
+    void ReadChildren(QObject* context, std::function<void(QStringList)> done) override;
+    void ReadProgress(const QString& child, DrillKind drill, const QDateTime& since, QObject* context,
+                      std::function<void(ChildProgress)> done) override;
+    // The same reads, waited for (tools, tests, the benchmark).
+    QStringList Children();
+    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since);
+    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since);
+    ChildProgress Progress(const QString& child, DrillKind drill, const QDateTime& since);
 
     const QString& Path() const { return path_; }
     int Pending();
@@ -54,18 +57,18 @@ public:
     void SetPageLimit(int pages);
 
 private:
-    // Runs the job on the writer thread, waits for it, then tells what it found.
-    template <class Job> auto onWriter(Job job);
+    // Runs the job on the worker, waits for it, then tells what it found.
+    template <class Job> auto onWorker(Job job);
+    void post(std::function<void()> job);
     void tellFound();
 
-    // The reading connection, opened after the writer has opened the file.
-    QSqlDatabase& reader();
-    void closeReader();
+    // The rest runs on the worker only.
+    QStringList children();
+    ChildProgress progress(const QString& child, DrillKind drill, const QDateTime& since, bool attempts,
+                           bool facts);
     void readFailed(const char* what);
     void read(const QString& child, DrillKind drill, const QDateTime& since, QList<Attempt>* attempts,
               FactStatsBuilder* facts);
-
-    // The rest runs on the writer thread only.
     void flush();
     bool ensureOpen();
     bool openFile();
@@ -84,19 +87,16 @@ private:
 
     QString path_;
     MessageBoxes& messages_;
-    std::optional<SqliteConnection> db_; // the writer's
+    std::optional<SqliteConnection> db_; // the worker's
     QList<Attempt> pending_;
     bool toldWriteFailure_ = false;
     int pageLimit_ = 0;
     std::atomic<bool> lastWritten_ = true;
 
-    std::optional<SqliteConnection> reader_; // the window's
-    int readerGeneration_ = 0;
-    std::atomic<int> fileGeneration_ = 0; // counts the files moved aside
-
     std::mutex foundLock_;
     QStringList found_;     // errors for the user, from the writer thread
     QStringList heldNames_; // the children of the attempts held in memory
 
-    std::unique_ptr<JobThread> writer_;
+    bool used_ = false; // a worker never given a job has nothing to close
+    SerialWorker worker_;
 };

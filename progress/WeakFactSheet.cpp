@@ -3,7 +3,7 @@
 #include "drill/RandomSource.h"
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterSetup.h"
-#include "print/VoskGridP.h"
+#include "print/NamePanelPrint.h"
 #include "print/WorksheetPrint.h"
 #include "progress/Attempt.h"
 
@@ -23,9 +23,9 @@ void shuffle(QList<Fact>& facts, RandomSource& random) {
 int pixelsY(TPrinter& printer, double mm) { return int(mm * printer.DpiY() / 25.4); }
 int pixelsX(TPrinter& printer, double mm) { return int(mm * printer.DpiX() / 25.4); }
 
-void printPage(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill,
-               const QList<Fact>& facts, const QString& title, bool withAnswers) {
-    namePanelPrinter.Print();
+void printPage(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill, const QList<Fact>& facts,
+               const QString& title, bool withAnswers) {
+    namePanel.PrintNamePanel();
     PrinterCanvas& canvas = printer.Canvas();
     canvas.SetPenColor(Qt::black);
     canvas.SetBrushStyle(BrushStyle::Clear);
@@ -87,18 +87,18 @@ QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer) {
            (withAnswer ? QString::number(FactAnswer(drill, fact)) : QStringLiteral("▢"));
 }
 
-void PrintWeakFactSheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill,
+void PrintWeakFactSheet(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill,
                         const QList<Fact>& facts, const QString& childLabel) {
     const QString title = QStringLiteral("苦手プリント（%1）  %2").arg(DrillLabel(drill), childLabel);
     PrintJob(printer, [&] {
-        printPage(printer, namePanelPrinter, drill, facts, title, false);
+        printPage(printer, namePanel, drill, facts, title, false);
         printer.NewPage();
-        printPage(printer, namePanelPrinter, drill, facts, title + QStringLiteral("  こたえ"), true);
+        printPage(printer, namePanel, drill, facts, title + QStringLiteral("  こたえ"), true);
     });
 }
 
-void PrintWeakFactSheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,
+void PrintWeakFactSheetCommand(PrinterSetup& setup, TPrinter& printer, NamePanelPrint& namePanel,
                                DrillKind drill, const QList<Fact>& facts, const QString& childLabel) {
     setup.ShowPrinterSetup();
-    PrintWeakFactSheet(printer, namePanelPrinter, drill, facts, childLabel);
+    PrintWeakFactSheet(printer, namePanel, drill, facts, childLabel);
 }

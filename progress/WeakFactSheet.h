@@ -7,7 +7,7 @@
 class PrinterSetup;
 class RandomSource;
 class TPrinter;
-class TVoskSGridPrinter;
+class NamePanelPrint;
 
 constexpr int kWeakSheetDefaultCount = 20;
 constexpr int kWeakSheetMaxCount = 50;
@@ -20,9 +20,9 @@ QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource
 QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer);
 
 // One job of two pages, each under the name panel: the problems, then the answers.
-void PrintWeakFactSheet(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, DrillKind drill,
+void PrintWeakFactSheet(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill,
                         const QList<Fact>& facts, const QString& childLabel);
 
 // The command: the printer setup first (Cancel prints too, as the worksheets do).
-void PrintWeakFactSheetCommand(PrinterSetup& setup, TPrinter& printer, TVoskSGridPrinter& namePanelPrinter,
+void PrintWeakFactSheetCommand(PrinterSetup& setup, TPrinter& printer, NamePanelPrint& namePanel,
                                DrillKind drill, const QList<Fact>& facts, const QString& childLabel);

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config clang-format ccache
+  build-essential cmake ninja-build pkg-config clang-format ccache libtsan2
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   libqt6svg6 qt6-l10n-tools qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev libxkbcommon-dev

@@ -36,7 +36,10 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
         cellChanged(col, row);
 }
 
-void TStringGrid::cellChanged(int col, int row) { NotifyGridCellChanged(this, col, row); }
+void TStringGrid::cellChanged(int col, int row) {
+    NotifyGridCellChanged(this, col, row);
+    emit CellTextChanged(col, row);
+}
 
 QString TStringGrid::AccessibleCellName(int col, int row) const {
     if (!cells_.Contains(col, row))

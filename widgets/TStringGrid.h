@@ -106,6 +106,8 @@ signals:
     // The current cell was set, by a key, the mouse or the program; also
     // when it stays where it was.
     void CurrentCellChanged(int col, int row);
+    // A cell's text changed, by the program or through the editor.
+    void CellTextChanged(int col, int row);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

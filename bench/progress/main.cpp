@@ -24,8 +24,8 @@
 //
 // Usage: bench_progress [attempts]   (default 10000)
 #include "drill/CellTable.h"
+#include "drill/DrillSession.h"
 #include "drill/ExpectedAnswer.h"
-#include "drill/Judge.h"
 #include "print/VoskGridP.h"
 #include "progress/AttemptRecording.h"
 #include "progress/ProgressWindow.h"
@@ -34,8 +34,10 @@
 #include "widgets/TStringGrid.h"
 
 #include "tests/support/FakeProgressServices.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/Measure.h"
 #include "tests/support/SampleAttempts.h"
+#include "tests/support/ScriptedRandom.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -143,16 +145,21 @@ std::unique_ptr<QDialog> bareChartWindow() {
 }
 
 // The addition sheet as the main window shows it, answered with one wrong cell.
-void fillSheet(TStringGrid& grid, int round) {
-    for (int i = 1; i <= 10; ++i) {
-        grid.SetCells(i, 0, QString::number((i + round) % 10));
-        grid.SetCells(0, i, QString::number((i * 3 + round) % 10));
-    }
+// A fresh addition sheet typed in full, one answer wrong, a keystroke every 600 ms.
+void fillSheet(DrillSession& session, FakeTicks& ticks) {
+    const DrillKind kind = DrillKind::Addition;
+    ticks.now = 0;
+    session.Start(kind);
+    const SheetState& state = session.State(kind);
     for (int row = 1; row <= 10; ++row)
-        for (int col = 1; col <= 10; ++col)
-            grid.SetCells(col, row,
-                          row == 5 && col == 5 ? QStringLiteral("99")
-                                               : ExpectedAnswer(grid, Operation::Add, col, row));
+        for (int col = 1; col <= 10; ++col) {
+            ticks.now = std::uint32_t((row * 10 + col) * 600);
+            session.Type(kind, col, row,
+                         row == 5 && col == 5
+                             ? QStringLiteral("99")
+                             : ExpectedAnswer(Operation::Add, state.top[col - 1], state.left[row - 1]));
+        }
+    ticks.now = 61000;
 }
 
 struct Budget {
@@ -201,22 +208,29 @@ int main(int argc, char* argv[]) {
         if (!QTest::qWaitForWindowExposed(&window))
             fail("the sheet was not shown");
         SqliteHistory history(folder.filePath("stop.sqlite"), messages);
-        KeystrokeLog keys;
-        for (int row = 1; row <= 10; ++row)
-            for (int col = 1; col <= 10; ++col)
-                keys.Typed(DrillKind::Addition, col, row, std::uint32_t((row * 10 + col) * 600));
+        FakeTicks ticks;
+        ScriptedRandom random;
+        DrillSession session(ticks, random);
+        // The grid as the main window shows the session.
+        QObject::connect(&session, &DrillSession::SheetChanged, grid, [&](DrillKind kind) {
+            for (int row = 0; row <= 10; ++row)
+                for (int col = 0; col <= 10; ++col)
+                    grid->SetCells(col, row, session.CellText(kind, col, row));
+        });
+        QObject::connect(&session, &DrillSession::CellChanged, grid, [&](DrillKind kind, int col, int row) {
+            grid->SetCells(col, row, session.CellText(kind, col, row));
+        });
         std::vector<double> plain, recorded, waited;
         int setAside = 0;
         for (int round = 0; round < 420; ++round) {
             // Alternate which goes first, so drift in the machine favours neither.
             for (bool record : {round % 2 == 0, round % 2 != 0}) {
-                fillSheet(*grid, round);
+                fillSheet(session, ticks);
                 Probe::Settle();
                 const long switches = involuntarySwitches();
                 QElapsedTimer timer;
                 timer.start();
-                const QStringList typed = AnswerTexts(*grid, sheet);
-                const JudgeResult result = JudgeSheet(*grid, sheet, 61000, "01:01", "59:59");
+                session.Stop(sheet.kind);
                 grid->repaint();
                 const double ms = double(timer.nsecsElapsed()) / 1e6;
                 const bool preempted = involuntarySwitches() != switches;
@@ -224,8 +238,7 @@ int main(int argc, char* argv[]) {
                 // marks are painted, and the message waits for its commit.
                 if (record) {
                     history.RecordInBackground(
-                        [stopped = StoppedSheet{grid->Table(), &sheet, typed, result.correct, false, 61000, 0,
-                                                QDateTime::currentDateTime(), keys, "bench"}] {
+                        [stopped = session.Stopped(sheet.kind, "bench", QDateTime::currentDateTime())] {
                             return stopped.Make();
                         });
                     if (!history.WaitRecorded(10000))
@@ -275,6 +288,11 @@ int main(int argc, char* argv[]) {
     QSqlDatabase::removeDatabase("size");
     const double perAttempt = double(QFileInfo(path).size()) / (count + 200);
 
+    // The reads come back from the history's worker: measured to the window with its data.
+    const auto settle = [](ProgressWindow& window) {
+        while (window.Loading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
     FakeProgressServices fakes;
     fakes.clock.now = QDateTime::currentDateTime();
     const ProgressServices services = fakes.With(history);
@@ -282,6 +300,7 @@ int main(int argc, char* argv[]) {
         auto window = std::make_unique<ProgressWindow>(services, "bench", DrillKind::Addition);
         window->resize(1000, 720);
         window->show();
+        settle(*window);
         return window;
     };
 
@@ -306,13 +325,15 @@ int main(int argc, char* argv[]) {
         for (DrillKind drill : {DrillKind::Kuku, DrillKind::Addition})
             switching.push_back(app.Measure(
                 [&] {
-                    window->DrillBox->setCurrentIndex(int(drill));
+                    window->findChild<QComboBox*>("DrillBox")->setCurrentIndex(int(drill));
+                    settle(*window);
                     return window;
                 },
                 window));
         all.push_back(app.Measure(
             [&] {
                 window->SetChoice("bench", DrillKind::Addition, ProgressWindow::All);
+                settle(*window);
                 return window;
             },
             window));

@@ -14,18 +14,11 @@ constexpr int kMaxVoiced = 512;
 } // namespace
 
 EspeakSpeech::EspeakSpeech(SoundEngine& sound, QString program, QObject* parent)
-    : QObject(parent), sound_(sound), program_(std::move(program)), voice_(new EspeakVoice(sound, program_)) {
-    voice_->moveToThread(&thread_);
-    connect(voice_, &EspeakVoice::Synthesised, this, &EspeakSpeech::synthesised, Qt::QueuedConnection);
-    thread_.setObjectName(QStringLiteral("espeak-ng"));
-}
+    : QObject(parent), sound_(sound), program_(std::move(program)),
+      worker_(lcSpeech, "Speaking with espeak-ng") {}
 
-EspeakSpeech::~EspeakSpeech() {
-    thread_.requestInterruption();
-    thread_.quit();
-    thread_.wait();
-    delete voice_; // its thread has ended, or never began
-}
+// A voice being made is stopped within a poll of espeak-ng.
+EspeakSpeech::~EspeakSpeech() { worker_.Stop(std::chrono::milliseconds::max(), SerialWorker::Queued::Drop); }
 
 QString EspeakSpeech::Pronounced(const QString& text) {
     static const QRegularExpression particle(QStringLiteral("(^|\\s)は(\\s|$)"));
@@ -78,12 +71,15 @@ void EspeakSpeech::Hush() {
 }
 
 void EspeakSpeech::synthesise(const QString& text) {
-    // Started on the first text: most runs never read aloud.
-    if (!thread_.isRunning())
-        thread_.start(QThread::LowPriority);
+    // The worker starts with the first text: most runs never read aloud.
     synthesising_ = true;
-    QMetaObject::invokeMethod(
-        voice_, [voice = voice_, text] { voice->Synthesise(text); }, Qt::QueuedConnection);
+    const SoundEngine& sound = sound_;
+    worker_.Run<SynthesisedVoice>(
+        this,
+        [&sound, program = program_, text, link = worker_.GetLink()] {
+            return SynthesiseVoice(sound, program, text, [&link] { return link.Stopping(); });
+        },
+        [this, text](SynthesisedVoice voice) { synthesised(text, voice.wave, voice.failure); });
 }
 
 void EspeakSpeech::synthesised(const QString& text, const QByteArray& wave, const QString& failure) {

@@ -5,15 +5,14 @@
 // heard once is kept, so a problem that comes again is played at once.
 #pragma once
 
+#include "core/SerialWorker.h"
 #include "platform/speech/Speech.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
-#include <QThread>
 
 class SoundEngine;
-class EspeakVoice;
 
 class EspeakSpeech : public QObject, public Speech {
     Q_OBJECT
@@ -43,8 +42,7 @@ private:
 
     SoundEngine& sound_;
     QString program_;
-    QThread thread_;
-    EspeakVoice* voice_; // lives on thread_
+    SerialWorker worker_; // espeak-ng runs there
     bool synthesising_ = false;
     QString pending_; // the newest text not yet spoken
     QString toPlay_;  // voiced, to be played after the current event

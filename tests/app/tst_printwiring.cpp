@@ -29,7 +29,7 @@ private slots:
         QFETCH(int, kind);
         TForm1& form = *f->form;
         const DrillSheet& sheet = SheetOf(DrillKind(kind));
-        form.PageControl1->setCurrentIndex(sheet.pageIndex);
+        form.PageControl1->setCurrentIndex(PlaceOf(sheet.kind).pageIndex);
         form.BitBtn7Click();
         form.PageControl1->setCurrentIndex(5); // printing works from any page
         form.StringGrid4->SetCells(0, 0, "なまえ");
@@ -47,7 +47,7 @@ private slots:
     void answerKeysFillTheSheetTheyName() {
         TForm1& form = *f->form;
         for (const DrillSheet& sheet : DrillSheets()) {
-            form.PageControl1->setCurrentIndex(sheet.pageIndex);
+            form.PageControl1->setCurrentIndex(PlaceOf(sheet.kind).pageIndex);
             form.BitBtn7Click();
         }
         form.PageControl1->setCurrentIndex(4);
@@ -92,7 +92,7 @@ private slots:
         QFETCH(int, kind);
         TForm1& form = *f->form;
         const DrillSheet& sheet = SheetOf(DrillKind(kind));
-        form.PageControl1->setCurrentIndex(sheet.pageIndex);
+        form.PageControl1->setCurrentIndex(PlaceOf(sheet.kind).pageIndex);
         form.BitBtn7Click();
         form.PageControl1->setCurrentIndex(5);
         // Every slot on, so its edit takes the focus.

@@ -103,7 +103,7 @@ private slots:
         ProgressWindow& window = *form.ProgressWindow1;
         QCOMPARE(window.Child(), "みお");
         QCOMPARE(window.Drill(), DrillKind::Addition);
-        window.RangeBox->setCurrentIndex(ProgressWindow::All);
+        window.findChild<QComboBox*>("RangeBox")->setCurrentIndex(ProgressWindow::All);
         QCOMPARE(window.SortedModel->rowCount(), 1);
         QCOMPARE(window.SortedModel->index(0, AttemptTableModel::Time).data().toString(), "01:40");
         QCOMPARE(window.SortedModel->index(0, AttemptTableModel::Score).data().toString(), "99/100");

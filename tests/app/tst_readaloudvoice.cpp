@@ -77,7 +77,7 @@ private slots:
             }
             fx.ticks.now = 1000 + 83456;
             QTest::keyClick(fx.Window(), Qt::Key_F2); // Stop, incomplete
-            QCOMPARE(form.StatusBar1->PanelText(sheet.timePanel), FormatDrillTime(83456));
+            QCOMPARE(form.StatusBar1->PanelText(PlaceOf(sheet.kind).timePanel), FormatDrillTime(83456));
             if (engine.DriverName() != QStringLiteral("disk"))
                 QSKIP("SDL's disk driver is not available here");
         }

@@ -1,4 +1,5 @@
 // The event sounds and greetings as the main window plays them.
+#include "drill/DrillSession.h"
 #include "drill/ExpectedAnswer.h"
 #include "sound/EventSounds.h"
 #include "sound/Greetings.h"
@@ -216,7 +217,7 @@ private slots:
             f->sound.openErrors.insert(wav, kRejected);
         setSlot(form.CheckBox7, form.Edit4, sound);
         setSlot(form.CheckBox3, form.Edit6, sound);
-        form.StatusBar1->SetPanelText(1, bestBefore);
+        form.Session->LoadBestTime(DrillKind::Addition, bestBefore);
 
         QTest::keyClick(f->Window(), Qt::Key_X, Qt::ControlModifier); // Start
         QVERIFY(form.StringGrid1->hasFocus());

@@ -2,6 +2,7 @@
 // what is restored, what is saved and in which order, the caption, the
 // best-time reset, help, and the greyed Close command.
 #include "core/Cp932.h"
+#include "drill/DrillSession.h"
 #include "drill/DrillSheet.h"
 #include "settings/SettingsFile.h"
 #include "widgets/TButton.h"
@@ -10,12 +11,15 @@
 #include "tests/support/FormFixture.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
+#include <jerror.h>
 
 namespace {
 QStringList lines(const QString& path) {
@@ -143,7 +147,7 @@ private slots:
     void titleBarCloseSavesLikeTheExitButton() {
         open();
         f->form->Button6Click();
-        f->form->StatusBar1->SetPanelText(3, "00:42");
+        f->form->Session->LoadBestTime(DrillKind::Subtraction, "00:42");
         f->form->windowHandle()->close(); // as the window manager asks
         QVERIFY(!f->form->isVisible());
         const QStringList byTitleBar = lines(ini);
@@ -153,7 +157,7 @@ private slots:
 
         open();
         f->form->Button6Click();
-        f->form->StatusBar1->SetPanelText(3, "00:42");
+        f->form->Session->LoadBestTime(DrillKind::Subtraction, "00:42");
         f->form->BitBtn5Click();
         QCOMPARE(lines(ini), byTitleBar);
         QVERIFY(byTitleBar.contains("subtraction=00:42"));
@@ -247,8 +251,10 @@ private slots:
     void resetTouchesOnlyItsDrill() {
         open();
         TStatusBar* bar = f->form->StatusBar1;
-        for (int panel = 0; panel < 8; ++panel)
-            bar->SetPanelText(panel, QString("0%1:00").arg(panel));
+        for (const SheetPlace& place : SheetPlaces()) {
+            f->form->Session->SetLastTime(place.kind, place.timePanel * 60000);
+            f->form->Session->LoadBestTime(place.kind, QString("0%1:00").arg(place.bestPanel));
+        }
         f->form->findChild<QPushButton*>("Button8")->click();
         const QStringList expected{"00:00", "01:00", "02:00", "03:00", "00:00", "59:59", "06:00", "07:00"};
         for (int panel = 0; panel < 8; ++panel)
@@ -306,18 +312,24 @@ private slots:
     }
 
     void aboutBoxMadeAfterTheFirstPaint_data() {
-        QTest::addColumn<QString>("picture"); // "jpeg", "damaged" or "missing"
+        QTest::addColumn<QString>("picture"); // "jpeg", "damaged", "cut" or "missing"
         QTest::addColumn<bool>("usedBeforePaint");
         QTest::addColumn<bool>("madeAtOnce");
-        QTest::newRow("picture at hand") << "jpeg" << false << false;
-        QTest::newRow("picture changed before the first paint") << "jpeg" << true << false;
-        QTest::newRow("picture missing: asks first") << "missing" << false << true;
-        QTest::newRow("picture unreadable: says so first") << "damaged" << false << true;
+        QTest::addColumn<QStringList>("shown"); // before the window, and nothing after it
+        const QString error = FakeMessageBoxes::kErrorMark + QStringLiteral("JPEG エラー #%1");
+        QTest::newRow("picture at hand") << "jpeg" << false << false << QStringList();
+        QTest::newRow("picture changed before the first paint") << "jpeg" << true << false << QStringList();
+        QTest::newRow("picture missing: asks first") << "missing" << false << true << QStringList();
+        QTest::newRow("picture unreadable: says so first")
+            << "damaged" << false << true << QStringList{error.arg(JERR_NO_SOI)};
+        QTest::newRow("picture cut short: says so first")
+            << "cut" << false << true << QStringList{error.arg(JWRN_JPEG_EOF)};
     }
     void aboutBoxMadeAfterTheFirstPaint() {
         QFETCH(QString, picture);
         QFETCH(bool, usedBeforePaint);
         QFETCH(bool, madeAtOnce);
+        QFETCH(QStringList, shown);
         const QString path = dir.filePath(QStringLiteral("about-%1.jpg").arg(picture));
         if (picture == QLatin1String("jpeg")) {
             QImage image(120, 90, QImage::Format_RGB32);
@@ -325,6 +337,20 @@ private slots:
             QVERIFY(image.save(path, "JPG"));
         } else if (picture == QLatin1String("damaged")) {
             writeIni(path, QStringLiteral("not a picture"));
+        } else if (picture == QLatin1String("cut")) {
+            // Busy pixels make a long scan; the file stops in the middle of it.
+            QImage image(120, 90, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, qRgb(x * 31 % 256, y * 17 % 256, (x * y) % 256));
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPG", 95));
+            const qsizetype scan = bytes.indexOf("\xFF\xDA");
+            QVERIFY(scan > 0 && bytes.size() - scan > 1000);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes.left((scan + bytes.size()) / 2));
         }
         writeIni(ini, QStringLiteral("[Image1]\r\nFileName=%1\r\n").arg(path));
         f = new FormFixture(ini);
@@ -333,7 +359,7 @@ private slots:
         QCOMPARE(bool(form.VersionBox), madeAtOnce);
         // Whatever the box had to ask or say came before the window showed.
         QCOMPARE(f->dialogs.calls.size(), picture == QLatin1String("missing") ? 1 : 0);
-        QCOMPARE(f->messages.errors.size(), picture == QLatin1String("damaged") ? 1 : 0);
+        QCOMPARE(f->messages.shown, shown);
         if (usedBeforePaint) {
             f->dialogs.Choose(path);
             form.BitBtn12Click();
@@ -344,6 +370,7 @@ private slots:
         QTRY_VERIFY(form.VersionBox);
         QCOMPARE(form.findChildren<TVersionBox*>().size(), 1);
         QCOMPARE(form.AboutBox(), form.VersionBox);
+        QCOMPARE(f->messages.shown, shown);
         if (picture == QLatin1String("jpeg"))
             QCOMPARE(form.VersionBox->size(), QSize(120 + 34, 90 + 34));
     }

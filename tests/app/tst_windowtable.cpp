@@ -28,14 +28,14 @@ private slots:
     void eachDrillWorksOnTheGridItsSheetNames_data() {
         QTest::addColumn<int>("kind");
         for (const DrillSheet& sheet : DrillSheets())
-            QTest::newRow(sheet.gridName) << int(sheet.kind);
+            QTest::newRow(PlaceOf(sheet.kind).gridName) << int(sheet.kind);
     }
     void eachDrillWorksOnTheGridItsSheetNames() {
         QFETCH(int, kind);
         const DrillSheet& sheet = SheetOf(DrillKind(kind));
         TStringGrid* grid = f->form->GridOf(sheet);
-        QCOMPARE(grid->objectName(), QString::fromUtf8(sheet.gridName));
-        f->form->PageControl1->setCurrentIndex(sheet.pageIndex);
+        QCOMPARE(grid->objectName(), QString::fromUtf8(PlaceOf(sheet.kind).gridName));
+        f->form->PageControl1->setCurrentIndex(PlaceOf(sheet.kind).pageIndex);
         f->form->BitBtn7->click();
         QCOMPARE(grid->Cells(0, 0), sheet.GeneratedCorner());
         QVERIFY(grid->isAncestorOf(QApplication::focusWidget()) || grid->hasFocus());

@@ -1,6 +1,7 @@
 // The sending thread against a server in memory: retries until every attempt
 // is there exactly once, sets aside what the server will never take, sends
-// nothing to a newer schema, and never holds up the close.
+// nothing to a newer schema, never holds up the close, and never calls back
+// a sender that is gone.
 #include "classroom/ClassSender.h"
 #include "classroom/Outbox.h"
 #include "tests/support/FakeClassConnection.h"
@@ -10,12 +11,48 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <condition_variable>
+#include <new>
+#include <pthread.h>
 #include <thread>
 
 using namespace std::chrono_literals;
 
+// A stall in the sending thread just after it has changed the status and
+// before it tells the window: this program's own notify_all, which the thread
+// calls between the two, holds there while `stall` is armed.
+namespace stall {
+std::atomic<bool> armed{false};
+std::atomic<bool> holding{false};
+std::atomic<bool> released{false};
+std::thread::id window;
+} // namespace stall
+
+void std::condition_variable::notify_all() noexcept {
+    if (std::this_thread::get_id() != stall::window && stall::armed.exchange(false)) {
+        stall::holding = true;
+        while (!stall::released)
+            std::this_thread::sleep_for(1ms);
+    }
+    pthread_cond_broadcast(native_handle());
+}
+
 namespace {
 const SenderTiming kQuick{20ms, 100ms, 200ms};
+
+// Takes the place of a sender that is gone: any call that still reaches that address arrives here.
+class Bystander : public QObject {
+public:
+    int calls = 0;
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::MetaCall) {
+            ++calls;
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
 
 QStringList queue(const QString& path, int count, const QString& child = QStringLiteral("たろう")) {
     Outbox outbox(path);
@@ -54,7 +91,33 @@ private slots:
     void otherSchemaGetsNothing();
     void closeWaitsAtMostAMomentForAStuckSend_data();
     void closeWaitsAtMostAMomentForAStuckSend();
+    void senderGoneBeforeItsThreadTellsIsNotCalled();
 };
+
+void TestClassSender::senderGoneBeforeItsThreadTellsIsNotCalled() {
+    const QString path = freshPath();
+    queue(path, 1);
+    auto server = std::make_shared<FakeClassServer>();
+    server->away = true;
+    stall::window = std::this_thread::get_id();
+    stall::released = false;
+    stall::holding = false;
+    alignas(std::max_align_t) static unsigned char place[std::max(sizeof(ClassSender), sizeof(Bystander))];
+    auto* sender = new (place) ClassSender(
+        path, [server] { return std::make_unique<FakeClassConnection>(server); }, kQuick);
+    stall::armed = true;
+    sender->Start();
+    QTRY_VERIFY(stall::holding.load());
+    // Closed while its thread holds a change it has not told yet; the thread is left behind.
+    QVERIFY(!sender->Shutdown(10ms));
+    sender->~ClassSender();
+    auto* bystander = new (place) Bystander;
+    stall::released = true;
+    QTest::qWait(300);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(bystander->calls, 0);
+    bystander->~Bystander();
+}
 
 void TestClassSender::retryDelays() {
     const SenderTiming timing{1s, 180s, 60s};
@@ -79,7 +142,7 @@ void TestClassSender::everyAttemptArrivesOnceThroughOutagesAndLostAnswers() {
     QTRY_COMPARE(s->Status().state, SendStatus::Unreachable);
     QVERIFY(!s->Status().lastReached.isValid());
     QCOMPARE(s->Status().waiting, 30);
-    QVERIFY(!changed.isEmpty()); // the window hears of it
+    QTRY_VERIFY(!changed.isEmpty()); // the window hears of it
     server->Set([](FakeClassServer& f) { f.away = false; });
     QTRY_VERIFY(server->Get<qsizetype>([](FakeClassServer& f) { return f.received.size(); }) >= 10);
     server->Set([](FakeClassServer& f) { f.away = true; }); // gone again mid-queue
@@ -215,7 +278,7 @@ void TestClassSender::closeWaitsAtMostAMomentForAStuckSend() {
     // The one in flight may have gone; the rest stays queued for the next run.
     QTRY_VERIFY(Outbox(path).Waiting() >= 2);
     std::this_thread::sleep_for(300ms);
-    QVERIFY(server->received.size() <= 1);
+    QVERIFY(server->Get<qsizetype>([](FakeClassServer& f) { return f.received.size(); }) <= 1);
 }
 
 QTEST_GUILESS_MAIN(TestClassSender)

@@ -1,5 +1,6 @@
 // A second process for the history tests: it records attempts into a file
-// and, in "crash" mode, says so and waits to be killed.
+// and, in "crash" mode, says so and waits to be killed; in "once" mode it
+// records one, says so and leaves at once, closing nothing.
 #include "progress/AttemptRecording.h"
 #include "progress/SqliteHistory.h"
 #include "tests/support/FakeServices.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QTimeZone>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 int main(int argc, char* argv[]) {
@@ -20,7 +22,8 @@ int main(int argc, char* argv[]) {
     const QString child = args[3];
     FakeMessageBoxes messages;
     SqliteHistory history(path, messages);
-    const int count = mode == QLatin1String("crash") ? 1 : mode.toInt();
+    const bool shows = mode == QLatin1String("crash") || mode == QLatin1String("once");
+    const int count = shows ? 1 : mode.toInt();
     const QDateTime start(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
     for (int i = 0; i < count; ++i) {
         // As the main window records: handed to the writer, then waited for
@@ -33,14 +36,16 @@ int main(int argc, char* argv[]) {
             // wait out the busy timeout on a loaded machine: the attempt is
             // then held and written with the next one or at close, and the
             // test counts what arrived.
-            if (mode == QLatin1String("crash"))
+            if (shows)
                 return 3;
         }
     }
-    if (mode == QLatin1String("crash")) {
+    if (shows) {
         // Where the program would show the result message.
         std::printf("shown\n");
         std::fflush(stdout);
+        if (mode == QLatin1String("once"))
+            std::_Exit(0); // as a power cut would: no close, no checkpoint
         for (;;)
             std::this_thread::sleep_for(std::chrono::seconds(1));
     }

@@ -1,7 +1,7 @@
 // The history on real SQLite files: schema and migration, every field kept,
 // the fact times kept beside the attempts, hostile names, a damaged file, a
 // full disk, an unwritable folder, writing in the background, a crash right
-// after the result, and two programs writing at once.
+// after the result, the sync to disk before it, and two programs writing at once.
 #include "progress/AttemptRecording.h"
 #include "progress/FactTimes.h"
 #include "progress/SqliteHistory.h"
@@ -13,8 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -436,6 +438,46 @@ private slots:
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept[0].durationMs, 90000u);
         QCOMPARE(history.Facts("kill9", DrillKind::Addition, {}).attempts, 1);
+    }
+
+    // A kill leaves the page cache to the kernel; a power cut does not. So
+    // every write to the write-ahead log is synced before the result shows
+    // (synchronous=NORMAL would leave the last commit in the cache).
+    void attemptIsSyncedBeforeTheResult() {
+        const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+        QVERIFY2(!strace.isEmpty(), "strace is missing: scripts/install-deps.sh installs it");
+        const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+        QProcess child;
+        child.start(strace, {"-f", "-y", "-e", "trace=write,pwrite64,pwritev,fsync,fdatasync", "-o", trace,
+                             writerProgram(), path(), "once", "synced"});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray output = child.readAllStandardOutput();
+        const QByteArray errors = child.readAllStandardError();
+        if (child.exitCode() != 0 && errors.contains("ptrace"))
+            QSKIP(qPrintable("strace cannot trace here: " + QString::fromLocal8Bit(errors)));
+        QVERIFY2(child.exitCode() == 0, errors.constData());
+        QCOMPARE(output.trimmed(), "shown");
+
+        QFile file(trace);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        // strace -y names each descriptor's file: "pwrite64(5</…/history.sqlite-wal>, …".
+        const QRegularExpression walWrite(QStringLiteral(R"(\b(write|pwrite64|pwritev)\(\d+<[^>]*-wal>)"));
+        const QRegularExpression walSync(QStringLiteral(R"(\b(fsync|fdatasync)\(\d+<[^>]*-wal>)"));
+        qsizetype lastWrite = -1, lastSync = -1, shown = -1;
+        for (qsizetype i = 0; i < lines.size() && shown < 0; ++i) {
+            const QString line = QString::fromUtf8(lines[i]);
+            if (line.contains(QLatin1String("\"shown\\n\"")))
+                shown = i;
+            else if (walWrite.match(line).hasMatch())
+                lastWrite = i;
+            else if (walSync.match(line).hasMatch())
+                lastSync = i;
+        }
+        QVERIFY2(shown >= 0, "the result was never written");
+        QVERIFY2(lastWrite >= 0, "nothing went to the write-ahead log");
+        QVERIFY2(lastSync > lastWrite, qPrintable("the log's last write is not synced before the result: " +
+                                                  QString::fromUtf8(lines[lastWrite])));
     }
 
     void twoWritersBothArrive() {

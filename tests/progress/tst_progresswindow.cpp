@@ -11,6 +11,7 @@
 #include "platform/print/PrinterChoice.h"
 #include "platform/print/PrinterQt.h"
 #include "platform/spreadsheet/SpreadsheetCalc.h"
+#include "print/NamePanelPrint.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 
@@ -30,6 +31,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QScatterSeries>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -107,9 +109,11 @@ private slots:
 
     void childrenAndTheChosenOneAreOffered() {
         auto w = open("ゆい", DrillKind::Addition, ProgressWindow::All);
-        QCOMPARE(w->ChildBox->count(), 4);
+        QCOMPARE(ProgressControl<QComboBox>(*w, "ChildBox")->count(), 4);
         QCOMPARE(w->Child(), "ゆい");
-        QCOMPARE(w->ChildBox->itemText(w->ChildBox->findData(QString(""))), "名前なし");
+        QCOMPARE(ProgressControl<QComboBox>(*w, "ChildBox")
+                     ->itemText(ProgressControl<QComboBox>(*w, "ChildBox")->findData(QString(""))),
+                 "名前なし");
         auto fresh = open("あたらしい子", DrillKind::Kuku, ProgressWindow::All); // no history yet
         QCOMPARE(fresh->Child(), "あたらしい子");
         QCOMPARE(fresh->Model->rowCount(), 0);
@@ -140,6 +144,22 @@ private slots:
         QCOMPARE(w->Model->rowCount(), rows);
         QCOMPARE(w->TimeSeries->count(), rows);
         QCOMPARE(w->FactMap->Stats().facts.size(), drill == int(DrillKind::Kuku) ? 64 : 100);
+    }
+
+    void anAnswerToAnOlderChoiceIsDropped() {
+        history.holdAnswers = true;
+        auto w = std::make_unique<ProgressWindow>(With(history), "ゆい", DrillKind::Addition);
+        QVERIFY(w->Loading());
+        QVERIFY(!ProgressControl<QPushButton>(*w, "WorksheetButton")->isEnabled());
+        ProgressControl<QComboBox>(*w, "RangeBox")->setCurrentIndex(ProgressWindow::All);
+        history.holdAnswers = false;
+        // The newer answer first: the older one, coming after it, is not shown.
+        for (auto answer = history.held.rbegin(); answer != history.held.rend(); ++answer)
+            (*answer)();
+        history.held.clear();
+        QVERIFY(!w->Loading());
+        QCOMPARE(w->Model->rowCount(), 60);
+        QVERIFY(ProgressControl<QPushButton>(*w, "WorksheetButton")->isEnabled());
     }
 
     void tableSortsByValueNotText() {
@@ -201,7 +221,7 @@ private slots:
         history.attempts << SampleAttempt(name, DrillKind::Addition, kNow, 1000);
         auto w = open(name, DrillKind::Addition, ProgressWindow::All);
         QCOMPARE(w->Child(), name);
-        QVERIFY(w->ChildBox->currentText().size() < 100);
+        QVERIFY(ProgressControl<QComboBox>(*w, "ChildBox")->currentText().size() < 100);
         QCOMPARE(w->Model->rowCount(), 1);
         history.attempts.removeLast();
     }
@@ -290,7 +310,7 @@ private slots:
         printer.canvas.calls.clear();
         printer.log.clear();
         setup.shown = 0;
-        w->CountBox->setValue(6);
+        ProgressControl<QSpinBox>(*w, "CountBox")->setValue(6);
         w->PrintWorksheet();
         QCOMPARE(setup.shown, 1);
         QCOMPARE(printer.log, (QStringList{"BeginDoc", "NewPage", "EndDoc"}));
@@ -343,8 +363,10 @@ private slots:
         pdf.SetChoice(choice);
         TVoskSGridPrinter panel(pdf);
         SetUpNamePanelPrinter(panel, namePanel.get());
+        GridNamePanelPrint panelPrint(panel);
         const FactStats stats = history.Facts("ゆい", DrillKind::Addition, {});
-        PrintWeakFactSheet(pdf, panel, DrillKind::Addition, ChooseWorksheetFacts(stats, 20, random), "ゆい");
+        PrintWeakFactSheet(pdf, panelPrint, DrillKind::Addition, ChooseWorksheetFacts(stats, 20, random),
+                           "ゆい");
         QVERIFY(QFileInfo(pdf.LastOutputFile()).size() > 1000);
         const QString kept = QDir(shotFolder()).filePath("weak-facts.pdf");
         QFile::remove(kept);

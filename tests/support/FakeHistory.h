@@ -3,6 +3,9 @@
 
 #include "progress/HistoryStore.h"
 
+#include <QObject>
+#include <QPointer>
+
 class FakeHistory : public HistoryStore {
 public:
     bool Record(const Attempt& attempt) override {
@@ -25,7 +28,16 @@ public:
         }
         pending.clear();
     }
-    QStringList Children() override {
+    // At once, or (holdAnswers) when the test releases them, in any order.
+    void ReadChildren(QObject* context, std::function<void(QStringList)> done) override {
+        answer(context, [this, done] { done(Children()); });
+    }
+    void ReadProgress(const QString& child, DrillKind drill, const QDateTime& since, QObject* context,
+                      std::function<void(ChildProgress)> done) override {
+        answer(context, [=, this] { done({Attempts(child, drill, since), Facts(child, drill, since)}); });
+    }
+
+    QStringList Children() {
         ++childrenAsked;
         QStringList names;
         for (const Attempt& a : attempts)
@@ -34,7 +46,7 @@ public:
         names.sort();
         return names;
     }
-    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) override {
+    QList<Attempt> Attempts(const QString& child, DrillKind drill, const QDateTime& since) {
         QList<Attempt> found;
         for (Attempt a : attempts)
             if (a.child == child && a.drill == drill && (!since.isValid() || a.startedUtc >= since)) {
@@ -45,7 +57,7 @@ public:
                          [](const Attempt& x, const Attempt& y) { return x.startedUtc < y.startedUtc; });
         return found;
     }
-    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) override {
+    FactStats Facts(const QString& child, DrillKind drill, const QDateTime& since) {
         FactStatsBuilder builder(drill);
         for (const Attempt& a : attempts)
             if (a.child == child && a.drill == drill && (!since.isValid() || a.startedUtc >= since)) {
@@ -61,7 +73,19 @@ public:
     QList<Attempt> pending;
     bool failWrites = false;
     int childrenAsked = 0;
+    bool holdAnswers = false;
+    QList<std::function<void()>> held;
 
 private:
+    void answer(QObject* context, std::function<void()> read) {
+        if (holdAnswers)
+            held << [target = QPointer<QObject>(context), read] {
+                if (target)
+                    read();
+            };
+        else
+            read();
+    }
+
     std::int64_t lastId_ = 0;
 };
