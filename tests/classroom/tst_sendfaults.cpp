@@ -195,17 +195,23 @@ void TestSendFaults::killedDuringSend() {
     QCOMPARE(Outbox(path).Waiting(), 0);
 }
 
+// The service "silent": the server in `dir` that accepts and never answers.
+static bool nameSilentService(const QTemporaryDir& dir) {
+    const QString services = dir.filePath(QStringLiteral("pg_service.conf"));
+    QFile file(services);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QStringLiteral("[silent]\nhost=%1\nport=5432\ndbname=vantel\n").arg(dir.path()).toUtf8());
+    file.close();
+    qputenv("PGSERVICEFILE", services.toLocal8Bit());
+    return true;
+}
+
 void TestSendFaults::silentServerHoldsNothingUp() {
     QTemporaryDir silentDir(QStringLiteral("/tmp/vantel-silent-XXXXXX"));
     SilentServer silent(silentDir.path());
     QVERIFY(silent.Ok());
-    const QString services = silentDir.filePath(QStringLiteral("pg_service.conf"));
-    QFile file(services);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(
-        QStringLiteral("[silent]\nhost=%1\nport=5432\ndbname=vantel\n").arg(silentDir.path()).toUtf8());
-    file.close();
-    qputenv("PGSERVICEFILE", services.toLocal8Bit());
+    QVERIFY(nameSilentService(silentDir));
 
     FakeHistory local;
     const QString path = freshOutbox();
@@ -253,13 +259,7 @@ void TestSendFaults::progressWindowPaintsBesideASilentServer() {
     QTemporaryDir silentDir(QStringLiteral("/tmp/vantel-silent-XXXXXX"));
     SilentServer silent(silentDir.path());
     QVERIFY(silent.Ok());
-    const QString services = silentDir.filePath(QStringLiteral("pg_service.conf"));
-    QFile file(services);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(
-        QStringLiteral("[silent]\nhost=%1\nport=5432\ndbname=vantel\n").arg(silentDir.path()).toUtf8());
-    file.close();
-    qputenv("PGSERVICEFILE", services.toLocal8Bit());
+    QVERIFY(nameSilentService(silentDir));
 
     ClassReader reader(QStringLiteral("silent"), kShort);
     ServerHistory history(reader, QStringLiteral("3-1"));
