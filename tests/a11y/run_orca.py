@@ -6,14 +6,14 @@ real screen reader, or next to another test, would then fail or stop the
 other. Everything else is Orca's own start-up code.
 """
 import builtins
-import importlib.machinery
-import importlib.util
 import sys
+import types
 
-loader = importlib.machinery.SourceFileLoader("orca_launcher", "/usr/bin/orca")
-spec = importlib.util.spec_from_loader("orca_launcher", loader)
-launcher = importlib.util.module_from_spec(spec)
-loader.exec_module(launcher)
+# /usr/bin/orca has no .py ending, so it is read and run as a module by hand.
+launcher = types.ModuleType("orca_launcher")
+launcher.__file__ = "/usr/bin/orca"
+with open(launcher.__file__, encoding="utf-8") as source:
+    exec(compile(source.read(), launcher.__file__, "exec"), launcher.__dict__)
 launcher.setProcessName = lambda name: False
 launcher.otherOrcas = lambda: []
 launcher.open = lambda name, mode="r": builtins.open(name, mode, buffering=1, encoding="utf-8")
