@@ -2,15 +2,12 @@
 
 #include "core/Logging.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLibrary>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUuid>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -116,46 +113,9 @@ ClassServerError::Kind PgFailureKind(const QSqlError& error) {
     return ClassifyPgFailure(error.nativeErrorCode(), error.databaseText() + u'\n' + error.driverText()).kind;
 }
 
-QString ServiceUser(const QString& service) {
-    const auto userIn = [&](const QString& path) -> std::optional<QString> {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return std::nullopt;
-        bool inService = false;
-        std::optional<QString> user;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            if (line.startsWith(u'[')) {
-                if (inService)
-                    break;
-                inService = line == u'[' + service + u']';
-                if (inService)
-                    user = QString();
-            } else if (inService && line.startsWith(QLatin1String("user")) && line.contains(u'=')) {
-                const QString key = line.section(u'=', 0, 0).trimmed();
-                if (key == QLatin1String("user"))
-                    user = line.section(u'=', 1).trimmed();
-            }
-        }
-        return user;
-    };
-    // libpq reads the user's file first, and the system's only when the service is not in it.
-    QString userFile = qEnvironmentVariable("PGSERVICEFILE");
-    if (userFile.isEmpty())
-        userFile = QDir::homePath() + QStringLiteral("/.pg_service.conf");
-    QString systemDir = qEnvironmentVariable("PGSYSCONFDIR");
-    if (systemDir.isEmpty())
-        systemDir = QStringLiteral("/etc/postgresql-common");
-    std::optional<QString> user = userIn(userFile);
-    if (!user)
-        user = userIn(systemDir + QStringLiteral("/pg_service.conf"));
-    if (user && !user->isEmpty())
-        return *user;
-    const QString fromEnvironment = qEnvironmentVariable("PGUSER");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    const passwd* account = ::getpwuid(::getuid());
-    return account ? QString::fromLocal8Bit(account->pw_name) : QString();
+QString RefusedLogin(const QString& message) {
+    static const QRegularExpression named(QStringLiteral("(?:user|role|ユーザー|ロール) ?\"([^\"]+)\""));
+    return named.match(message).captured(1);
 }
 
 PgConnection::PgConnection(QString service, PgTimeouts timeouts)
@@ -177,7 +137,7 @@ void PgConnection::fail(const QString& what, const QSqlError& error) {
     const PgFailure failure = ClassifyPgFailure(error.nativeErrorCode(), text);
     throw ClassServerError(failure.kind, what + QStringLiteral(": ") + text, error.nativeErrorCode(),
                            failure.problem,
-                           failure.problem == LoginProblem::None ? QString() : ServiceUser(service_));
+                           failure.problem == LoginProblem::None ? QString() : RefusedLogin(text));
 }
 
 int PgConnection::Open() {

@@ -30,10 +30,9 @@ struct PgFailure {
 // connect, which has none, from libpq's message (English or Japanese).
 PgFailure ClassifyPgFailure(const QString& sqlState, const QString& message);
 ClassServerError::Kind PgFailureKind(const QSqlError& error);
-// The login role a libpq service names, read from the service files as
-// libpq reads them (PGSERVICEFILE or ~/.pg_service.conf, then the system's),
-// else PGUSER or the user's name; only to say which login was refused.
-QString ServiceUser(const QString& service);
+// The login a server's refusal names ('password authentication failed for
+// user "pc_3_2_07"', in English or Japanese); empty when it names none.
+QString RefusedLogin(const QString& message);
 
 // One QPSQL connection, used only on the thread that opened it, except
 // Interrupt.

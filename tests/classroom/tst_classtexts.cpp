@@ -5,9 +5,7 @@
 #include "classroom/Classroom.h"
 #include "classroom/PgConnection.h"
 
-#include <QDir>
 #include <QSortFilterProxyModel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
@@ -28,7 +26,8 @@ private slots:
     void serverChildName();
     void unseenComputers_data();
     void unseenComputers();
-    void serviceUser();
+    void refusedLogin_data();
+    void refusedLogin();
     void namesInTooltipsAreText_data();
     void namesInTooltipsAreText();
 };
@@ -350,28 +349,30 @@ void TestClassTexts::unseenComputers() {
         QVERIFY2(!text.contains(part), qPrintable(text));
 }
 
-void TestClassTexts::serviceUser() {
-    QTemporaryDir dir;
-    const QString userFile = dir.filePath("user.conf");
-    QDir().mkpath(dir.filePath("etc"));
-    QFile user(userFile);
-    QVERIFY(user.open(QIODevice::WriteOnly));
-    user.write("# a comment\n[vantel_other]\nuser=someone\n\n[vantel]\nhost=db\n user = pc_3_2_07 "
-               "\n[next]\nuser=x\n");
-    user.close();
-    QFile system(dir.filePath("etc/pg_service.conf"));
-    QVERIFY(system.open(QIODevice::WriteOnly));
-    system.write("[school]\nuser=teacher_3_2\n[vantel]\nuser=never_read\n");
-    system.close();
-    qputenv("PGSERVICEFILE", userFile.toLocal8Bit());
-    qputenv("PGSYSCONFDIR", dir.filePath("etc").toLocal8Bit());
-    qputenv("PGUSER", "from_environment");
-    QCOMPARE(ServiceUser("vantel"), QStringLiteral("pc_3_2_07"));
-    QCOMPARE(ServiceUser("school"), QStringLiteral("teacher_3_2")); // not in the user's file
-    QCOMPARE(ServiceUser("missing"), QStringLiteral("from_environment"));
-    qunsetenv("PGSERVICEFILE");
-    qunsetenv("PGSYSCONFDIR");
-    qunsetenv("PGUSER");
+void TestClassTexts::refusedLogin_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("login");
+    QTest::newRow("password") << "FATAL:  password authentication failed for user \"pc_3_2_07\""
+                              << "pc_3_2_07";
+    QTest::newRow("no login") << "FATAL:  role \"pc_3_2_07\" is not permitted to log in"
+                              << "pc_3_2_07";
+    QTest::newRow("limit") << "FATAL:  too many connections for role \"pc_3_2_07\""
+                           << "pc_3_2_07";
+    QTest::newRow("pg_hba, the host first")
+        << "FATAL:  no pg_hba.conf entry for host \"10.1.2.3\", user \"pc_3_2_07\", database \"vantel\""
+        << "pc_3_2_07";
+    QTest::newRow("password, in Japanese") << "FATAL:  ユーザー\"teacher_3_2\"のパスワード認証に失敗しました"
+                                           << "teacher_3_2";
+    QTest::newRow("no login, in Japanese") << "FATAL:  ロール\"pc_3_2_07\"はログインが許可されません"
+                                           << "pc_3_2_07";
+    QTest::newRow("read-only: none named")
+        << "ERROR:  cannot execute INSERT in a read-only transaction" << QString();
+}
+
+void TestClassTexts::refusedLogin() {
+    QFETCH(QString, message);
+    QFETCH(QString, login);
+    QCOMPARE(RefusedLogin(message), login);
 }
 
 void TestClassTexts::namesInTooltipsAreText_data() {

@@ -244,17 +244,11 @@ private slots:
         QCOMPARE(session.Stop(kind).correct, 63);
 
         const QDateTime stopped(QDate(2026, 12, 8), QTime(10, 0, 1), Qt::OffsetFromUTC, 9 * 3600);
+        // How the copy becomes an attempt is tst_attemptrecording's; here, what the session puts in it.
         const Attempt a = session.Stopped(kind, "け", stopped).Make();
-        QCOMPARE(a.child, "け");
-        QCOMPARE(a.drill, kind);
-        QCOMPARE(a.startedUtc, QDateTime(QDate(2026, 12, 8), QTime(0, 59), Qt::UTC));
-        QCOMPARE(a.utcOffsetSeconds, 9 * 3600);
         QCOMPARE(a.durationMs, 61000u);
         QCOMPARE(a.score, 63);
-        QCOMPARE(a.fullScore, 64);
-        QCOMPARE(a.topHeaders, (QList<int>{2, 3, 4, 5, 6, 7, 8, 9}));
         QCOMPARE(a.leftHeaders, (QList<int>{2, 3, 4, 5, 6, 7, 8, 9}));
-        QCOMPARE(a.cells.size(), 64);
         const AnswerCell& wrong = a.cells[1 * 8 + 2]; // (3, 2)
         QCOMPARE(wrong.typed, "07");
         QVERIFY(!wrong.right);
