@@ -5,19 +5,13 @@ problems, that every button has a name of its own and that the status panels
 are named. Prints one line per check and "N passed, M failed" at the end.
 """
 import re
-import sys
 import time
 
 import pyatspi
 
+from checks import check, run
+
 TIMEOUT_S = 40
-results = []
-
-
-def check(ok, what):
-    results.append(bool(ok))
-    print(("PASS: " if ok else "FAIL: ") + what, flush=True)
-    return ok
 
 
 def find_app():
@@ -117,10 +111,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except Exception as error:  # a broken bus is a failure, not a crash of the test
-        check(False, "walking the tree: %r" % error)
-    failed = results.count(False)
-    print("%d passed, %d failed" % (results.count(True), failed))
-    sys.exit(1 if failed or not results else 0)
+    run(main, "walking the tree")
