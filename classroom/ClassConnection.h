@@ -5,6 +5,8 @@
 #include "classroom/OutgoingAttempt.h"
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 // The server schema this program reads and writes.
@@ -59,6 +61,9 @@ public:
     // Adds them in one transaction: all or none. How many the server did
     // not have yet (a resend is recognised and not added again).
     virtual int AddAll(const QList<OutgoingAttempt>& attempts) = 0;
+    // The names on the list of this computer's class; nothing when the
+    // server keeps no list (set up by an earlier release).
+    virtual std::optional<QStringList> ClassNames() { return std::nullopt; }
     virtual void Close() = 0;
     // From another thread: makes a call blocked on the network return at once.
     virtual void Interrupt() = 0;

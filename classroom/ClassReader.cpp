@@ -1,5 +1,6 @@
 #include "classroom/ClassReader.h"
 
+#include "classroom/ClassRoster.h"
 #include "core/Logging.h"
 
 #include <QSqlQuery>
@@ -37,7 +38,52 @@ QVariant sinceParameter(const QDateTime& since) {
 }
 
 QString nonNull(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+
+// The class list and the class's facts came with a later release of the server's schema.
+void checkRosterRevision(PgConnection& pg) {
+    QSqlQuery known =
+        pg.Run(QStringLiteral("SELECT pg_catalog.to_regprocedure('vantel.schema_revision()') IS NOT NULL"));
+    int revision = 0;
+    if (known.next() && known.value(0).toBool()) {
+        QSqlQuery read = pg.Run(QStringLiteral("SELECT vantel.schema_revision()"));
+        revision = read.next() ? read.value(0).toInt() : 0;
+    }
+    if (revision < kClassRosterRevision)
+        throw ClassServerError(ClassServerError::Refused, RosterNeedsInstallMessage());
+}
+
+// A change of the class list: what the server refuses, in the teacher's words.
+template <typename T> std::function<T(PgConnection&)> rosterChange(std::function<T(PgConnection&)> change) {
+    return [change = std::move(change)](PgConnection& pg) {
+        checkRosterRevision(pg);
+        try {
+            return change(pg);
+        } catch (const ClassServerError& error) {
+            if (error.GetKind() != ClassServerError::BadAttempt)
+                throw;
+            throw ClassServerError(ClassServerError::Refused, RosterProblemText(error), error.SqlState());
+        }
+    };
+}
+
+// A text[] literal: every element quoted, so commas, braces, quotes and "NULL" stay names.
+QString textArrayLiteral(const QStringList& values) {
+    QStringList quoted;
+    for (QString value : values) {
+        value.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+        quoted << u'"' + value + u'"';
+    }
+    return u'{' + quoted.join(u',') + u'}';
+}
 } // namespace
+
+FactStats FactStatsFromClassFacts(const ClassFacts& facts) {
+    QList<ServerFactRow> rows;
+    rows.reserve(facts.rows.size());
+    for (const ClassFactRow& row : facts.rows)
+        rows << ServerFactRow{row.top, row.left, row.children, row.childrenMissing, row.medianMs};
+    return FactStatsFromRows(facts.drill, rows);
+}
 
 QString TooNewMessage(int serverVersion) {
     return QStringLiteral(
@@ -228,6 +274,81 @@ void ClassReader::ChildProgress(const QString& className, const QString& child, 
                                   facts.value(3).toLongLong(),
                                   facts.value(4).isNull() ? -1 : facts.value(4).toInt()};
         return ::ChildProgress{attempts, FactStatsFromRows(drill, rows)};
+    });
+}
+
+void ClassReader::Roster(const QString& className, QObject* context,
+                         std::function<void(ServerAnswer<QStringList>)> done) {
+    deliver<QStringList>(context, std::move(done), [className](PgConnection& pg) {
+        checkRosterRevision(pg);
+        QSqlQuery query = pg.Run(
+            QStringLiteral(
+                "SELECT child FROM vantel.roster WHERE class = ?::text ORDER BY child LIMIT ?::integer"),
+            {className, QString::number(kRosterLimit)});
+        QStringList names;
+        while (query.next())
+            names << query.value(0).toString();
+        return names;
+    });
+}
+
+void ClassReader::AddToRoster(const QString& className, const QStringList& names, QObject* context,
+                              std::function<void(ServerAnswer<int>)> done) {
+    const QString list = textArrayLiteral(CleanRosterNames(names));
+    deliver<int>(context, std::move(done), rosterChange<int>([className, list](PgConnection& pg) {
+                     QSqlQuery query =
+                         pg.Run(QStringLiteral("SELECT vantel.add_to_roster(?::text, ?::text[])"),
+                                {className, list});
+                     return query.next() ? query.value(0).toInt() : 0;
+                 }));
+}
+
+void ClassReader::RenameChild(const QString& className, const QString& from, const QString& to,
+                              QObject* context, std::function<void(ServerAnswer<qint64>)> done) {
+    deliver<qint64>(
+        context, std::move(done),
+        rosterChange<qint64>([className, from = nonNull(from), to = to.trimmed()](PgConnection& pg) {
+            QSqlQuery query = pg.Run(QStringLiteral("SELECT vantel.rename_child(?::text, ?::text, ?::text)"),
+                                     {className, from, to});
+            return query.next() ? query.value(0).toLongLong() : qint64(0);
+        }));
+}
+
+void ClassReader::RemoveFromRoster(const QString& className, const QString& name, QObject* context,
+                                   std::function<void(ServerAnswer<bool>)> done) {
+    deliver<bool>(context, std::move(done), rosterChange<bool>([className, name](PgConnection& pg) {
+                      QSqlQuery query =
+                          pg.Run(QStringLiteral("SELECT vantel.remove_from_roster(?::text, ?::text)"),
+                                 {className, nonNull(name)});
+                      return query.next() && query.value(0).toBool();
+                  }));
+}
+
+void ClassReader::ClassFacts(const QString& className, DrillKind drill, const QDateTime& since,
+                             QObject* context, std::function<void(ServerAnswer<::ClassFacts>)> done) {
+    deliver<::ClassFacts>(context, std::move(done), [=](PgConnection& pg) {
+        checkRosterRevision(pg);
+        // Only operands a drill has: whatever else a computer sent cannot crowd them out.
+        QSqlQuery query =
+            pg.Run(QStringLiteral("SELECT top, \"left\", children, children_missing, tries, wrong,"
+                                  " median_ms"
+                                  " FROM vantel.class_facts(?::text, ?::smallint, ?::timestamptz)"
+                                  " WHERE top BETWEEN 0 AND 19 AND \"left\" BETWEEN 0 AND 9"),
+                   {className, QString::number(int(drill)), sinceParameter(since)});
+        ::ClassFacts facts;
+        facts.drill = drill;
+        while (query.next()) {
+            const ClassFactRow row{query.value(0).toInt(),
+                                   query.value(1).toInt(),
+                                   query.value(2).toLongLong(),
+                                   query.value(3).toLongLong(),
+                                   query.value(4).toLongLong(),
+                                   query.value(5).toLongLong(),
+                                   query.value(6).isNull() ? -1 : query.value(6).toInt()};
+            facts.children = std::max(facts.children, row.children);
+            facts.rows << row;
+        }
+        return facts;
     });
 }
 

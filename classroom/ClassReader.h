@@ -42,6 +42,28 @@ struct ServerFactRow {
 };
 FactStats FactStatsFromRows(DrillKind drill, const QList<ServerFactRow>& rows);
 
+// How the class does on one fact of a drill: how many children tried it,
+// how many missed it at least once, tries, wrong answers and the class's
+// median answer time (-1: none timed).
+struct ClassFactRow {
+    int top = 0;
+    int left = 0;
+    qint64 children = 0;
+    qint64 childrenMissing = 0;
+    qint64 tries = 0;
+    qint64 wrong = 0;
+    int medianMs = -1;
+};
+struct ClassFacts {
+    DrillKind drill = DrillKind::Addition;
+    QList<ClassFactRow> rows;
+    qint64 children = 0; // the most children any fact was tried by
+};
+// The class's facts as FactStats, so the fact map and the weak-fact sheet take them as a child's,
+// counted in children: seen = the children who tried a fact, wrong = those who missed it; a fact
+// one child keeps missing weighs less than one half the class misses. medianMs: the class's median.
+FactStats FactStatsFromClassFacts(const ClassFacts& facts);
+
 // What a teacher is told when the server's schema is newer than this program.
 QString TooNewMessage(int serverVersion);
 // ... and when the server has not been brought up to this program's yet.
@@ -74,6 +96,23 @@ public:
     void ChildProgress(const QString& className, const QString& child, DrillKind drill,
                        const QDateTime& since, QObject* context,
                        std::function<void(ServerAnswer<::ChildProgress>)> done);
+
+    // The class's list of children, sorted as the server sorts text.
+    void Roster(const QString& className, QObject* context,
+                std::function<void(ServerAnswer<QStringList>)> done);
+    // Adds names (trimmed; blank and duplicate names skipped); the answer is how many were new.
+    void AddToRoster(const QString& className, const QStringList& names, QObject* context,
+                     std::function<void(ServerAnswer<int>)> done);
+    // Renames a child on the list and in every attempt of the class; the answer is how many attempts were
+    // renamed.
+    void RenameChild(const QString& className, const QString& from, const QString& to, QObject* context,
+                     std::function<void(ServerAnswer<qint64>)> done);
+    // Takes a name off the list; its attempts stay.
+    void RemoveFromRoster(const QString& className, const QString& name, QObject* context,
+                          std::function<void(ServerAnswer<bool>)> done);
+    // The class's facts at a drill since a moment (all when invalid).
+    void ClassFacts(const QString& className, DrillKind drill, const QDateTime& since, QObject* context,
+                    std::function<void(ServerAnswer<::ClassFacts>)> done);
 
 private:
     struct Connection;

@@ -152,6 +152,19 @@ void ClassSender::run(State& s, const SerialWorker::Link& link, const QPointer<Q
                     st.problem.clear();
                     st.login = LoginProblem::None;
                 });
+                // The names a child may pick when typing theirs, read anew at every connection.
+                try {
+                    if (std::optional<QStringList> names = connection->ClassNames())
+                        link.Deliver(owner, [owner, names = *names] {
+                            emit static_cast<ClassSender*>(owner.data())->ClassNamesRead(names);
+                        });
+                } catch (const ClassServerError& error) {
+                    if (error.GetKind() == ClassServerError::Unreachable) {
+                        lost(error);
+                        continue;
+                    }
+                    qCInfo(lcClassroom) << "Reading the class's names:" << error.Message();
+                }
             }
             if (batch.isEmpty()) {
                 link.Pause(s.timing.idleCheck, true);

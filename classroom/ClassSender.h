@@ -66,6 +66,8 @@ public:
 signals:
     // On this object's thread, after the sending thread changed the status.
     void StatusChanged();
+    // On this object's thread: the names on the class's list, as the server gave them at a connection.
+    void ClassNamesRead(const QStringList& names);
 
 private:
     struct State;

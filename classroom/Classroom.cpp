@@ -1,5 +1,6 @@
 #include "classroom/Classroom.h"
 
+#include "classroom/ClassRoster.h"
 #include "classroom/ClassView.h"
 #include "classroom/PgConnection.h"
 #include "core/Logging.h"
@@ -85,7 +86,19 @@ Classroom::Classroom(ClassroomConfig config, HistoryStore& local, QString outbox
               return std::make_unique<PgClassConnection>(service, timeouts);
           },
           timing),
-      history_(local, config_, outboxPath, [this] { sender_.Wake(); }) {}
+      history_(local, config_, outboxPath, [this] { sender_.Wake(); }),
+      rosterCachePath_(RosterCachePath(outboxPath)),
+      rosterNames_(ReadCachedRosterNames(rosterCachePath_, config_.className)) {
+    connect(&sender_, &ClassSender::ClassNamesRead, this, &Classroom::setRosterNames);
+}
+
+void Classroom::setRosterNames(const QStringList& names) {
+    if (names == rosterNames_)
+        return;
+    rosterNames_ = names;
+    WriteCachedRosterNames(rosterCachePath_, config_.className, names);
+    emit RosterChanged();
+}
 
 Classroom::~Classroom() { Shutdown(); }
 
@@ -122,8 +135,8 @@ public:
     QString Name() const override { return QStringLiteral("クラス"); }
     QString StatusText() override { return classroom_.StatusText(); }
     QString StatusTip() override { return ClassStatusTip(classroom_.Sender().Status()); }
-    QWidget* MakeOverview() override {
-        auto* view = new ClassView(classroom_.Reader(), classes);
+    QWidget* MakeOverview(const ProgressServices& services) override {
+        auto* view = new ClassView(classroom_.Reader(), classes, services);
         connect(view, &ClassView::Reached, this, [this](bool reached) {
             if (reached)
                 reached_();

@@ -42,12 +42,22 @@ public:
     ClassReader& Reader();
     // The status line now; the queue is counted here, as the sender may be busy.
     QString StatusText();
+    // The names on the class's list, for the name a child types: the server's
+    // at the last connection, or the ones kept from the run before.
+    QStringList RosterNames() const { return rosterNames_; }
+
+signals:
+    void RosterChanged();
 
 private:
+    void setRosterNames(const QStringList& names);
+
     ClassroomConfig config_;
     PgTimeouts timeouts_;
     ClassSender sender_;
     ClassroomHistory history_;
     std::unique_ptr<ClassReader> reader_; // on the first progress window
     QDateTime lastRead_;
+    QString rosterCachePath_;
+    QStringList rosterNames_;
 };

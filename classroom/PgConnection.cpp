@@ -1,5 +1,6 @@
 #include "classroom/PgConnection.h"
 
+#include "classroom/ClassRoster.h"
 #include "core/Logging.h"
 
 #include <QLibrary>
@@ -267,4 +268,17 @@ int PgClassConnection::AddAll(const QList<OutgoingAttempt>& attempts) {
             added += addOne(pg_, attempt);
     });
     return added;
+}
+
+std::optional<QStringList> PgClassConnection::ClassNames() {
+    QSqlQuery known =
+        pg_.Run(QStringLiteral("SELECT pg_catalog.to_regprocedure('vantel.class_names()') IS NOT NULL"));
+    if (!known.next() || !known.value(0).toBool())
+        return std::nullopt;
+    QSqlQuery query = pg_.Run(QStringLiteral("SELECT child FROM vantel.class_names()"));
+    QStringList names;
+    // The server keeps at most 200 names of 100 characters; a list beyond that is not its.
+    while (query.next() && names.size() < kRosterLimit)
+        names << query.value(0).toString().left(kServerTextLimit);
+    return names;
 }

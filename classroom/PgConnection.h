@@ -70,6 +70,7 @@ public:
     PgClassConnection(QString service, PgTimeouts timeouts = {}) : pg_(std::move(service), timeouts) {}
     int Open() override;
     int AddAll(const QList<OutgoingAttempt>& attempts) override;
+    std::optional<QStringList> ClassNames() override;
     void Close() override { pg_.Close(); }
     void Interrupt() override { pg_.Interrupt(); }
 

@@ -39,7 +39,8 @@ Commands:
                 attempts it added stay.
   hba [ADDRESS]  the pg_hba.conf lines for the program's roles (TLS and
                 scram-sha-256 only), from ADDRESS (default: samenet).
-  list          the classes, their roles and their computers.
+  list          the classes, their roles, their computers and how many
+                names each class's list holds.
 
   --password    gives each login made or named a new random password, printed
                 once as lines for ~/.pgpass (*:port:database:role:password).
@@ -201,7 +202,7 @@ install() {
     before=$(sql -At -c "SELECT has_schema_privilege('public', 'public', 'CREATE') FROM pg_namespace WHERE nspname = 'public'")
     sql -f "$schema"
     after=$(sql -At -c "SELECT has_schema_privilege('public', 'public', 'CREATE') FROM pg_namespace WHERE nspname = 'public'")
-    echo "The schema vantel is at version $(sql -At -c 'SELECT vantel.schema_version()')."
+    echo "The schema vantel is at version $(sql -At -c 'SELECT vantel.schema_version()'), revision $(sql -At -c 'SELECT vantel.schema_revision()'): with the class lists and the class's facts."
     if [ "$before" = t ] && [ "$after" = f ]; then
         echo "CREATE on schema public was taken from PUBLIC: only its owner may create objects in it now."
     else
@@ -376,11 +377,17 @@ hba() {
 }
 
 list() {
-    sql <<'EOF'
+    # A server not yet installed again by this release has no class lists.
+    local names="NULL::bigint"
+    if [ "$(sql -At -c "SELECT to_regclass('vantel.roster') IS NOT NULL")" = t ]; then
+        names="(SELECT count(*) FROM vantel.roster r WHERE r.class = m.class)"
+    fi
+    sql <<EOF
 SELECT m.class AS "class",
        string_agg(m.role_name || ' (' || m.may || ')', ', ' ORDER BY m.may, m.role_name) AS roles,
        (SELECT string_agg(c.seat || ': ' || c.role_name, ', ' ORDER BY c.seat)
-        FROM vantel.computers c WHERE c.class = m.class) AS computers
+        FROM vantel.computers c WHERE c.class = m.class) AS computers,
+       $names AS names_on_list
 FROM vantel.class_roles m GROUP BY m.class ORDER BY m.class;
 EOF
 }
