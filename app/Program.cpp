@@ -18,6 +18,7 @@
 #include "platform/sound/SoundSdlEngine.h"
 #include "platform/speech/EspeakSpeech.h"
 #include "platform/spreadsheet/SpreadsheetCalc.h"
+#include "progress/NameCompletion.h"
 #include "progress/SqliteHistory.h"
 #include "readaloud/ReadAloudSettings.h"
 #include "settings/SettingsFile.h"
@@ -61,6 +62,14 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
                                          classroom ? classroom->History() : history});
     TForm1& form = *window;
     OnTerminationSignal([&form] { form.CloseByProgram(); });
+    if (classroom) {
+        // The class list's names complete the user name beside this computer's own.
+        const auto offerRoster = [&form, &classroom] {
+            form.UserNameCompletion->SetExtraNames(classroom->RosterNames());
+        };
+        offerRoster();
+        QObject::connect(classroom.get(), &Classroom::RosterChanged, form.UserNameCompletion, offerRoster);
+    }
     if (classroom)
         form.OnProgressWindowOpened = [&classroom](ProgressWindow& progress) {
             classroom->AttachTo(progress);

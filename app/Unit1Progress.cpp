@@ -14,7 +14,7 @@
 
 void TForm1::wireProgress() {
     // Reads the names only when the edit gets the focus, never at start-up.
-    new NameCompletion(Edit7, services_.history);
+    UserNameCompletion = new NameCompletion(Edit7, services_.history);
     wire(ShowProgress1, &QAction::triggered, &TForm1::ShowProgress1Click);
 }
 

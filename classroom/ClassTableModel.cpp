@@ -25,52 +25,110 @@ QString TrendText(const std::optional<int>& trendMs) {
            QStringLiteral("%1秒").arg(std::abs(seconds), 0, 'f', 1);
 }
 
-void ClassTableModel::SetRows(const QList<ClassSummaryRow>& rows) {
-    beginResetModel();
-    QMap<QString, Child> byName; // sorted by name
-    for (const ClassSummaryRow& row : rows) {
-        Child& child = byName[row.child];
+QString IdleMark() { return QStringLiteral("7日間 練習なし"); }
+
+qint64 ClassChild::Attempts() const {
+    qint64 sum = 0;
+    for (const std::optional<ClassSummaryRow>& drill : drills)
+        sum += drill ? drill->attempts : 0;
+    return sum;
+}
+
+qint64 ClassChild::AttemptsIn7Days() const {
+    qint64 sum = 0;
+    for (const std::optional<ClassSummaryRow>& drill : drills)
+        sum += drill ? drill->attempts7d : 0;
+    return sum;
+}
+
+ClassRows MakeClassRows(const QList<ClassSummaryRow>& summary, const QStringList& roster) {
+    QMap<QString, ClassChild> practised; // sorted by name
+    for (const ClassSummaryRow& row : summary) {
+        ClassChild& child = practised[row.child];
         child.name = row.child;
         child.drills[int(row.drill)] = row;
     }
-    children_ = byName.values();
+    ClassRows made;
+    if (roster.isEmpty()) {
+        made.rows = practised.values();
+        return made;
+    }
+    for (const QString& name : roster) {
+        ClassChild child = practised.take(name);
+        child.name = name;
+        child.listed = true;
+        made.rows << child;
+    }
+    made.unlisted = practised.values();
+    return made;
+}
+
+void ClassTableModel::SetRows(const QList<ClassSummaryRow>& rows) {
+    summary_ = rows;
+    rebuild();
+}
+
+void ClassTableModel::SetRoster(const QStringList& roster) {
+    roster_ = roster;
+    rebuild();
+}
+
+void ClassTableModel::rebuild() {
+    beginResetModel();
+    rows_ = MakeClassRows(summary_, roster_);
     endResetModel();
 }
 
 QStringList ClassTableModel::Children() const {
     QStringList names;
-    for (const Child& child : children_)
-        names << child.name;
+    for (const QList<ClassChild>* group : {&rows_.rows, &rows_.unlisted})
+        for (const ClassChild& child : *group)
+            names << child.name;
     return names;
 }
 
 QString ClassTableModel::ChildAt(int row) const {
-    return row >= 0 && row < children_.size() ? children_[row].name : QString();
+    return row >= 0 && row < rows_.rows.size() ? rows_.rows[row].name : QString();
 }
 
 int ClassTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(children_.size());
+    return parent.isValid() ? 0 : int(rows_.rows.size());
 }
 
 int ClassTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 1 + 4 * MeasureCount;
+    return parent.isValid() ? 0 : kFirstDrillColumn + 4 * MeasureCount;
 }
 
 QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= children_.size())
+    if (!index.isValid() || index.row() >= rows_.rows.size())
         return {};
-    const Child& child = children_[index.row()];
-    if (index.column() == 0) {
+    const ClassChild& child = rows_.rows[index.row()];
+    // An idle child's name and mark share a colour; the mark says it in words.
+    const bool idleShade = child.Idle() && index.column() <= kIdleColumn;
+    if (role == Qt::BackgroundRole && idleShade)
+        return QBrush(QColor(255, 226, 190));
+    if (index.column() == kNameColumn) {
         if (role == Qt::DisplayRole)
             return ChildLabel(child.name);
         if (role == Qt::ToolTipRole)
             return PlainToolTip(ChildLabel(child.name));
+        if (role == Qt::UserRole) // the list's order, or by name without a list
+            return roster_.isEmpty() ? QVariant(child.name) : QVariant(index.row());
+        return {};
+    }
+    if (index.column() == kIdleColumn) {
+        if (role == Qt::DisplayRole)
+            return child.Idle() ? IdleMark() : QString();
+        if (role == Qt::ToolTipRole && child.Idle())
+            return child.Attempts() == 0 ? QStringLiteral("まだ一度も練習していません")
+                                         : QStringLiteral("最近 7 日間に練習していません（これまでに %1 回）")
+                                               .arg(child.Attempts());
         if (role == Qt::UserRole)
-            return child.name;
+            return child.Idle() ? 0 : 1;
         return {};
     }
     const std::optional<ClassSummaryRow>& drill = child.drills[int(DrillOf(index.column()))];
-    const auto measure = Measure((index.column() - 1) % MeasureCount);
+    const auto measure = Measure((index.column() - kFirstDrillColumn) % MeasureCount);
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::BackgroundRole && int(DrillOf(index.column())) % 2 == 0)
@@ -120,9 +178,11 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
 QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    if (section == 0)
+    if (section == kNameColumn)
         return QStringLiteral("名前");
+    if (section == kIdleColumn)
+        return QStringLiteral("練習");
     static const QString kMeasures[] = {QStringLiteral("ベスト"), QStringLiteral("最新"),
                                         QStringLiteral("7日間"), QStringLiteral("傾向")};
-    return DrillLabel(DrillOf(section)) + u'\n' + kMeasures[(section - 1) % MeasureCount];
+    return DrillLabel(DrillOf(section)) + u'\n' + kMeasures[(section - kFirstDrillColumn) % MeasureCount];
 }

@@ -1,6 +1,12 @@
 #include "classroom/ClassView.h"
 
+#include "classroom/ClassCsv.h"
+#include "classroom/ClassFactsPage.h"
 #include "classroom/ClassTableModel.h"
+#include "classroom/RosterPanel.h"
+#include "core/WholeFile.h"
+#include "platform/desktop/FileDialogs.h"
+#include "platform/desktop/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -8,15 +14,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
-ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* parent)
-    : QWidget(parent), reader_(reader) {
+ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressServices services,
+                     QWidget* parent)
+    : QWidget(parent), reader_(reader), services_(services) {
     setObjectName(QStringLiteral("ClassView"));
     ClassBox = new QComboBox;
     ClassBox->addItems(classes);
     ReloadButton = new QPushButton(QStringLiteral("読み直す"));
+    CsvButton = new QPushButton(QStringLiteral("CSVに書き出す..."));
+    CsvButton->setToolTip(QStringLiteral("クラスの表を表計算ソフトで開けるファイルにします"));
     Model = new ClassTableModel(this);
     SortedModel = new QSortFilterProxyModel(this);
     SortedModel->setSourceModel(Model);
@@ -30,12 +40,20 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* p
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->verticalHeader()->hide();
     Table->setWordWrap(false);
-    // Sixteen narrow columns fit the window beside the names; the drills' groups alternate in shade.
+    // Sixteen narrow columns and the mark fit the window beside the names; the drills' groups alternate in
+    // shade.
     Table->horizontalHeader()->setMinimumSectionSize(40);
-    Table->horizontalHeader()->setDefaultSectionSize(58);
+    Table->horizontalHeader()->setDefaultSectionSize(52);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table->horizontalHeader()->setSectionResizeMode(ClassTableModel::kNameColumn, QHeaderView::Stretch);
+    Table->horizontalHeader()->resizeSection(ClassTableModel::kIdleColumn, 92);
+    for (DrillKind drill :
+         {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
+        Table->horizontalHeader()->resizeSection(ClassTableModel::Column(drill, ClassTableModel::Trend), 64);
     Table->setAlternatingRowColors(false);
+    Roster = new RosterPanel(reader_, services_.dialogs, services_.messages);
+    Roster->SetSelectedChild([this] { return SelectedChild(); });
+    Facts = new ClassFactsPage(reader_, services_);
     Computers = new QLabel;
     Computers->setObjectName(QStringLiteral("UnseenComputers"));
     Computers->setTextFormat(Qt::PlainText); // seats come from the server
@@ -50,16 +68,26 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* p
     top->addWidget(ClassBox);
     top->addWidget(ReloadButton);
     top->addStretch();
+    top->addWidget(CsvButton);
+    auto* tablePage = new QWidget;
+    auto* tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->addWidget(Roster);
+    tableLayout->addWidget(Table, 1);
+    Tabs = new QTabWidget;
+    Tabs->addTab(tablePage, QStringLiteral("一人ずつ"));
+    Tabs->addTab(Facts, QStringLiteral("クラスの問題ごとのできぐあい"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
-    layout->addWidget(Table, 1);
+    layout->addWidget(Tabs, 1);
     layout->addWidget(Computers);
     layout->addWidget(Note);
 
     history_ = std::make_unique<ServerHistory>(reader_, ClassName());
     connect(ClassBox, &QComboBox::currentIndexChanged, this, &ClassView::Reload);
     connect(ReloadButton, &QPushButton::clicked, this, &ClassView::Reload);
+    connect(CsvButton, &QPushButton::clicked, this, &ClassView::ExportCsv);
+    connect(Roster, &RosterPanel::Changed, this, &ClassView::Reload);
     // A double click or Enter on a child; the drill is the column's.
     connect(Table, &QTableView::activated, this, &ClassView::chooseRow);
     Reload();
@@ -67,30 +95,44 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, QWidget* p
 
 QString ClassView::ClassName() const { return ClassBox->currentText(); }
 
+QString ClassView::SelectedChild() const {
+    const QModelIndex current = Table->selectionModel()->currentIndex();
+    if (!current.isValid() || !Table->selectionModel()->isRowSelected(current.row(), {}))
+        return {};
+    return Model->ChildAt(SortedModel->mapToSource(current).row());
+}
+
 void ClassView::Reload() {
     const int generation = ++generation_;
     const QString className = ClassName();
     // The same object throughout: the window may be reading through it.
     history_->SetClassName(className);
+    Roster->SetClassName(className);
+    Facts->SetClassName(className);
     Note->setText(QStringLiteral("読み込んでいます..."));
+    pending_ = 2;
+    summaryProblem_.clear();
+    rosterProblem_.clear();
     reader_.Summary(className, this, [this, generation](ServerAnswer<QList<ClassSummaryRow>> answer) {
         if (generation != generation_)
             return;
         emit Reached(answer.value.has_value(), answer.problem);
-        if (!answer.value) {
-            Note->setText(QStringLiteral("クラスの記録を読めませんでした: ") + answer.problem);
+        if (answer.value)
+            Model->SetRows(*answer.value);
+        else
+            summaryProblem_ = answer.problem;
+        if (--pending_ == 0)
+            showRows();
+    });
+    reader_.Roster(className, this, [this, generation](ServerAnswer<QStringList> answer) {
+        if (generation != generation_)
             return;
-        }
-        Model->SetRows(*answer.value);
-        history_->SetChildren(Model->Children());
-        Note->setText(
-            Model->rowCount() == 0
-                ? QStringLiteral("このクラスの記録はまだありません。")
-                : QStringLiteral(
-                      "%1 人。名前をダブルクリックすると、その子の記録（グラフ・表・問題ごとの"
-                      "できぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを表します。")
-                      .arg(Model->rowCount()));
-        emit Loaded();
+        if (answer.value)
+            Model->SetRoster(*answer.value);
+        else
+            rosterProblem_ = answer.problem;
+        if (--pending_ == 0)
+            showRows();
     });
     reader_.Computers(className, this, [this, generation](ServerAnswer<QList<ClassComputer>> answer) {
         if (generation != generation_)
@@ -101,6 +143,50 @@ void ClassView::Reload() {
         Computers->setText(text);
         Computers->setVisible(!text.isEmpty());
     });
+}
+
+void ClassView::showRows() {
+    history_->SetChildren(Model->Children());
+    Roster->Show(Model->Roster(), Model->Unlisted());
+    Facts->SetRows(Model->Rows());
+    if (!summaryProblem_.isEmpty()) {
+        Note->setText(QStringLiteral("クラスの記録を読めませんでした: ") + summaryProblem_);
+        return;
+    }
+    QStringList lines;
+    if (!rosterProblem_.isEmpty())
+        lines << QStringLiteral("名簿を読めませんでした: ") + rosterProblem_;
+    int idle = 0;
+    for (const ClassChild& child : Model->Rows())
+        idle += child.Idle();
+    if (Model->rowCount() == 0)
+        lines << QStringLiteral("このクラスの記録はまだありません。名簿は「名簿を読み込む...」で作れます。");
+    else
+        lines << QStringLiteral(
+                     "%1 人（%2: %3 人）。名前をダブルクリックすると、その子の記録（グラフ・表・"
+                     "問題ごとのできぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを"
+                     "表します。")
+                     .arg(Model->rowCount())
+                     .arg(IdleMark())
+                     .arg(idle);
+    Note->setText(lines.join(u'\n'));
+    emit Loaded();
+}
+
+void ClassView::ExportCsv() {
+    FileDialogOptions options;
+    options.filter = QStringLiteral("CSV ファイル (*.csv)|*.csv");
+    options.defaultExtension = QStringLiteral("csv");
+    // A class name is the server's: no folder may come of it.
+    QString className = ClassName();
+    className.replace(u'/', u'_').replace(u'\\', u'_');
+    options.fileName = QStringLiteral("クラスの記録_%1.csv").arg(className);
+    const std::optional<FileDialogChoice> choice = services_.dialogs.SaveFile(options);
+    if (!choice)
+        return;
+    if (!WriteWholeFile(choice->path, ClassTableCsv(Model->Rows(), Model->Unlisted())))
+        services_.messages.ShowError(
+            QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
 }
 
 void ClassView::chooseRow(const QModelIndex& index) {

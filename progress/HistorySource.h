@@ -9,6 +9,7 @@
 #include <QObject>
 
 class HistoryReader;
+struct ProgressServices;
 class QWidget;
 
 class HistorySource : public QObject {
@@ -20,8 +21,9 @@ public:
     // The status line and its tool tip (plain text); empty: none.
     virtual QString StatusText() = 0;
     virtual QString StatusTip() = 0;
-    // The overview page, after Available; the window owns it.
-    virtual QWidget* MakeOverview() = 0;
+    // The overview page, after Available; the window owns it. It may print,
+    // ask for files and tell through the window's services.
+    virtual QWidget* MakeOverview(const ProgressServices& services) = 0;
 
 signals:
     void StatusChanged();

@@ -1,6 +1,7 @@
 // Completion of the user-name edit from the names in the history, so
 // children sharing a computer find their own name. The names are read when
-// the edit gets the focus, never at start-up.
+// the edit gets the focus, never at start-up. Names from elsewhere (a class
+// list) are offered beside them.
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,8 @@ class NameCompletion : public QObject {
 public:
     NameCompletion(QLineEdit* edit, HistoryReader& history);
     QCompleter* Completer() const { return completer_; }
+    // Offered beside the history's names, at once; replaces the last ones given.
+    void SetExtraNames(const QStringList& names);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,6 +29,8 @@ private:
 
     QLineEdit* edit_;
     HistoryReader& history_;
+    QStringList historyNames_;
+    QStringList extraNames_;
     QStringListModel* names_;
     QCompleter* completer_;
 };

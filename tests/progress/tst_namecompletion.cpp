@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QStringListModel>
 #include <QTest>
 
 class TestNameCompletion : public QObject {
@@ -39,6 +40,29 @@ private slots:
             offered << completer->currentCompletion();
         QCOMPARE(offered, (QStringList{"ゆい", "ゆうと"}));
         QCOMPARE(completer->model()->rowCount(), 3); // neither the nameless nor the overlong name
+    }
+
+    void classListNamesAreOfferedBesideTheHistory() {
+        FakeHistory history;
+        const QDateTime now(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC);
+        history.Record(SampleAttempt(QStringLiteral("ゆい"), DrillKind::Addition, now, 1000));
+        QLineEdit edit;
+        NameCompletion completion(&edit, history);
+        const auto offered = [&] {
+            return qobject_cast<QStringListModel*>(completion.Completer()->model())->stringList();
+        };
+        // Before the history is read: the list alone, at once.
+        completion.SetExtraNames({QStringLiteral("ゆうと"), QStringLiteral("ゆい")});
+        QCOMPARE(offered(), (QStringList{"ゆい", "ゆうと"}));
+        QFocusEvent focus(QEvent::FocusIn);
+        QCoreApplication::sendEvent(&edit, &focus);
+        QTRY_COMPARE(history.childrenAsked, 1);
+        QCOMPARE(offered(), (QStringList{"ゆい", "ゆうと"})); // each name once
+        // A changed list replaces the last; the history's names stay.
+        completion.SetExtraNames({QStringLiteral("あおい")});
+        QCOMPARE(offered(), (QStringList{"あおい", "ゆい"}));
+        completion.SetExtraNames({});
+        QCOMPARE(offered(), QStringList{"ゆい"});
     }
 };
 
