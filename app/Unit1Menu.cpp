@@ -66,6 +66,11 @@ const MenuTable kMenus[] = {
      {
          {"ShowProgress1", "成績の記録を見る...", QKeySequence(Qt::CTRL | Qt::Key_R)},
      }},
+    {"Worksheet1",
+     "プリント(&W)",
+     {
+         {"DifferentSheets1", "ちがうプリントを N 枚...", {}},
+     }},
     {"Help1",
      "ヘルプ(&H)",
      {

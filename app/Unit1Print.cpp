@@ -1,13 +1,16 @@
 // Printing worksheets and answer keys.
+#include "app/NumberedSheetsDialog.h"
 #include "app/Unit1.h"
 
 #include "drill/DrillSession.h"
 #include "platform/print/PrinterSetup.h"
+#include "print/NumberedSheets.h"
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 #include "widgets/TButton.h"
 
 #include <QAction>
+#include <QMenuBar>
 
 void TForm1::wirePrintHandlers() {
     VoskSGridPrinter1 = new TVoskSGridPrinter(services_.printer, this);
@@ -37,6 +40,8 @@ void TForm1::wirePrintHandlers() {
         wire(command.button, &QPushButton::clicked, command.handler);
         wire(command.item, &QAction::triggered, command.handler);
     }
+    DifferentSheets1 = menuBar()->findChild<QAction*>(QStringLiteral("DifferentSheets1"));
+    wire(DifferentSheets1, &QAction::triggered, &TForm1::DifferentSheets1Click);
 }
 
 void TForm1::printWorksheet(TVoskSGridPrinter& sheetPrinter) {
@@ -57,3 +62,12 @@ void TForm1::SpeedButton4Click() { Session->FillAnswerKey(DrillKind::Addition); 
 void TForm1::SpeedButton3Click() { Session->FillAnswerKey(DrillKind::Subtraction); }
 void TForm1::SpeedButton5Click() { Session->FillAnswerKey(DrillKind::Multiplication); }
 void TForm1::SpeedButton1Click() { Session->FillAnswerKey(DrillKind::Kuku); }
+
+void TForm1::DifferentSheets1Click() {
+    const DrillSheet* shown = ActiveSheet();
+    NumberedSheetsDialog dialog(shown ? shown->kind : DrillKind::Addition, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintNumberedSheetsCommand(this, services_.printerSetup, services_.printer, *VoskSGridPrinter4,
+                               *GridOf(SheetOf(dialog.Drill())), dialog.Drill(), dialog.Count(), services_.random);
+}

@@ -26,6 +26,12 @@ int pixelsX(TPrinter& printer, double mm) { return int(mm * printer.DpiX() / 25.
 void printPage(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill, const QList<Fact>& facts,
                const QString& title, bool withAnswers) {
     namePanel.PrintNamePanel();
+    PrintWeakFactPage(printer, drill, facts, title, withAnswers);
+}
+} // namespace
+
+void PrintWeakFactPage(TPrinter& printer, DrillKind drill, const QList<Fact>& facts, const QString& title,
+                       bool withAnswers) {
     PrinterCanvas& canvas = printer.Canvas();
     canvas.SetPenColor(Qt::black);
     canvas.SetBrushStyle(BrushStyle::Clear);
@@ -54,7 +60,6 @@ void printPage(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill, co
     canvas.SetFontSize(int(5 * 72 / 25.4 * 0.75));
     canvas.TextOut(left, y + rows * rowHeight + pixelsY(printer, 4), kWorksheetNotice);
 }
-} // namespace
 
 QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource& random) {
     count = std::clamp(count, 1, kWeakSheetMaxCount);
@@ -82,6 +87,10 @@ QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource
     return chosen;
 }
 
+QString WeakFactSheetTitle(DrillKind drill, const QString& childLabel) {
+    return QStringLiteral("苦手プリント（%1）  %2").arg(DrillLabel(drill), childLabel);
+}
+
 QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer) {
     return FactText(drill, fact) + QStringLiteral(" = ") +
            (withAnswer ? QString::number(FactAnswer(drill, fact)) : QStringLiteral("▢"));
@@ -89,7 +98,7 @@ QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer) {
 
 void PrintWeakFactSheet(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill,
                         const QList<Fact>& facts, const QString& childLabel) {
-    const QString title = QStringLiteral("苦手プリント（%1）  %2").arg(DrillLabel(drill), childLabel);
+    const QString title = WeakFactSheetTitle(drill, childLabel);
     PrintJob(printer, [&] {
         printPage(printer, namePanel, drill, facts, title, false);
         printer.NewPage();

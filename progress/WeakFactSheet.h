@@ -19,6 +19,14 @@ QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource
 // "7 + 8 = ▢", or with the answer.
 QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer);
 
+// "苦手プリント（たしざん）  はなこ"; the answer page adds "  こたえ".
+QString WeakFactSheetTitle(DrillKind drill, const QString& childLabel);
+
+// One page under the name panel the caller has just printed: the title, the
+// problems in two columns (with their answers) and the notice.
+void PrintWeakFactPage(TPrinter& printer, DrillKind drill, const QList<Fact>& facts, const QString& title,
+                       bool withAnswers);
+
 // One job of two pages, each under the name panel: the problems, then the answers.
 void PrintWeakFactSheet(TPrinter& printer, NamePanelPrint& namePanel, DrillKind drill,
                         const QList<Fact>& facts, const QString& childLabel);
