@@ -23,6 +23,7 @@ class FileDialogs;
 class DrillSession;
 class HistoryStore;
 class NamePanelPrint;
+class NameCompletion;
 class ProgressWindow;
 class HelpViewer;
 class QAction;
@@ -167,6 +168,7 @@ public:
     QAction* About1;
     QAction* ReadAloud1; // "問題を読み上げる", checkable
     QAction* ShowProgress1;
+    QAction* DifferentSheets1; // "ちがうプリントを N 枚..."
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1; // the session's
@@ -187,6 +189,8 @@ public:
     QPointer<ProgressWindow> ProgressWindow1;
     // Adds to each new progress window what the program has beyond this computer (a class server).
     std::function<void(ProgressWindow&)> OnProgressWindowOpened;
+    // The user-name edit's completion; a class computer adds its class list's names.
+    NameCompletion* UserNameCompletion = nullptr;
     // Empty until start-up finds a user name.
     SystemMenu* SystemMenuHandle = nullptr;
 
@@ -239,6 +243,8 @@ public slots:
     void SpeedButton3Click();
     void SpeedButton5Click();
     void SpeedButton1Click();
+    // Numbered different worksheets of one drill, then their answer keys.
+    void DifferentSheets1Click();
 
     // The name panel's save, load, spreadsheet transfer and clear.
     void BitBtn20Click();

@@ -5,11 +5,11 @@ QString ChildLabel(const QString& child) { return child.isEmpty() ? QStringLiter
 QString DrillLabel(DrillKind drill) {
     switch (drill) {
     case DrillKind::Addition:
-        return QStringLiteral("足し算");
+        return QStringLiteral("たしざん");
     case DrillKind::Subtraction:
-        return QStringLiteral("引き算");
+        return QStringLiteral("ひきざん");
     case DrillKind::Multiplication:
-        return QStringLiteral("掛け算");
+        return QStringLiteral("かけざん");
     case DrillKind::Kuku:
         return QStringLiteral("九九");
     }

@@ -5,5 +5,5 @@
 
 // How the history shows a child: the name, or "名前なし" for none.
 QString ChildLabel(const QString& child);
-// The drill's name in the program's words.
+// The drill's name as the main window's tabs give it ("たしざん").
 QString DrillLabel(DrillKind drill);

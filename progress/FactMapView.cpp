@@ -17,9 +17,12 @@ void FactMapView::SetStats(FactStats stats) {
 }
 
 QRectF FactMapView::cellRect(int col, int row) const {
-    const int cells = int(tops_.size()) + 1;
-    const double side = std::min(width(), height()) / double(cells);
-    return {col * side, row * side, side, side};
+    return cellRect(std::min(width(), height()), col, row);
+}
+
+QRectF FactMapView::cellRect(double side, int col, int row) const {
+    const double cell = side / double(tops_.size() + 1);
+    return {col * cell, row * cell, cell, cell};
 }
 
 const FactStat* FactMapView::StatAt(const QPoint& pos) const {
@@ -31,10 +34,11 @@ const FactStat* FactMapView::StatAt(const QPoint& pos) const {
 }
 
 QColor FactMapView::ColorOf(const FactStat& stat) const {
-    if (stat.seen == 0)
-        return QColor(235, 235, 235);
-    // Green for sure and quick, through yellow, to red for often wrong.
-    const double w = std::clamp(stats_.Weakness(stat), 0.0, 1.0);
+    return stat.seen == 0 ? NoRecordColor() : WeaknessColor(stats_.Weakness(stat));
+}
+
+QColor FactMapView::WeaknessColor(double weakness) {
+    const double w = std::clamp(weakness, 0.0, 1.0);
     const QColor good(170, 225, 170), middle(255, 225, 120), bad(240, 120, 110);
     auto mix = [](const QColor& a, const QColor& b, double t) {
         return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
@@ -60,9 +64,13 @@ QString FactMapView::ToolTipOf(const FactStat& stat) const {
 
 void FactMapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    Paint(painter, std::min(width(), height()));
+}
+
+void FactMapView::Paint(QPainter& painter, double side) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     QFont font = painter.font();
-    font.setPixelSize(std::max(8, int(cellRect(0, 0).height() * 0.38)));
+    font.setPixelSize(std::max(8, int(cellRect(side, 0, 0).height() * 0.38)));
     painter.setFont(font);
     painter.setPen(QColor(150, 150, 150));
     const QString symbol = stats_.drill == DrillKind::Addition      ? QStringLiteral("＋")
@@ -71,7 +79,7 @@ void FactMapView::paintEvent(QPaintEvent*) {
                                                                     : QStringLiteral("×");
     for (int row = 0; row <= lefts_.size(); ++row)
         for (int col = 0; col <= tops_.size(); ++col) {
-            const QRectF rect = cellRect(col, row);
+            const QRectF rect = cellRect(side, col, row);
             QString text;
             QColor fill(215, 230, 245);
             if (row == 0 && col == 0) {

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 class FactMapView : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +20,12 @@ public:
     const FactStat* StatAt(const QPoint& pos) const;
     QString ToolTipOf(const FactStat& stat) const;
     QColor ColorOf(const FactStat& stat) const;
+    // Green for sure and quick (0), through yellow, to red for often wrong (1).
+    static QColor WeaknessColor(double weakness);
+    static QColor NoRecordColor() { return {235, 235, 235}; }
+    // The map in a square of side pixels at the painter's origin, as the
+    // window shows it; a print draws it at the printer's resolution.
+    void Paint(QPainter& painter, double side) const;
 
     QSize sizeHint() const override { return {360, 360}; }
     QSize minimumSizeHint() const override { return {220, 220}; }
@@ -28,6 +36,7 @@ protected:
 
 private:
     QRectF cellRect(int col, int row) const;
+    QRectF cellRect(double side, int col, int row) const;
 
     FactStats stats_;
     QList<int> tops_;

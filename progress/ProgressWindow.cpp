@@ -5,10 +5,13 @@
 #include "platform/desktop/Clock.h"
 #include "platform/desktop/FileDialogs.h"
 #include "platform/desktop/MessageBoxes.h"
+#include "platform/print/PrinterSetup.h"
 #include "progress/AttemptCsv.h"
 #include "progress/AttemptTableModel.h"
+#include "progress/ChartPoints.h"
 #include "progress/FactMapView.h"
 #include "progress/HistorySource.h"
+#include "progress/ParentReport.h"
 #include "progress/PlainToolTip.h"
 #include "progress/WeakFactSheet.h"
 
@@ -27,7 +30,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -70,6 +72,8 @@ QImage MarkerImage(qreal size, const QBrush& brush, const QPen& pen) {
 }
 
 constexpr int kWeakestShown = 10;
+constexpr int kPointSpacingPx = 4; // attempts closer than this are drawn without their points
+constexpr double kRedrawGrowth = 1.25;
 constexpr int kNameShownPx = 220; // long names are elided; the tool tip has more
 } // namespace
 
@@ -91,6 +95,8 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     rangeBox_->addItems({QStringLiteral("最近30日"), QStringLiteral("最近90日"), QStringLiteral("すべて")});
     exportButton_ = new QPushButton(QStringLiteral("CSVに書き出す..."));
     worksheetButton_ = new QPushButton(QStringLiteral("苦手プリント"));
+    reportButton_ = new QPushButton(QStringLiteral("成績レポート"));
+    reportButton_->setToolTip(QStringLiteral("保護者に渡す1枚のレポートを印刷します"));
     countBox_ = new QSpinBox;
     countBox_->setRange(1, kWeakSheetMaxCount);
     countBox_->setValue(kWeakSheetDefaultCount);
@@ -98,7 +104,8 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
 
     const std::pair<QWidget*, const char*> named[] = {
         {childBox_, "ChildBox"},         {drillBox_, "DrillBox"}, {rangeBox_, "RangeBox"},
-        {exportButton_, "ExportButton"}, {countBox_, "CountBox"}, {worksheetButton_, "WorksheetButton"}};
+        {exportButton_, "ExportButton"}, {countBox_, "CountBox"}, {worksheetButton_, "WorksheetButton"},
+        {reportButton_, "ReportButton"}};
     for (const auto& [control, name] : named)
         control->setObjectName(QLatin1String(name));
     loading_ = new QLabel(QStringLiteral("読み込み中…"));
@@ -117,6 +124,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     choices->addWidget(exportButton_);
     choices->addWidget(countBox_);
     choices->addWidget(worksheetButton_);
+    choices->addWidget(reportButton_);
 
     // The chart: time of each attempt, best so far as a step line, wrong answers marked.
     auto* chart = new QChart;
@@ -160,11 +168,10 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     chartView_->setObjectName(QStringLiteral("ChartView"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumHeight(240);
+    connect(chart, &QChart::plotAreaChanged, this, &ProgressWindow::plotResized, Qt::QueuedConnection);
 
     Model = new AttemptTableModel(this);
-    SortedModel = new QSortFilterProxyModel(this);
-    SortedModel->setSourceModel(Model);
-    SortedModel->setSortRole(Qt::UserRole);
+    SortedModel = Model; // it sorts its own rows, cheaply for a long history
     AttemptTable = new QTableView;
     AttemptTable->setModel(SortedModel);
     AttemptTable->setSortingEnabled(true);
@@ -219,6 +226,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     connect(rangeBox_, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
     connect(exportButton_, &QPushButton::clicked, this, &ProgressWindow::ExportCsv);
     connect(worksheetButton_, &QPushButton::clicked, this, &ProgressWindow::PrintWorksheet);
+    connect(reportButton_, &QPushButton::clicked, this, &ProgressWindow::PrintReport);
     Refresh();
 }
 
@@ -319,7 +327,7 @@ void ProgressWindow::AddSource(HistorySource* source) {
     connect(source, &HistorySource::Available, this, [this, source] {
         if (overviews_.contains(source))
             return;
-        QWidget* overview = source->MakeOverview();
+        QWidget* overview = source->MakeOverview(services_);
         overviews_.insert(source, overview);
         pages_->addWidget(overview);
         sourceBox_->addItem(source->Name(), QVariant::fromValue<QObject*>(source));
@@ -364,6 +372,7 @@ void ProgressWindow::setLoading(bool loading) {
     // What they would print or write is the last read's.
     exportButton_->setEnabled(!loading);
     worksheetButton_->setEnabled(!loading);
+    reportButton_->setEnabled(!loading && !reportPending_);
 }
 
 QString ProgressWindow::Child() const { return childBox_->currentData().toString(); }
@@ -426,30 +435,11 @@ void ProgressWindow::showProgress(ChildProgress progress) {
 }
 
 void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
-    QList<QPointF> times, best, wrong;
-    times.reserve(attempts.size());
-    double bestSoFar = -1;
-    double top = 60;
-    for (const Attempt& a : attempts) {
-        const double x = double(a.startedUtc.toMSecsSinceEpoch());
-        const double seconds = a.durationMs / 1000.0;
-        top = std::max(top, seconds);
-        times << QPointF(x, seconds);
-        if (!a.AllCorrect())
-            wrong << QPointF(x, seconds);
-        else if (bestSoFar < 0 || seconds < bestSoFar) {
-            if (bestSoFar >= 0)
-                best << QPointF(x, bestSoFar); // a step, not a slope
-            bestSoFar = seconds;
-            best << QPointF(x, seconds);
-        }
-    }
+    const ChartPoints points = ChartPointsOf(attempts);
     QDateTime first = services_.clock.Now().addDays(-30), last = services_.clock.Now();
     if (!attempts.isEmpty()) {
         first = attempts.first().startedUtc;
         last = attempts.last().startedUtc;
-        if (bestSoFar >= 0)
-            best << QPointF(double(last.toMSecsSinceEpoch()), bestSoFar);
     }
     // The axes first, over empty series: every change of a range lays out
     // each series again, which costs with a long one. Then each series in one call.
@@ -458,11 +448,40 @@ void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
     // Over a few days the day alone repeats along the axis; the hour tells the attempts apart.
     dateAxis_->setFormat(first.daysTo(last) > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm"));
     const qint64 margin = std::max<qint64>(3600, first.secsTo(last) / 20);
-    dateAxis_->setRange(first.addSecs(-margin), last.addSecs(margin));
-    timeAxis_->setRange(0, std::ceil(top * 1.1 / 30) * 30);
+    const QDateTime from = first.addSecs(-margin), to = last.addSecs(margin);
+    dateAxis_->setRange(from, to);
+    const double top = std::ceil(std::max(60.0, points.slowest) * 1.1 / 30) * 30;
+    timeAxis_->setRange(0, top);
+    // No more than the plot's pixels can show; before the chart is shown
+    // the window's size stands for the plot's.
+    const QRectF plot = chartView_->chart()->plotArea();
+    const QSizeF pixels = chartView_->isVisible() && plot.width() > 1 ? plot.size() : QSizeF(size());
+    drawnWidth_ = pixels.width();
+    // The line is as wide as its pen: a column of that width is one stroke.
+    const int columns = int(std::ceil(drawnWidth_ / std::max(1.0, TimeSeries->pen().widthF())));
+    const double xMin = double(from.toMSecsSinceEpoch()), xMax = double(to.toMSecsSinceEpoch());
+    const QList<QPointF> times = ReduceToColumns(points.times, xMin, xMax, columns);
+    chartReduced_ = times.size() < points.times.size();
+    // Marks closer than this run into one another. Such a line fills its
+    // columns from bottom to top, and the other lines run straight across
+    // and down: smoothing their edges would show nothing, and costs.
+    const bool sparse = points.times.size() * kPointSpacingPx <= drawnWidth_;
+    TimeSeries->setPointsVisible(sparse);
+    chartView_->setRenderHint(QPainter::Antialiasing, sparse);
     TimeSeries->replace(times);
-    BestSeries->replace(best);
-    WrongSeries->replace(wrong);
+    BestSeries->replace(points.best);
+    // One mark for each square a mark covers: the ones that would pile on
+    // top of it add nothing but rings over rings. A short history keeps every one.
+    WrongSeries->replace(chartReduced_ ? ThinMarks(points.wrong, QRectF(xMin, 0, xMax - xMin, top), pixels,
+                                                   WrongSeries->markerSize())
+                                       : points.wrong);
+}
+
+void ProgressWindow::plotResized(const QRectF& plot) {
+    // A plot grown much wider than the reduced line was drawn for is drawn
+    // again; the few pixels the axes' labels move it by are not worth that.
+    if (chartReduced_ && plot.width() > drawnWidth_ * kRedrawGrowth)
+        drawChart(Model->Attempts());
 }
 
 void ProgressWindow::ExportCsv() {
@@ -476,6 +495,25 @@ void ProgressWindow::ExportCsv() {
     if (!WriteWholeFile(choice->path, AttemptsCsv(Model->Attempts())))
         services_.messages.ShowError(
             QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
+}
+
+void ProgressWindow::PrintReport() {
+    services_.printerSetup.ShowPrinterSetup(); // Cancel prints too, as the worksheets do
+    const int read = ++reportRead_;
+    reportPending_ = true;
+    reportButton_->setEnabled(false);
+    ReadParentReport(*history_, Child(), Drill(), since(), services_.clock.Now(), this,
+                     [this, read](ParentReport report) {
+                         if (read != reportRead_)
+                             return;
+                         reportPending_ = false;
+                         reportButton_->setEnabled(!Loading());
+                         try {
+                             PrintParentReport(services_.printer, report);
+                         } catch (const VantelError& error) {
+                             services_.messages.ShowError(error.Message());
+                         }
+                     });
 }
 
 void ProgressWindow::PrintWorksheet() {

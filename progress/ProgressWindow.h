@@ -1,9 +1,9 @@
 // The progress window: for a chosen child and drill, the time of every
 // attempt over the dates with the best so far and the attempts with wrong
 // answers marked, a table of the attempts, the fact map with the weakest
-// facts, CSV export and the weak-fact worksheet. Reading is asynchronous:
-// "読み込み中…" shows while a read is under way, and an answer to an older
-// choice is dropped.
+// facts, CSV export, the weak-fact worksheet and the parents' report.
+// Reading is asynchronous: "読み込み中…" shows while a read is under way,
+// and an answer to an older choice is dropped.
 #pragma once
 
 #include "progress/HistoryStore.h"
@@ -21,6 +21,7 @@ class HistorySource;
 class NamePanelPrint;
 class AttemptTableModel;
 class FactMapView;
+class QAbstractItemModel;
 class QChartView;
 class QComboBox;
 class QDateTimeAxis;
@@ -28,7 +29,6 @@ class QLabel;
 class QLineSeries;
 class QListWidget;
 class QPushButton;
-class QSortFilterProxyModel;
 class QSpinBox;
 class QStackedWidget;
 class QTableView;
@@ -70,13 +70,16 @@ public:
     FactMapView* FactMap;
     QListWidget* WeakestList;
     AttemptTableModel* Model;
-    QSortFilterProxyModel* SortedModel;
+    QAbstractItemModel* SortedModel; // the rows as the table shows them
     QLineSeries* TimeSeries;
     QLineSeries* BestSeries;
     QLineSeries* WrongSeries; // marks only
 
     void ExportCsv();
     void PrintWorksheet();
+    // The parents' report of the chosen child over the chosen range: the
+    // printer setup, then every drill read, then the page.
+    void PrintReport();
 
 private:
     void sizeColumns();
@@ -90,12 +93,14 @@ private:
     void showHistory(HistoryReader* history, const QString& child, DrillKind drill);
     QDateTime since() const;
     void drawChart(const QList<Attempt>& attempts);
+    void plotResized(const QRectF& plot);
 
     QComboBox* childBox_;
     QComboBox* drillBox_;
     QComboBox* rangeBox_;
     QPushButton* exportButton_;
     QPushButton* worksheetButton_;
+    QPushButton* reportButton_;
     QSpinBox* countBox_;
     QChartView* chartView_;
     QLabel* loading_;
@@ -108,10 +113,14 @@ private:
     HistoryReader* history_;
     int progressRead_ = 0; // answers to an older read are dropped
     int childrenRead_ = 0;
+    int reportRead_ = 0;
+    bool reportPending_ = false; // its reads are under way
     QWidget* sourceBar_ = nullptr;
     QList<HistorySource*> sources_;
     QHash<HistorySource*, QWidget*> overviews_; // made when the source became available
     QDateTimeAxis* dateAxis_;
     QValueAxis* timeAxis_;
     FactStats stats_;
+    double drawnWidth_ = 0;     // the plot's width in pixels the line was reduced for
+    bool chartReduced_ = false; // more attempts than those pixels
 };

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+class QImage;
+
 enum class BrushStyle { Solid, Clear };
 
 class PrinterCanvas {
@@ -41,6 +43,8 @@ public:
     virtual int TextHeight(const QString& text) = 0;
     // Outline from (left, top) to (right, bottom), right and bottom excluded.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // A picture drawn for print (a chart at the printer's resolution), scaled into target.
+    virtual void DrawImage(const QRect& target, const QImage& image) = 0;
 };
 
 // The whole-point size of a font, its pixel size read at dpi when it has one.

@@ -109,6 +109,16 @@ void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
     painter.restore();
 }
 
+void PainterCanvas::DrawImage(const QRect& target, const QImage& image) {
+    QPainter& painter = activePainter();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A PDF keeps the picture as it is, not as a JPEG with blurred lines.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(target, image);
+    painter.restore();
+}
+
 QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     canvas_ = std::make_unique<PainterCanvas>(painter_, *printer_);
     choice_ = DefaultPrinterChoice();

@@ -15,6 +15,7 @@
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 
+#include "tests/support/CalcResave.h"
 #include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeHistory.h"
 #include "tests/support/FakeProgressServices.h"
@@ -30,7 +31,6 @@
 #include <QFile>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSortFilterProxyModel>
@@ -46,26 +46,7 @@ QString shotFolder() { return qEnvironmentVariable("VANTEL_SHOT_DIR", QDir::curr
 
 // Calc's reading of a CSV file, as rows of texts.
 QList<QStringList> readWithCalc(const QString& program, const QString& csv, const QString& workFolder) {
-    const QString profile = QDir(workFolder).filePath("profile");
-    const QString out = QDir(workFolder).filePath("out");
-    QDir().mkpath(out);
-    QProcess calc;
-    calc.setProcessChannelMode(QProcess::MergedChannels);
-    // Import as UTF-8 (76) with comma and quote, then write the same way.
-    calc.start(program, {"--headless", "--norestore", "-env:UserInstallation=file://" + profile,
-                         "--infilter=CSV:44,34,76,1", "--convert-to",
-                         "csv:Text - txt - csv (StarCalc):44,34,76,1", "--outdir", out, csv});
-    if (!calc.waitForFinished(240000)) {
-        calc.kill();
-        calc.waitForFinished();
-        return {};
-    }
-    QFile file(QDir(out).filePath(QFileInfo(csv).fileName()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning() << "no CSV from Calc:" << calc.readAll();
-        return {};
-    }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = CalcResavedCsv(program, csv, workFolder);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     QList<QStringList> rows;
@@ -262,7 +243,7 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0], QString::fromUtf8(written.mid(3)).split("\r\n")[0].split(','));
         QCOMPARE(rows[1],
-                 (QStringList{"A, \"B\"\nC", "掛け算", "2026-12-07 18:00:00", "61", "100", "100", ""}));
+                 (QStringList{"A, \"B\"\nC", "かけざん", "2026-12-07 18:00:00", "61", "100", "100", ""}));
     }
 
     void csvNamesThatLookLikeFormulasStayText() {

@@ -6,11 +6,12 @@
 #include "platform/print/Printer.h"
 #include "platform/print/PrinterSetup.h"
 
+#include <QImage>
 #include <QList>
 #include <QStringList>
 
 struct CanvasCall {
-    enum Kind { TextRect, TextOut, Rectangle };
+    enum Kind { TextRect, TextOut, Rectangle, Image };
     Kind kind = TextRect;
     QRect rect; // TextRect: the clip; Rectangle: left, top, right, bottom as given
     QPoint at;  // where the text starts
@@ -20,6 +21,7 @@ struct CanvasCall {
     BrushStyle brush = BrushStyle::Solid;
     int fontSize = 0; // points
     int page = 0;     // counted from 1
+    QSize imageSize;  // Image: the picture's own size; rect is where it goes
 };
 
 class RecordingCanvas : public PrinterCanvas {
@@ -52,6 +54,10 @@ public:
     }
     void Rectangle(int left, int top, int right, int bottom) override {
         record(CanvasCall::Rectangle, QRect(QPoint(left, top), QPoint(right, bottom)), {}, {});
+    }
+    void DrawImage(const QRect& target, const QImage& image) override {
+        record(CanvasCall::Image, target, {}, {});
+        calls.last().imageSize = image.size();
     }
 
     QList<CanvasCall> Calls(CanvasCall::Kind kind, int onPage = 0) const {
