@@ -14,7 +14,7 @@ seconds=${1:-60}
 shift || true
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(settings_file delimited_text html_table cp932 jpeg wave)
+  names=(settings_file delimited_text html_table cp932 jpeg wave roster_import)
 fi
 
 build=build-fuzz
