@@ -69,11 +69,10 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
         };
         offerRoster();
         QObject::connect(classroom.get(), &Classroom::RosterChanged, form.UserNameCompletion, offerRoster);
-    }
-    if (classroom)
         form.OnProgressWindowOpened = [&classroom](ProgressWindow& progress) {
             classroom->AttachTo(progress);
         };
+    }
     form.show();
     if (classroom) // off the path to the first paint
         QTimer::singleShot(0, classroom.get(), [&classroom] { classroom->Start(); });
