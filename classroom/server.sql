@@ -155,30 +155,6 @@ CREATE TABLE IF NOT EXISTS vantel.computers (
     UNIQUE (class, seat)
 );
 
--- Indexes and row-level security lock their table: made only when missing.
-DO $$
-DECLARE
-    t text;
-BEGIN
-    -- Every read names a class, and mostly a child and a drill: this index
-    -- serves them all, and the class view and the answers' row-level check
-    -- read it alone (index-only scans).
-    IF to_regclass('vantel.attempts_by_child') IS NULL THEN
-        CREATE INDEX attempts_by_child ON vantel.attempts (class, child, drill, started_at)
-            INCLUDE (duration_ms, score, full_score, id);
-    END IF;
-    -- add_attempt counts what one login added around a start time.
-    IF to_regclass('vantel.attempts_by_login') IS NULL THEN
-        CREATE INDEX attempts_by_login ON vantel.attempts (added_by, seat, started_at);
-    END IF;
-    FOREACH t IN ARRAY ARRAY['attempts', 'answers', 'class_roles', 'computers'] LOOP
-        IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = format('vantel.%I', t)::regclass) THEN
-            EXECUTE format('ALTER TABLE vantel.%I ENABLE ROW LEVEL SECURITY', t);
-        END IF;
-    END LOOP;
-END
-$$;
-
 -- Each class's list of children (名簿): the names a computer offers as a
 -- child types, and the rows of the class table before anybody has sent.
 -- Names are kept trimmed, without control characters.
@@ -236,10 +212,23 @@ CREATE TABLE IF NOT EXISTS vantel.child_fact_seen (
     PRIMARY KEY (class, drill, child, top, "left")
 );
 
+-- Indexes and row-level security lock their table: made only when missing.
 DO $$
 DECLARE
     t text;
 BEGIN
+    -- Every read names a class, and mostly a child and a drill: this index
+    -- serves them all, and the class view and the answers' row-level check
+    -- read it alone (index-only scans).
+    IF to_regclass('vantel.attempts_by_child') IS NULL THEN
+        CREATE INDEX attempts_by_child ON vantel.attempts (class, child, drill, started_at)
+            INCLUDE (duration_ms, score, full_score, id);
+    END IF;
+    -- add_attempt counts what one login added around a start time.
+    IF to_regclass('vantel.attempts_by_login') IS NULL THEN
+        CREATE INDEX attempts_by_login ON vantel.attempts (added_by, seat, started_at);
+    END IF;
+    -- Whether an attempt is in the tallies of the class's facts.
     IF NOT EXISTS (SELECT 1 FROM pg_attribute
                    WHERE attrelid = 'vantel.attempts'::regclass AND attname = 'tallied' AND NOT attisdropped) THEN
         ALTER TABLE vantel.attempts ADD COLUMN tallied boolean NOT NULL DEFAULT false;
@@ -249,7 +238,8 @@ BEGIN
         CREATE INDEX answer_times_by_fact ON vantel.answer_times (class, drill, top, "left", gap_ms)
             INCLUDE (started_at);
     END IF;
-    FOREACH t IN ARRAY ARRAY['roster', 'answer_times', 'fact_days', 'child_fact_seen'] LOOP
+    FOREACH t IN ARRAY ARRAY['attempts', 'answers', 'class_roles', 'computers', 'roster', 'answer_times',
+                             'fact_days', 'child_fact_seen'] LOOP
         IF NOT (SELECT relrowsecurity FROM pg_class WHERE oid = format('vantel.%I', t)::regclass) THEN
             EXECUTE format('ALTER TABLE vantel.%I ENABLE ROW LEVEL SECURITY', t);
         END IF;

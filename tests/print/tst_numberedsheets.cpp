@@ -12,6 +12,7 @@
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 
+#include "tests/support/PdfPanelJob.h"
 #include "tests/support/PrintProgressCancel.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/RecordingPrinter.h"
@@ -226,15 +227,8 @@ private slots:
         if (!HavePdfToText())
             QSKIP("pdftotext is not installed");
         const DrillSheet& sheet = SheetOf(DrillKind(drill));
-        QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice;
-        choice.pdfBase = folder.filePath(QStringLiteral("sheets.pdf"));
-        pdf.SetChoice(choice);
-        auto names = MakeNamePanel();
-        names->SetCells(0, 0, QStringLiteral("なまえ"));
-        TVoskSGridPrinter namePrinter(pdf);
-        SetUpNamePanelPrinter(namePrinter, names.get());
+        PdfPanelJob job(QStringLiteral("sheets.pdf"));
+        auto& [folder, pdf, names, namePrinter] = job;
         auto layout = layoutOf(DrillKind(drill));
         ScriptedRandom random;
         QVERIFY(PrintNumberedSheets(pdf, namePrinter, *layout, DrillKind(drill), count, random));
@@ -279,14 +273,8 @@ private slots:
     }
 
     void cancelledWithThePdfPrinterLeavesNoFile() {
-        QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice;
-        choice.pdfBase = folder.filePath(QStringLiteral("sheets.pdf"));
-        pdf.SetChoice(choice);
-        auto names = MakeNamePanel();
-        TVoskSGridPrinter namePrinter(pdf);
-        SetUpNamePanelPrinter(namePrinter, names.get());
+        PdfPanelJob job(QStringLiteral("sheets.pdf"), false);
+        auto& [folder, pdf, names, namePrinter] = job;
         auto layout = layoutOf(DrillKind::Addition);
         ScriptedRandom random;
         FakePrinterSetup setup;

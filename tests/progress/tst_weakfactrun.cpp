@@ -10,6 +10,7 @@
 #include "progress/WeakFactRun.h"
 #include "progress/WeakFactSheet.h"
 
+#include "tests/support/PdfPanelJob.h"
 #include "tests/support/PrintProgressCancel.h"
 #include "tests/support/PdfText.h"
 #include "tests/support/RecordingPrinter.h"
@@ -151,15 +152,8 @@ private slots:
     void pdfReadBack() {
         if (!HavePdfToText())
             QSKIP("pdftotext is not installed");
-        QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice;
-        choice.pdfBase = folder.filePath(QStringLiteral("run.pdf"));
-        pdf.SetChoice(choice);
-        auto names = MakeNamePanel();
-        names->SetCells(0, 0, QStringLiteral("なまえ"));
-        TVoskSGridPrinter namePrinter(pdf);
-        SetUpNamePanelPrinter(namePrinter, names.get());
+        PdfPanelJob job(QStringLiteral("run.pdf"));
+        auto& [folder, pdf, names, namePrinter] = job;
         GridNamePanelPrint namePanel(namePrinter);
         ScriptedRandom random;
         const QList<ChildWorksheet> sheets = worksheetsOf(kChildren, random);
@@ -201,14 +195,8 @@ private slots:
     }
 
     void stoppedWhilePreparingPrintsNothing() {
-        QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice;
-        choice.pdfBase = folder.filePath(QStringLiteral("run.pdf"));
-        pdf.SetChoice(choice);
-        auto names = MakeNamePanel();
-        TVoskSGridPrinter namePrinter(pdf);
-        SetUpNamePanelPrinter(namePrinter, names.get());
+        PdfPanelJob job(QStringLiteral("run.pdf"), false);
+        auto& [folder, pdf, names, namePrinter] = job;
         GridNamePanelPrint namePanel(namePrinter);
         ScriptedRandom random;
         PrintRunProgress progress;
