@@ -72,6 +72,12 @@ QImage MarkerImage(qreal size, const QBrush& brush, const QPen& pen) {
 }
 
 constexpr int kWeakestShown = 10;
+
+QString DateAxisFormat(qint64 days) {
+    if (days > 365)
+        return QStringLiteral("yyyy/MM");
+    return days > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm");
+}
 constexpr int kPointSpacingPx = 4; // attempts closer than this are drawn without their points
 constexpr double kRedrawGrowth = 1.25;
 constexpr int kNameShownPx = 220; // long names are elided; the tool tip has more
@@ -446,7 +452,8 @@ void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
     for (QLineSeries* series : {TimeSeries, BestSeries, WrongSeries})
         series->clear();
     // Over a few days the day alone repeats along the axis; the hour tells the attempts apart.
-    dateAxis_->setFormat(first.daysTo(last) > 3 ? QStringLiteral("MM/dd") : QStringLiteral("MM/dd HH:mm"));
+    // Past a year the same day comes round again; the year tells which.
+    dateAxis_->setFormat(DateAxisFormat(first.daysTo(last)));
     const qint64 margin = std::max<qint64>(3600, first.secsTo(last) / 20);
     const QDateTime from = first.addSecs(-margin), to = last.addSecs(margin);
     dateAxis_->setRange(from, to);

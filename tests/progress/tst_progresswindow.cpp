@@ -26,6 +26,7 @@
 #include "tests/support/WorksheetGrids.h"
 
 #include <QChartView>
+#include <QDateTimeAxis>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -174,6 +175,24 @@ private slots:
             QVERIFY(steps[i].x() >= steps[i - 1].x());
             QVERIFY(steps[i].y() <= steps[i - 1].y());
         }
+    }
+
+    // The date axis names what tells the attempts apart: the hour within a
+    // few days, the day within a year, the year beyond.
+    void dateAxisFitsTheSpan() {
+        const auto formatOf = [](ProgressWindow& window) {
+            auto* view = window.findChild<QChartView*>(QStringLiteral("ChartView"));
+            const auto axes = view->chart()->axes(Qt::Horizontal);
+            return axes.isEmpty() ? QString() : static_cast<QDateTimeAxis*>(axes.first())->format();
+        };
+        QCOMPARE(formatOf(*open("ゆい", DrillKind::Addition, ProgressWindow::All)), QStringLiteral("MM/dd"));
+        history.attempts << SampleAttempt("はる", DrillKind::Addition, kNow.addSecs(-3600), 100000)
+                         << SampleAttempt("はる", DrillKind::Addition, kNow, 90000);
+        QCOMPARE(formatOf(*open("はる", DrillKind::Addition, ProgressWindow::All)), QStringLiteral("MM/dd HH:mm"));
+        history.attempts << SampleAttempt("はる", DrillKind::Addition, kNow.addYears(-2), 120000);
+        QCOMPARE(formatOf(*open("はる", DrillKind::Addition, ProgressWindow::All)), QStringLiteral("yyyy/MM"));
+        for (int i = 0; i < 3; ++i)
+            history.attempts.removeLast();
     }
 
     void factMapAndWeakestList() {
