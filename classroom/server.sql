@@ -608,15 +608,44 @@ CREATE OR REPLACE FUNCTION vantel.roster_name(p_name text) RETURNS text
     LANGUAGE sql IMMUTABLE
     RETURN btrim(p_name, E' \t\n\r\u3000\u00a0');
 
--- Whether the login that called (session_user: inside a SECURITY DEFINER
--- function current_user is the owner) may read a class.
-CREATE OR REPLACE FUNCTION vantel.login_reads_class(p_class text) RETURNS boolean
-    LANGUAGE sql STABLE
-BEGIN ATOMIC
-    SELECT EXISTS (SELECT 1 FROM vantel.class_roles m JOIN pg_catalog.pg_roles r ON r.rolname = m.role_name
-                   WHERE m.may = 'read' AND m.class = p_class
-                     AND pg_catalog.pg_has_role(session_user, r.oid, 'MEMBER'));
-END;
+-- Before a change of a class's list: the login that called (session_user:
+-- inside a SECURITY DEFINER function current_user is the owner) must read
+-- the class (42501); then the change holds the class's list until its
+-- transaction ends, so two changes never pass the limit together.
+CREATE OR REPLACE FUNCTION vantel.lock_class_list(p_class text) RETURNS void
+    LANGUAGE plpgsql VOLATILE
+    SET search_path = pg_catalog, pg_temp AS $$
+BEGIN
+    IF p_class IS NULL OR NOT EXISTS (
+            SELECT 1 FROM vantel.class_roles m JOIN pg_catalog.pg_roles r ON r.rolname = m.role_name
+            WHERE m.may = 'read' AND m.class = p_class
+              AND pg_catalog.pg_has_role(session_user, r.oid, 'MEMBER')) THEN
+        RAISE EXCEPTION 'role % may not change the class list of class %', session_user, quote_literal(p_class)
+            USING ERRCODE = 'insufficient_privilege';
+    END IF;
+    PERFORM pg_advisory_xact_lock(hashtextextended('vantel.roster ' || p_class, 0));
+END
+$$;
+
+-- A name as the class list takes it: trimmed, 1 to 100 characters (22001,
+-- 22023), no control characters (22023).
+CREATE OR REPLACE FUNCTION vantel.checked_roster_name(p_name text) RETURNS text
+    LANGUAGE plpgsql IMMUTABLE
+    SET search_path = pg_catalog, pg_temp AS $$
+DECLARE
+    v_name text := vantel.roster_name(p_name);
+BEGIN
+    IF length(v_name) > 100 THEN
+        RAISE EXCEPTION 'a name on a class list is at most 100 characters'
+            USING ERRCODE = 'string_data_right_truncation';
+    END IF;
+    IF v_name IS NULL OR v_name = '' OR v_name ~ '[\x01-\x1f\x7f-\x9f]' THEN
+        RAISE EXCEPTION 'a name on a class list has a letter and no control characters'
+            USING ERRCODE = 'invalid_parameter_value';
+    END IF;
+    RETURN v_name;
+END
+$$;
 
 -- The changes to a class list, for the teachers of the class only:
 --   22001  a name longer than 100 characters
@@ -640,21 +669,9 @@ BEGIN
         RAISE EXCEPTION 'a name on a class list is at most 100 characters'
             USING ERRCODE = 'string_data_right_truncation';
     END IF;
-    IF p_class IS NULL OR NOT vantel.login_reads_class(p_class) THEN
-        RAISE EXCEPTION 'role % may not change the class list of class %', session_user, quote_literal(p_class)
-            USING ERRCODE = 'insufficient_privilege';
-    END IF;
-    SELECT coalesce(array_agg(DISTINCT vantel.roster_name(n)), '{}') INTO v_names
+    PERFORM vantel.lock_class_list(p_class);
+    SELECT coalesce(array_agg(DISTINCT vantel.checked_roster_name(n)), '{}') INTO v_names
     FROM unnest(p_names) n WHERE vantel.roster_name(n) <> '';
-    IF EXISTS (SELECT 1 FROM unnest(v_names) n WHERE length(n) > 100) THEN
-        RAISE EXCEPTION 'a name on a class list is at most 100 characters'
-            USING ERRCODE = 'string_data_right_truncation';
-    END IF;
-    IF EXISTS (SELECT 1 FROM unnest(v_names) n WHERE n ~ '[\x01-\x1f\x7f-\x9f]') THEN
-        RAISE EXCEPTION 'a name on a class list has no control characters' USING ERRCODE = 'invalid_parameter_value';
-    END IF;
-    -- One change of a class's list at a time, so two never pass the limit together.
-    PERFORM pg_advisory_xact_lock(hashtextextended('vantel.roster ' || p_class, 0));
     IF (SELECT count(*) FROM vantel.roster r WHERE r.class = p_class)
        + (SELECT count(*) FROM unnest(v_names) n
           WHERE NOT EXISTS (SELECT 1 FROM vantel.roster r WHERE r.class = p_class AND r.child = n)) > 200 THEN
@@ -678,10 +695,7 @@ BEGIN
         RAISE EXCEPTION 'a name on a class list is at most 100 characters'
             USING ERRCODE = 'string_data_right_truncation';
     END IF;
-    IF p_class IS NULL OR NOT vantel.login_reads_class(p_class) THEN
-        RAISE EXCEPTION 'role % may not change the class list of class %', session_user, quote_literal(p_class)
-            USING ERRCODE = 'insufficient_privilege';
-    END IF;
+    PERFORM vantel.lock_class_list(p_class);
     DELETE FROM vantel.roster r WHERE r.class = p_class AND r.child = p_child;
     RETURN FOUND;
 END
@@ -705,22 +719,11 @@ BEGIN
         RAISE EXCEPTION 'a name on a class list is at most 100 characters'
             USING ERRCODE = 'string_data_right_truncation';
     END IF;
-    IF p_class IS NULL OR NOT vantel.login_reads_class(p_class) THEN
-        RAISE EXCEPTION 'role % may not rename children of class %', session_user, quote_literal(p_class)
-            USING ERRCODE = 'insufficient_privilege';
-    END IF;
-    v_to := vantel.roster_name(p_to);
-    IF length(v_to) > 100 THEN
-        RAISE EXCEPTION 'a name on a class list is at most 100 characters'
-            USING ERRCODE = 'string_data_right_truncation';
-    END IF;
-    IF p_from IS NULL OR v_to IS NULL OR v_to = '' OR v_to ~ '[\x01-\x1f\x7f-\x9f]' THEN
-        RAISE EXCEPTION 'a child is renamed to a name without control characters' USING ERRCODE = 'invalid_parameter_value';
-    END IF;
-    IF p_from = v_to THEN
+    PERFORM vantel.lock_class_list(p_class);
+    v_to := vantel.checked_roster_name(p_to);
+    IF p_from IS NULL OR p_from = v_to THEN
         RETURN 0;
     END IF;
-    PERFORM pg_advisory_xact_lock(hashtextextended('vantel.roster ' || p_class, 0));
     IF EXISTS (SELECT 1 FROM vantel.roster r WHERE r.class = p_class AND r.child = p_from) THEN
         IF EXISTS (SELECT 1 FROM vantel.roster r WHERE r.class = p_class AND r.child = v_to) THEN
             DELETE FROM vantel.roster r WHERE r.class = p_class AND r.child = p_from;

@@ -142,6 +142,10 @@ class TestClassView : public QObject, FakeProgressServices {
 
     // The teacher's window on the class, shown once the server offers it.
     ClassView* openClass(Classroom& teacher, ProgressWindow& window);
+    // The teacher's computer of the test class.
+    static ClassroomConfig teacherConfig() {
+        return {PgTestServer::TeacherServiceName(), PgTestServer::TestClass(), QStringLiteral("教卓"), {}};
+    }
 
 private slots:
     void teacherSeesTheClassAndEachChild();
@@ -188,10 +192,7 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
              qPrintable(server.ErrorText()));
 
     // The teacher's computer: its login may read the class.
-    Classroom teacher(
-        ClassroomConfig{
-            PgTestServer::TeacherServiceName(), PgTestServer::TestClass(), QStringLiteral("教卓"), {}},
-        local, dir.filePath(QStringLiteral("teacher.sqlite")));
+    Classroom teacher(teacherConfig(), local, dir.filePath(QStringLiteral("teacher.sqlite")));
     teacher.Start();
     ProgressWindow window(With(teacher.History()), QString(), DrillKind::Addition);
     teacher.AttachTo(window);
@@ -305,10 +306,7 @@ void TestClassView::classListMarksJoinsAndExports() {
                         SampleAttempt("=HYPERLINK(\"x\")", DrillKind::Addition, now.addDays(-4), 99000)};
     QVERIFY(sendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
 
-    Classroom teacher(
-        ClassroomConfig{
-            PgTestServer::TeacherServiceName(), PgTestServer::TestClass(), QStringLiteral("教卓"), {}},
-        local, dir.filePath(QStringLiteral("teacher.sqlite")));
+    Classroom teacher(teacherConfig(), local, dir.filePath(QStringLiteral("teacher.sqlite")));
     ProgressWindow window(With(teacher.History()), QString(), DrillKind::Addition);
     ClassView* view = openClass(teacher, window);
     QVERIFY(view);
@@ -443,10 +441,7 @@ void TestClassView::classFactMapAndItsWorksheets() {
         SampleAttempt("うた", DrillKind::Addition, now.addDays(-4), 80000),
         SampleAttempt("うた", DrillKind::Kuku, now.addDays(-5), 70000)};
     QVERIFY(sendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
-    Classroom teacher(
-        ClassroomConfig{
-            PgTestServer::TeacherServiceName(), PgTestServer::TestClass(), QStringLiteral("教卓"), {}},
-        local, dir.filePath(QStringLiteral("teacher.sqlite")));
+    Classroom teacher(teacherConfig(), local, dir.filePath(QStringLiteral("teacher.sqlite")));
     ProgressWindow window(With(teacher.History()), QString(), DrillKind::Addition);
     window.resize(1100, 760);
     ClassView* view = openClass(teacher, window);

@@ -176,7 +176,8 @@ private slots:
               QStringLiteral("DELETE FROM vantel.roster"),
               QStringLiteral("SELECT vantel.tally_attempts('{}')"),
               QStringLiteral("SELECT * FROM vantel.answer_gaps(gen_random_uuid())"),
-              QStringLiteral("SELECT vantel.login_reads_class('1年1組')"),
+              QStringLiteral("SELECT vantel.lock_class_list('1年1組')"),
+              QStringLiteral("SELECT vantel.checked_roster_name('はな')"),
               QStringLiteral("CREATE OR REPLACE FUNCTION vantel.class_names() RETURNS TABLE (child text) "
                              "LANGUAGE sql AS 'SELECT child FROM vantel.roster'")}) {
             const PsqlResult refused = server.Psql(sql, PgTestServer::ComputerRole());
