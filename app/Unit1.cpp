@@ -189,6 +189,7 @@ void TForm1::bindControls(const MadeControls& made) {
                              {"About1", &TForm1::About1},
                              {"ReadAloud1", &TForm1::ReadAloud1},
                              {"ShowProgress1", &TForm1::ShowProgress1},
+                             {"Language1", &TForm1::Language1},
                          });
 }
 

@@ -22,6 +22,7 @@ class PrinterSetup;
 class FileDialogs;
 class DrillSession;
 class HistoryStore;
+class LanguageSwitch;
 class NamePanelPrint;
 class NameCompletion;
 class ProgressWindow;
@@ -169,6 +170,7 @@ public:
     QAction* ReadAloud1; // "問題を読み上げる", checkable
     QAction* ShowProgress1;
     QAction* DifferentSheets1; // "ちがうプリントを N 枚..."
+    QAction* Language1;        // "言語 / Language", its submenu made by AttachLanguages
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1; // the session's
@@ -189,6 +191,9 @@ public:
     QPointer<ProgressWindow> ProgressWindow1;
     // Adds to each new progress window what the program has beyond this computer (a class server).
     std::function<void(ProgressWindow&)> OnProgressWindowOpened;
+    // Fills "言語 / Language" with the languages to choose; a choice applies
+    // at once and is kept. Without it the item has no submenu.
+    void AttachLanguages(LanguageSwitch& languages);
     // The user-name edit's completion; a class computer adds its class list's names.
     NameCompletion* UserNameCompletion = nullptr;
     // Empty until start-up finds a user name.
@@ -288,12 +293,15 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWindow();
     void makeClientArea();
     MadeControls makeControls();
     void makeMenu(MadeControls& made);
+    // The menu's translated captions again, in the language now spoken.
+    void retranslateMenu();
     void bindControls(const MadeControls& made);
     void setUpGrids();
     void setUpStatusBar();
@@ -327,6 +335,7 @@ private:
     std::unique_ptr<StartupGreeting> greeting_;
     std::unique_ptr<ReadAloud> readAloud_;
     std::shared_ptr<NamePanelPrint> namePanelPrint_; // the name panel for the progress window's prints
+    LanguageSwitch* languages_ = nullptr;
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     std::function<TVersionBox*()> makeVersionBox_; // until the About box is made

@@ -1,8 +1,11 @@
 // The main menu, as a table: menus, items, shortcuts and enabled states. The
 // items join the window's made controls, so bindControls() hands them out too.
+// The program's own additions to the menu speak the chosen language; the
+// other captions follow, table row by table row, as their texts are translated.
 #include "app/Glyphs.h"
 #include "app/Unit1.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <optional>
 
@@ -14,12 +17,14 @@ struct MenuRow {
     bool enabled = true;
     std::optional<Glyph> icon = std::nullopt;
     bool checkable = false;
+    bool translated = false; // the caption goes through the "TForm1" catalogue
 };
 
 struct MenuTable {
     const char* name;
     const char* caption;
     std::initializer_list<MenuRow> items;
+    bool translated = false;
 };
 
 const MenuTable kMenus[] = {
@@ -59,38 +64,54 @@ const MenuTable kMenus[] = {
          {"Open4", "開く　(4)", {}, true, Glyph::Speaker},
          {"Open5", "開く　(5)", {}, true, Glyph::Speaker},
          {"N10", "-", {}},
-         {"ReadAloud1", "問題を読み上げる", {}, true, std::nullopt, true},
+         {"ReadAloud1", QT_TRANSLATE_NOOP("TForm1", "問題を読み上げる"), {}, true, std::nullopt, true, true},
      }},
     {"Record1",
-     "記録(&R)",
+     QT_TRANSLATE_NOOP("TForm1", "記録(&R)"),
      {
-         {"ShowProgress1", "成績の記録を見る...", QKeySequence(Qt::CTRL | Qt::Key_R)},
-     }},
+         {"ShowProgress1", QT_TRANSLATE_NOOP("TForm1", "成績の記録を見る..."),
+          QKeySequence(Qt::CTRL | Qt::Key_R), true, std::nullopt, false, true},
+     },
+     true},
     {"Worksheet1",
-     "プリント(&W)",
+     QT_TRANSLATE_NOOP("TForm1", "プリント(&W)"),
      {
-         {"DifferentSheets1", "ちがうプリントを N 枚...", {}},
-     }},
+         {"DifferentSheets1",
+          QT_TRANSLATE_NOOP("TForm1", "ちがうプリントを N 枚..."),
+          {},
+          true,
+          std::nullopt,
+          false,
+          true},
+     },
+     true},
     {"Help1",
      "ヘルプ(&H)",
      {
          {"Contents1", "目次(&C)", QKeySequence(Qt::Key_F1), true, Glyph::Help},
          {"SearchforHelpOn1", "トピックの検索(&S)...", {}},
          {"About1", "バージョン情報(&A)...", {}, true, Glyph::About},
+         {"N11", "-", {}},
+         // Its submenu names each language in its own words (see AttachLanguages).
+         {"Language1", QT_TRANSLATE_NOOP("TForm1", "言語 / Language"), {}, true, std::nullopt, false, true},
      }},
 };
+
+QString CaptionOf(const char* caption, bool translated) {
+    return translated ? QCoreApplication::translate("TForm1", caption) : QString::fromUtf8(caption);
+}
 } // namespace
 
 void TForm1::makeMenu(MadeControls& made) {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuTable& table : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(table.caption));
+        QMenu* menu = menuBar()->addMenu(CaptionOf(table.caption, table.translated));
         menu->setObjectName(QString::fromUtf8(table.name));
         made.insert(menu->objectName(), menu);
         for (const MenuRow& row : table.items) {
             QAction* action = qstrcmp(row.caption, "-") == 0
                                   ? menu->addSeparator()
-                                  : menu->addAction(QString::fromUtf8(row.caption));
+                                  : menu->addAction(CaptionOf(row.caption, row.translated));
             action->setObjectName(QString::fromUtf8(row.name));
             Q_ASSERT_X(!made.contains(action->objectName()), row.name, "each name once in the window");
             made.insert(action->objectName(), action);
@@ -100,5 +121,19 @@ void TForm1::makeMenu(MadeControls& made) {
             if (row.icon)
                 action->setIcon(GlyphIcon(*row.icon));
         }
+    }
+}
+
+void TForm1::retranslateMenu() {
+    for (const MenuTable& table : kMenus) {
+        auto* menu = menuBar()->findChild<QMenu*>(QString::fromUtf8(table.name), Qt::FindDirectChildrenOnly);
+        if (!menu)
+            continue;
+        if (table.translated)
+            menu->setTitle(CaptionOf(table.caption, true));
+        for (const MenuRow& row : table.items)
+            if (row.translated)
+                if (auto* action = menu->findChild<QAction*>(QString::fromUtf8(row.name)))
+                    action->setText(CaptionOf(row.caption, true));
     }
 }

@@ -1,0 +1,260 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="ja">
+<context>
+    <name>AttemptTableModel</name>
+    <message>
+        <source>日付</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Drills</name>
+    <message>
+        <source>名前なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>たしざん</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ひきざん</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>かけざん</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>九九</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FactMapView</name>
+    <message>
+        <source>
+まだ記録がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+まちがい %1 / %2 回（%3%）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+答えるまでの時間（中央値） %1 秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>九九</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumberedSheetsDialog</name>
+    <message>
+        <source>ちがうプリントを N 枚</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 枚</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ドリル(&amp;D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>枚数(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>このパソコン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;まちがい %1/%2 回</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;%1 秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>苦手な問題はまだ見つかっていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成績の記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近30日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近90日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSVに書き出す...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>苦手プリント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成績レポート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保護者に渡す1枚のレポートを印刷します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 問</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込み中…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ドリル:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>期間:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>かかった時間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ベストタイム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まちがいあり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間（秒）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題ごとのできぐあい（数字はまちがえた回数）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>緑: よくできている&#x3000;黄: 時間がかかる・ときどきまちがえる&#x3000;赤: よくまちがえる&#x3000;灰: 記録なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>苦手な問題</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の一覧にもどる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)|*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成績の記録_%1.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル %1 に書き込めませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>問題を読み上げる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成績の記録を見る...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プリント(&amp;W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ちがうプリントを N 枚...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>言語 / Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TStringGrid</name>
+    <message>
+        <source>%1 行 %2 列</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
