@@ -119,7 +119,7 @@ Usual time to answer: %1 seconds</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation>No tricky facts yet</translation>
+        <translation>No tricky problems yet</translation>
     </message>
     <message>
         <source>成績の記録</source>
@@ -257,7 +257,7 @@ Usual time to answer: %1 seconds</translation>
     <name>TStringGrid</name>
     <message>
         <source>%1 行 %2 列</source>
-        <translation>Row %1, column %2</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
