@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AttemptCsv</name>
+    <message>
+        <source>名前,ドリル,開始日時,時間(秒),点数,満点,新記録</source>
+        <translation>Name,Drill,Started,Time (s),Score,Out of,New best</translation>
+    </message>
+</context>
+<context>
     <name>AttemptTableModel</name>
     <message>
         <source>日付</source>
@@ -97,6 +104,125 @@ Usual time to answer: %1 seconds</translation>
     <message>
         <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
         <translation>Prints numbered worksheets, then the answers with the same numbers.</translation>
+    </message>
+</context>
+<context>
+    <name>ParentReport</name>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation>%1/%2/%3</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>ベストタイム</source>
+        <translation>Best time</translation>
+    </message>
+    <message>
+        <source>まちがいあり</source>
+        <translation>Some wrong</translation>
+    </message>
+    <message>
+        <source>よくできている</source>
+        <translation>Going well</translation>
+    </message>
+    <message>
+        <source>時間がかかる・ときどきまちがえる</source>
+        <translation>Slow or sometimes wrong</translation>
+    </message>
+    <message>
+        <source>よくまちがえる</source>
+        <translation>Often wrong</translation>
+    </message>
+    <message>
+        <source>記録なし</source>
+        <translation>Not tried</translation>
+    </message>
+    <message>
+        <source>成績レポート</source>
+        <translation>Progress report</translation>
+    </message>
+    <message>
+        <source>名前：</source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>期間：</source>
+        <translation>Dates: </translation>
+    </message>
+    <message>
+        <source>ドリルごとのタイム</source>
+        <translation>Times for each drill</translation>
+    </message>
+    <message>
+        <source>ドリル</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>さいきんのタイム（正解）</source>
+        <translation>Latest time (right answers)</translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation>Tries</translation>
+    </message>
+    <message>
+        <source>%1 回</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>かかった時間（%1）</source>
+        <translation>How long it took (%1)</translation>
+    </message>
+    <message>
+        <source>この期間の記録はありません</source>
+        <translation>No results for these dates</translation>
+    </message>
+    <message>
+        <source>問題ごとのできぐあい（%1）</source>
+        <translation>How each problem went (%1)</translation>
+    </message>
+    <message>
+        <source>練習するとよい問題</source>
+        <translation>Problems to practise</translation>
+    </message>
+    <message>
+        <source>ます目の数字はまちがえた回数です。</source>
+        <translation>The number in a square is how many times it was wrong.</translation>
+    </message>
+    <message>
+        <source>苦手な問題はまだ見つかっていません</source>
+        <translation>No tricky problems yet</translation>
+    </message>
+    <message>
+        <source>まちがいが多い問題と、答えるのに時間が</source>
+        <translation>The problems most often wrong or slowest</translation>
+    </message>
+    <message>
+        <source>かかる問題を、苦手な順にならべました。</source>
+        <translation>to answer, the hardest first.</translation>
+    </message>
+    <message>
+        <source>&#x3000;作成日：</source>
+        <translation>   Made on </translation>
+    </message>
+    <message>
+        <source> 〜 </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>まだ</source>
+        <translation>Not yet</translation>
+    </message>
+    <message>
+        <source>（%1/%2）</source>
+        <translation> (%1/%2)</translation>
     </message>
 </context>
 <context>
@@ -258,6 +384,17 @@ Usual time to answer: %1 seconds</translation>
     <message>
         <source>%1 行 %2 列</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeakFactSheet</name>
+    <message>
+        <source>  こたえ</source>
+        <translation>  Answers</translation>
+    </message>
+    <message>
+        <source>苦手プリント（%1）  %2</source>
+        <translation>Practice sheet (%1)  %2</translation>
     </message>
 </context>
 </TS>

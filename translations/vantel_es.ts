@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="ja">
 <context>
+    <name>AttemptCsv</name>
+    <message>
+        <source>名前,ドリル,開始日時,時間(秒),点数,満点,新記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AttemptTableModel</name>
     <message>
         <source>日付</source>
@@ -93,6 +100,125 @@
     </message>
     <message>
         <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ParentReport</name>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ベストタイム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まちがいあり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>よくできている</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間がかかる・ときどきまちがえる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>よくまちがえる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>成績レポート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>期間：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ドリルごとのタイム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ドリル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>さいきんのタイム（正解）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 回</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>かかった時間（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この期間の記録はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題ごとのできぐあい（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>練習するとよい問題</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ます目の数字はまちがえた回数です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>苦手な問題はまだ見つかっていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まちがいが多い問題と、答えるのに時間が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>かかる問題を、苦手な順にならべました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;作成日：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 〜 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まだ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（%1/%2）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -254,6 +380,17 @@
     <name>TStringGrid</name>
     <message>
         <source>%1 行 %2 列</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeakFactSheet</name>
+    <message>
+        <source>  こたえ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>苦手プリント（%1）  %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
