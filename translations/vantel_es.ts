@@ -5,49 +5,49 @@
     <name>AttemptCsv</name>
     <message>
         <source>名前,ドリル,開始日時,時間(秒),点数,満点,新記録</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nombre,Ejercicio,Inicio,Tiempo (s),Puntos,Total,Nuevo récord</translation>
     </message>
 </context>
 <context>
     <name>AttemptTableModel</name>
     <message>
         <source>日付</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fecha</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tiempo</translation>
     </message>
     <message>
         <source>点数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Puntos</translation>
     </message>
     <message>
         <source>新記録</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nuevo récord</translation>
     </message>
 </context>
 <context>
     <name>Drills</name>
     <message>
         <source>名前なし</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sin nombre</translation>
     </message>
     <message>
         <source>たしざん</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sumas</translation>
     </message>
     <message>
         <source>ひきざん</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Restas</translation>
     </message>
     <message>
         <source>かけざん</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Multiplicaciones</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tablas de multiplicar</translation>
     </message>
 </context>
 <context>
@@ -55,325 +55,328 @@
     <message>
         <source>
 まだ記録がありません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Todavía sin intentos</translation>
     </message>
     <message>
         <source>
 まちがい %1 / %2 回（%3%）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Mal %1 de %2 veces (%3%)</translation>
     </message>
     <message>
         <source>
 答えるまでの時間（中央値） %1 秒</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Tiempo normal para responder: %1 segundos</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">×</translation>
     </message>
 </context>
 <context>
     <name>NumberedSheetsDialog</name>
     <message>
         <source>ちがうプリントを N 枚</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Muchas hojas diferentes</translation>
     </message>
     <message>
         <source> 枚</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> hojas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aceptar</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancelar</translation>
     </message>
     <message>
         <source>ドリル(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Ejercicio</translation>
     </message>
     <message>
         <source>枚数(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Cuántas</translation>
     </message>
     <message>
         <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Imprime hojas numeradas y luego las respuestas con los mismos números.</translation>
     </message>
 </context>
 <context>
     <name>ParentReport</name>
     <message>
         <source>%1年%2月%3日</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%3/%2/%1</translation>
     </message>
     <message>
         <source>秒</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seg</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tiempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mejor tiempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Con errores</translation>
     </message>
     <message>
         <source>よくできている</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Va bien</translation>
     </message>
     <message>
         <source>時間がかかる・ときどきまちがえる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Lento o a veces mal</translation>
     </message>
     <message>
         <source>よくまちがえる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">A menudo mal</translation>
     </message>
     <message>
         <source>記録なし</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sin intentos</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Informe de progreso</translation>
     </message>
     <message>
         <source>名前：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nombre: </translation>
     </message>
     <message>
         <source>期間：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fechas: </translation>
     </message>
     <message>
         <source>ドリルごとのタイム</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tiempos de cada ejercicio</translation>
     </message>
     <message>
         <source>ドリル</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ejercicio</translation>
     </message>
     <message>
         <source>さいきんのタイム（正解）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Último tiempo (respuestas correctas)</translation>
     </message>
     <message>
         <source>回数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Veces</translation>
     </message>
     <message>
         <source>%1 回</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1</translation>
     </message>
     <message>
         <source>かかった時間（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cuánto tardó (%1)</translation>
     </message>
     <message>
         <source>この期間の記録はありません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No hay resultados en estas fechas</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cómo fue cada problema (%1)</translation>
     </message>
     <message>
         <source>練習するとよい問題</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Problemas para practicar</translation>
     </message>
     <message>
         <source>ます目の数字はまちがえた回数です。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El número de cada casilla es cuántas veces estuvo mal.</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Todavía no hay problemas difíciles</translation>
     </message>
     <message>
         <source>まちがいが多い問題と、答えるのに時間が</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Los problemas con más errores o más lentos</translation>
     </message>
     <message>
         <source>かかる問題を、苦手な順にならべました。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">de responder, primero los más difíciles.</translation>
     </message>
     <message>
         <source>&#x3000;作成日：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">   Hecho el </translation>
     </message>
     <message>
         <source> 〜 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> a </translation>
     </message>
     <message>
         <source>まだ</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Todavía no</translation>
     </message>
     <message>
         <source>（%1/%2）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> (%1/%2)</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>このパソコン</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Esta computadora</translation>
     </message>
     <message>
         <source>記録:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Resultados:</translation>
     </message>
     <message>
         <source>&#x3000;まちがい %1/%2 回</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">   mal %1 de %2</translation>
     </message>
     <message>
         <source>&#x3000;%1 秒</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">   %1 segundos</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Todavía no hay problemas difíciles</translation>
     </message>
     <message>
         <source>成績の記録</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mis resultados</translation>
     </message>
     <message>
         <source>最近30日</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Últimos 30 días</translation>
     </message>
     <message>
         <source>最近90日</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Últimos 90 días</translation>
     </message>
     <message>
         <source>すべて</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Todo</translation>
     </message>
     <message>
         <source>CSVに書き出す...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Guardar como CSV...</translation>
     </message>
     <message>
         <source>苦手プリント</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hoja de práctica</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Informe de progreso</translation>
     </message>
     <message>
         <source>保護者に渡す1枚のレポートを印刷します</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Imprime un informe de una página para la familia</translation>
     </message>
     <message>
         <source> 問</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> problemas</translation>
     </message>
     <message>
         <source>読み込み中…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cargando…</translation>
     </message>
     <message>
         <source>名前:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nombre:</translation>
     </message>
     <message>
         <source>ドリル:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ejercicio:</translation>
     </message>
     <message>
         <source>期間:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fechas:</translation>
     </message>
     <message>
         <source>かかった時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cuánto tardé</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tiempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mejor tiempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Con errores</translation>
     </message>
     <message>
         <source>日付</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fecha</translation>
     </message>
     <message>
         <source>時間（秒）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tiempo (segundos)</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（数字はまちがえた回数）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cómo fue cada problema (el número es cuántas veces estuvo mal)</translation>
     </message>
     <message>
         <source>緑: よくできている&#x3000;黄: 時間がかかる・ときどきまちがえる&#x3000;赤: よくまちがえる&#x3000;灰: 記録なし</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verde: va bien   Amarillo: lento o a veces mal   Rojo: a menudo mal   Gris: sin intentos</translation>
     </message>
     <message>
         <source>苦手な問題</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Problemas difíciles</translation>
     </message>
     <message>
         <source>%1の一覧にもどる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Volver a %1</translation>
     </message>
     <message>
         <source>CSV ファイル (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Archivos CSV (*.csv)|*.csv</translation>
     </message>
     <message>
         <source>成績の記録_%1.csv</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">resultados_%1.csv</translation>
     </message>
     <message>
         <source>ファイル %1 に書き込めませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No se pudo escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>問題を読み上げる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Leer los problemas en voz alta</translation>
     </message>
     <message>
         <source>記録(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Resultados</translation>
     </message>
     <message>
         <source>成績の記録を見る...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ver mis resultados...</translation>
     </message>
     <message>
         <source>プリント(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Hojas</translation>
     </message>
     <message>
         <source>ちがうプリントを N 枚...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Muchas hojas diferentes...</translation>
     </message>
     <message>
         <source>言語 / Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Idioma / 言語</translation>
     </message>
 </context>
 <context>
@@ -387,11 +390,11 @@
     <name>WeakFactSheet</name>
     <message>
         <source>  こたえ</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">  Respuestas</translation>
     </message>
     <message>
         <source>苦手プリント（%1）  %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hoja de práctica (%1)  %2</translation>
     </message>
 </context>
 </TS>

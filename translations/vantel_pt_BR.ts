@@ -5,49 +5,49 @@
     <name>AttemptCsv</name>
     <message>
         <source>名前,ドリル,開始日時,時間(秒),点数,満点,新記録</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nome,Exercício,Início,Tempo (s),Pontos,Total,Novo recorde</translation>
     </message>
 </context>
 <context>
     <name>AttemptTableModel</name>
     <message>
         <source>日付</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Data</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tempo</translation>
     </message>
     <message>
         <source>点数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pontos</translation>
     </message>
     <message>
         <source>新記録</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Novo recorde</translation>
     </message>
 </context>
 <context>
     <name>Drills</name>
     <message>
         <source>名前なし</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sem nome</translation>
     </message>
     <message>
         <source>たしざん</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Adição</translation>
     </message>
     <message>
         <source>ひきざん</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Subtração</translation>
     </message>
     <message>
         <source>かけざん</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Multiplicação</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tabuada</translation>
     </message>
 </context>
 <context>
@@ -55,325 +55,328 @@
     <message>
         <source>
 まだ記録がありません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Ainda sem tentativas</translation>
     </message>
     <message>
         <source>
 まちがい %1 / %2 回（%3%）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Errou %1 de %2 vezes (%3%)</translation>
     </message>
     <message>
         <source>
 答えるまでの時間（中央値） %1 秒</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Tempo normal para responder: %1 segundos</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">×</translation>
     </message>
 </context>
 <context>
     <name>NumberedSheetsDialog</name>
     <message>
         <source>ちがうプリントを N 枚</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Várias folhas diferentes</translation>
     </message>
     <message>
         <source> 枚</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> folhas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancelar</translation>
     </message>
     <message>
         <source>ドリル(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Exercício</translation>
     </message>
     <message>
         <source>枚数(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Quantas</translation>
     </message>
     <message>
         <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Imprime folhas numeradas e depois as respostas com os mesmos números.</translation>
     </message>
 </context>
 <context>
     <name>ParentReport</name>
     <message>
         <source>%1年%2月%3日</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%3/%2/%1</translation>
     </message>
     <message>
         <source>秒</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">seg</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Melhor tempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Com erros</translation>
     </message>
     <message>
         <source>よくできている</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Indo bem</translation>
     </message>
     <message>
         <source>時間がかかる・ときどきまちがえる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Devagar ou às vezes errado</translation>
     </message>
     <message>
         <source>よくまちがえる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Erra muitas vezes</translation>
     </message>
     <message>
         <source>記録なし</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sem tentativas</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Relatório de progresso</translation>
     </message>
     <message>
         <source>名前：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nome: </translation>
     </message>
     <message>
         <source>期間：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datas: </translation>
     </message>
     <message>
         <source>ドリルごとのタイム</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tempos de cada exercício</translation>
     </message>
     <message>
         <source>ドリル</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Exercício</translation>
     </message>
     <message>
         <source>さいきんのタイム（正解）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Último tempo (respostas certas)</translation>
     </message>
     <message>
         <source>回数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Vezes</translation>
     </message>
     <message>
         <source>%1 回</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1</translation>
     </message>
     <message>
         <source>かかった時間（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quanto tempo levou (%1)</translation>
     </message>
     <message>
         <source>この期間の記録はありません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nenhum resultado nestas datas</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Como foi cada conta (%1)</translation>
     </message>
     <message>
         <source>練習するとよい問題</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Contas para praticar</translation>
     </message>
     <message>
         <source>ます目の数字はまちがえた回数です。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">O número em cada quadrado é quantas vezes errou.</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ainda não há contas difíceis</translation>
     </message>
     <message>
         <source>まちがいが多い問題と、答えるのに時間が</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">As contas com mais erros ou mais demoradas</translation>
     </message>
     <message>
         <source>かかる問題を、苦手な順にならべました。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">para responder, as mais difíceis primeiro.</translation>
     </message>
     <message>
         <source>&#x3000;作成日：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">   Feito em </translation>
     </message>
     <message>
         <source> 〜 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> a </translation>
     </message>
     <message>
         <source>まだ</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ainda não</translation>
     </message>
     <message>
         <source>（%1/%2）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> (%1/%2)</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>このパソコン</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Este computador</translation>
     </message>
     <message>
         <source>記録:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Resultados:</translation>
     </message>
     <message>
         <source>&#x3000;まちがい %1/%2 回</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">   errou %1 de %2</translation>
     </message>
     <message>
         <source>&#x3000;%1 秒</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">   %1 segundos</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ainda não há contas difíceis</translation>
     </message>
     <message>
         <source>成績の記録</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Meus resultados</translation>
     </message>
     <message>
         <source>最近30日</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Últimos 30 dias</translation>
     </message>
     <message>
         <source>最近90日</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Últimos 90 dias</translation>
     </message>
     <message>
         <source>すべて</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tudo</translation>
     </message>
     <message>
         <source>CSVに書き出す...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Salvar como CSV...</translation>
     </message>
     <message>
         <source>苦手プリント</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Folha de treino</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Relatório de progresso</translation>
     </message>
     <message>
         <source>保護者に渡す1枚のレポートを印刷します</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Imprime um relatório de uma página para a família</translation>
     </message>
     <message>
         <source> 問</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished"> contas</translation>
     </message>
     <message>
         <source>読み込み中…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Carregando…</translation>
     </message>
     <message>
         <source>名前:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nome:</translation>
     </message>
     <message>
         <source>ドリル:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Exercício:</translation>
     </message>
     <message>
         <source>期間:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Datas:</translation>
     </message>
     <message>
         <source>かかった時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quanto tempo levei</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Melhor tempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Com erros</translation>
     </message>
     <message>
         <source>日付</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Data</translation>
     </message>
     <message>
         <source>時間（秒）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tempo (segundos)</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（数字はまちがえた回数）</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Como foi cada conta (o número é quantas vezes errou)</translation>
     </message>
     <message>
         <source>緑: よくできている&#x3000;黄: 時間がかかる・ときどきまちがえる&#x3000;赤: よくまちがえる&#x3000;灰: 記録なし</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Verde: indo bem   Amarelo: devagar ou às vezes errado   Vermelho: erra muito   Cinza: sem tentativas</translation>
     </message>
     <message>
         <source>苦手な問題</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Contas difíceis</translation>
     </message>
     <message>
         <source>%1の一覧にもどる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Voltar para %1</translation>
     </message>
     <message>
         <source>CSV ファイル (*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Arquivos CSV (*.csv)|*.csv</translation>
     </message>
     <message>
         <source>成績の記録_%1.csv</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">resultados_%1.csv</translation>
     </message>
     <message>
         <source>ファイル %1 に書き込めませんでした。</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Não foi possível gravar o arquivo %1.</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>問題を読み上げる</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ler as contas em voz alta</translation>
     </message>
     <message>
         <source>記録(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Resultados</translation>
     </message>
     <message>
         <source>成績の記録を見る...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ver meus resultados...</translation>
     </message>
     <message>
         <source>プリント(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Folhas</translation>
     </message>
     <message>
         <source>ちがうプリントを N 枚...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Várias folhas diferentes...</translation>
     </message>
     <message>
         <source>言語 / Language</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Idioma / 言語</translation>
     </message>
 </context>
 <context>
@@ -387,11 +390,11 @@
     <name>WeakFactSheet</name>
     <message>
         <source>  こたえ</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">  Respostas</translation>
     </message>
     <message>
         <source>苦手プリント（%1）  %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Folha de treino (%1)  %2</translation>
     </message>
 </context>
 </TS>
