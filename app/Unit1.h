@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Clock;
 class EventSounds;
@@ -300,8 +301,11 @@ private:
     void makeClientArea();
     MadeControls makeControls();
     void makeMenu(MadeControls& made);
-    // The menu's translated captions again, in the language now spoken.
+    // The window's texts again, in the language now spoken: the control
+    // table's captions and hints, the menu, the status panels' names, the title.
+    void retranslate();
     void retranslateMenu();
+    void nameStatusPanels();
     void bindControls(const MadeControls& made);
     void setUpGrids();
     void setUpStatusBar();
@@ -339,8 +343,9 @@ private:
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     std::function<TVersionBox*()> makeVersionBox_; // until the About box is made
-    bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
-    QString userNameInForce_;    // loaded at start or confirmed with OK: whose attempts these are
+    bool exitRequested_ = false;         // the program's own exit, which a greyed Close does not stop
+    std::optional<QString> captionName_; // the user's name shown in the title, once confirmed
+    QString userNameInForce_;            // loaded at start or confirmed with OK: whose attempts these are
 };
 
 template <typename Sender, typename Signal>

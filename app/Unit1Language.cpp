@@ -2,6 +2,7 @@
 // window's texts set again when the language changes.
 #include "app/Unit1.h"
 
+#include "app/MainWindowLayout.h"
 #include "platform/desktop/LanguageSwitch.h"
 
 #include <QActionGroup>
@@ -34,8 +35,15 @@ void TForm1::AttachLanguages(LanguageSwitch& languages) {
     });
 }
 
+void TForm1::retranslate() {
+    RetranslateControls(centralWidget(), MainWindowControls(), "TForm1");
+    retranslateMenu();
+    nameStatusPanels();
+    setWindowTitle(captionName_ ? tr(" %1 の Vantel").arg(*captionName_) : QStringLiteral("Vantel"));
+}
+
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
-        retranslateMenu();
+        retranslate();
     QMainWindow::changeEvent(event);
 }
