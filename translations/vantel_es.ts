@@ -28,6 +28,37 @@
     </message>
 </context>
 <context>
+    <name>Clock</name>
+    <message>
+        <source>月曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>火曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>木曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>土曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日曜日</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Drills</name>
     <message>
         <source>名前なし</source>
@@ -48,6 +79,27 @@
     <message>
         <source>九九</source>
         <translation type="unfinished">Tablas de multiplicar</translation>
+    </message>
+</context>
+<context>
+    <name>EventSounds</name>
+    <message>
+        <source>音を鳴らそうと思ったのですが、
+WAVファイルを発見出来ませんでした。
+その存在を確認して、サウンド設定を
+もう一度やり直して下さい。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音を鳴らそうと思ったのですが、
+WAVファイルを発見出来ませんでした。
+次回使うときに、サウンド設定をやり直すか、
+チェックをoffにしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声ファイル( *.wav )|*.wav</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -73,6 +125,30 @@ Tiempo normal para responder: %1 segundos</translation>
     <message>
         <source>九九</source>
         <translation type="unfinished">×</translation>
+    </message>
+</context>
+<context>
+    <name>Judge</name>
+    <message>
+        <source>○ の数は、%1/%2 こです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未入力項目があります
+すへての升を埋めてから
+ストップを押してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全問正解そのうえ
+ベストタイムです。
+たいへんよくできました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+全問正解・よくできました。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -378,11 +454,486 @@ Tiempo normal para responder: %1 segundos</translation>
         <source>言語 / Language</source>
         <translation type="unfinished">Idioma / 言語</translation>
     </message>
+    <message>
+        <source> たしざん </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ひきざん </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> かけざん </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 九九</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Sound &amp;&amp; Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題作成&amp;時計がスタートします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ストップ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題成否判定・時計のストップ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題・回答のクリア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ソフトの出口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン情報を表示します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>たしざん</source>
+        <translation type="unfinished">Sumas</translation>
+    </message>
+    <message>
+        <source>ひきざん</source>
+        <translation type="unfinished">Restas</translation>
+    </message>
+    <message>
+        <source>かけざん</source>
+        <translation type="unfinished">Multiplicaciones</translation>
+    </message>
+    <message>
+        <source>九九</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プリント用紙印刷設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>氏名らん</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>足し算のプリント印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>引き算のプリント印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>掛け算のプリント印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>九九のプリント印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答え+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答え-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答えx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答え99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プリント用紙の氏名らんのテキスト保存・読込み</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読込</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excelに転送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリアー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プリンターのセットアップ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>セットアップ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド設定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン情報を表示した時に音を鳴らします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドファイル (1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参照 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト (1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ページを切り替える時音を鳴らします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドファイル (2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参照 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト (2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了ボタンを押した時に音を鳴らします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドファイル (4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参照4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト (4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全問正解の時に音を鳴らします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドファイル (5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参照5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト (5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全問正解 &amp;&amp; ハイスコア の時音を鳴らします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンドファイル (3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参照 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト (3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像変更</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン情報の画像を変更できます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;開く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Voice </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起動した時に、挨拶します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起動時の挨拶をミュートします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「おはようございます」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>挨拶のテスト発声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト「おはようございます」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「こんにちは」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト「こんにちは」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「こんばんは」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テスト「こんばんは」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ベストタイムの初期化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>足し算を初期化します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>足し算のベストタイムを初期化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>引き算を初期化します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>引き算のベストタイムを初期化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>掛け算を初期化します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>掛け算のベストタイムを初期化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>九九を初期化します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>九九のベストタイムを初期化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使う人の名前を登録します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使う人の名前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使う人の名前を登録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 の Vantel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 今回のタイム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ベストタイム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付と時刻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>足し算のプリント印刷(&amp;P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ページ設定(&amp;T)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問題作成(&amp;T)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答えあわせ(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サウンド(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く  (1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く  (2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く  (3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く&#x3000;(4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開く&#x3000;(5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>目次(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>トピックの検索(&amp;S)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テキストファイル|*.txt|カンマ区切りテキスト|*.csv|引用符付きカンマ区切りテキスト|*.csv|HTML|*.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>テキストファイル|*.txt|カンマ区切りテキスト|*.csv|引用符付きカンマ区切りテキスト|*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TStringGrid</name>
     <message>
         <source>%1 行 %2 列</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVersionBox</name>
+    <message>
+        <source>Ｈｕｎｄｒｅｄ&#x3000;Ｃｅｌｌ&#x3000;Ｍａｔｈ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>音声：あいさつは合成音声です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像：Vantel プロジェクト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>制作：Vantel プロジェクト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Vantel プロジェクト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Ｖａｎｔｅｌ の バージョン情報</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
