@@ -440,6 +440,31 @@ All right. Well done!</translation>
     </message>
 </context>
 <context>
+    <name>ReadAloud</name>
+    <message>
+        <source>ja</source>
+        <comment>espeak-ng voice</comment>
+        <extracomment>espeak-ng&apos;s voice for this language&apos;s words (espeak-ng --voices), e.g. en-us</extracomment>
+        <translation>en-us</translation>
+    </message>
+    <message>
+        <source>%1 たす %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+    <message>
+        <source>%1 ひく %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+    <message>
+        <source>%1 かける %2</source>
+        <translation>%1 times %2</translation>
+    </message>
+    <message>
+        <source>せいかい は %1 こ、%2 もん ちゅう</source>
+        <translation>%1 right out of %2</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>問題を読み上げる</source>

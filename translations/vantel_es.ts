@@ -429,6 +429,31 @@ Tiempo normal para responder: %1 segundos</translation>
     </message>
 </context>
 <context>
+    <name>ReadAloud</name>
+    <message>
+        <source>ja</source>
+        <comment>espeak-ng voice</comment>
+        <extracomment>espeak-ng&apos;s voice for this language&apos;s words (espeak-ng --voices), e.g. en-us</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 たす %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ひく %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 かける %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>せいかい は %1 こ、%2 もん ちゅう</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>問題を読み上げる</source>

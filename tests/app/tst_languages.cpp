@@ -368,6 +368,24 @@ private slots:
         choose(QStringLiteral("ja"));
     }
 
+    void readAloudInTheChosenLanguage() {
+        TForm1& form = *f->form;
+        form.ReadAloud1->trigger();
+        const auto firstProblem = [&form](const char* word) {
+            return form.StringGrid1->Cells(1, 0).trimmed() + QString::fromUtf8(word) +
+                   form.StringGrid1->Cells(0, 1).trimmed();
+        };
+        choose(QStringLiteral("en"));
+        form.Cut1->trigger(); // a fresh sheet, read from its first cell
+        QCOMPARE(f->speech.said.last(), firstProblem(" plus "));
+        QCOMPARE(f->speech.voice, QStringLiteral("en-us"));
+
+        choose(QStringLiteral("ja"));
+        form.Cut1->trigger();
+        QCOMPARE(f->speech.said.last(), firstProblem(" たす "));
+        QCOMPARE(f->speech.voice, QStringLiteral("ja"));
+    }
+
     void everyTextGoesThroughACatalogue() {
         ProgressWindow& progress = openProgress();
         QTRY_VERIFY(!progress.Loading());
