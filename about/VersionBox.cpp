@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -50,21 +51,24 @@ constexpr std::array kControls{
     ControlRow{"Image2",  K::Image,      "",  24,  24,  32,  32}.WithGlyph(&ProgramIconGlyph),
     ControlRow{"Label10", K::Label,      "",  64,  24, 119,  35, "Vantel", 35, true},
     ControlRow{"Label2",  K::Label,      "", 192,  42,  93,  12, "Version " VANTEL_VERSION ".", 12, true}.Mincho(),
-    ControlRow{"Label1",  K::Label,      "",  64,  60, 167,  12, "Ｈｕｎｄｒｅｄ　Ｃｅｌｌ　Ｍａｔｈ", 12},
-    ControlRow{"Label3",  K::Label,      "",  24, 136,  67,  12, "音声：あいさつは合成音声です", 12}.Mincho(),
-    ControlRow{"Label4",  K::Label,      "",  24, 157, 187,  12, "画像：Vantel プロジェクト", 12}.Mincho(),
+    ControlRow{"Label1",  K::Label,      "",  64,  60, 167,  12, QT_TRANSLATE_NOOP("TVersionBox", "Ｈｕｎｄｒｅｄ　Ｃｅｌｌ　Ｍａｔｈ"), 12},
+    ControlRow{"Label3",  K::Label,      "",  24, 136,  67,  12, QT_TRANSLATE_NOOP("TVersionBox", "音声：あいさつは合成音声です"), 12}.Mincho(),
+    ControlRow{"Label4",  K::Label,      "",  24, 157, 187,  12, QT_TRANSLATE_NOOP("TVersionBox", "画像：Vantel プロジェクト"), 12}.Mincho(),
     ControlRow{"Label5",  K::Link,       "",  24, 178, 127,  12, kPictureAuthorMailText, 12}.Mincho(),
-    ControlRow{"Label6",  K::Label,      "",  24, 199,  85,  12, "制作：Vantel プロジェクト", 12}.Mincho(),
+    ControlRow{"Label6",  K::Label,      "",  24, 199,  85,  12, QT_TRANSLATE_NOOP("TVersionBox", "制作：Vantel プロジェクト"), 12}.Mincho(),
     ControlRow{"Label7",  K::Link,       "",  24, 220,  98,  12, kProducerMailText, 12}.Mincho(),
     ControlRow{"Label8",  K::Link,       "",  24, 241, 159,  12, kMakerWebPageText, 12}.Mincho(),
-    ControlRow{"Label9",  K::Label,      "",  24, 262, 208,  12, "Copyright (C) 2026 Vantel プロジェクト", 12}.Mincho(),
-    ControlRow{"Button1", K::PushButton, "", 308, 256,  45,  16, "OK", 11},
+    ControlRow{"Label9",  K::Label,      "",  24, 262, 208,  12, QT_TRANSLATE_NOOP("TVersionBox", "Copyright (C) 2026 Vantel プロジェクト"), 12}.Mincho(),
+    ControlRow{"Button1", K::PushButton, "", 308, 256,  45,  16, QT_TRANSLATE_NOOP("TVersionBox", "OK"), 11},
 };
 // clang-format on
 } // namespace
 
 FileDialogOptions PictureDialogOptions() {
-    return {QStringLiteral("画像ファイル (*.jpg;*.JPEG;*.JFIF)|*.jpg;*.JPEG;*.JFIF"), QString(), QString()};
+    return {QCoreApplication::translate(
+                "TVersionBox",
+                QT_TRANSLATE_NOOP("TVersionBox", "画像ファイル (*.jpg;*.JPEG;*.JFIF)|*.jpg;*.JPEG;*.JFIF")),
+            QString(), QString()};
 }
 
 QString DefaultPicturePath() {
@@ -88,7 +92,6 @@ TVersionBox::TVersionBox(VersionBoxServices services, QWidget* parent)
 }
 
 void TVersionBox::buildWindow() {
-    setWindowTitle(QStringLiteral("Ｖａｎｔｅｌ の バージョン情報"));
     // Fixed dialog border: a title and a close box, nothing to resize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -101,26 +104,7 @@ void TVersionBox::buildWindow() {
     setAutoFillBackground(true);
     setWindowIcon(QIcon(ProgramIcon()));
 
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    const MadeControls made =
-        BuildControls(this, kControls, [&blue](QWidget* control, const ControlRow& row) {
-            auto* label = qobject_cast<QLabel*>(control);
-            if (!label || row.kind == K::Image)
-                return;
-            // Blue plain text over the picture.
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setPalette(blue);
-            // Labels size themselves to their text, as the layout's do. The
-            // substitute faces reach a little lower than the layout's line
-            // height, so the label extends down far enough for descenders and
-            // underlines; its top stays where the layout puts it.
-            const QFontMetrics metrics = label->fontMetrics();
-            label->setGeometry(row.left, row.top,
-                               std::max(row.width, metrics.horizontalAdvance(label->text()) + 1),
-                               std::max(row.height, metrics.height() + 1));
-        });
+    const MadeControls made = BuildControls(this, kControls, labelFinish());
     BindControls<TVersionBox>(*this, made,
                               {
                                   {"Bevel1", &TVersionBox::Bevel1},
@@ -138,6 +122,7 @@ void TVersionBox::buildWindow() {
                                   {"Label9", &TVersionBox::Label9},
                                   {"Button1", &TVersionBox::Button1},
                               });
+    retranslate();
     Button1->setDefault(true);
     Button1->setFocus();
 
@@ -146,6 +131,39 @@ void TVersionBox::buildWindow() {
     wire(Label5, &ClickLabel::clicked, &TVersionBox::Label5Click);
     wire(Label7, &ClickLabel::clicked, &TVersionBox::Label7Click);
     wire(Label8, &ClickLabel::clicked, &TVersionBox::Label8Click);
+}
+
+ControlFinish TVersionBox::labelFinish() const {
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    return [blue](QWidget* control, const ControlRow& row) {
+        auto* label = qobject_cast<QLabel*>(control);
+        if (!label || row.kind == K::Image)
+            return;
+        // Blue plain text over the picture.
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setPalette(blue);
+        // Labels size themselves to their text, as the layout's do. The
+        // substitute faces reach a little lower than the layout's line
+        // height, so the label extends down far enough for descenders and
+        // underlines; its top stays where the layout puts it.
+        const QFontMetrics metrics = label->fontMetrics();
+        label->setGeometry(row.left, row.top,
+                           std::max(row.width, metrics.horizontalAdvance(label->text()) + 1),
+                           std::max(row.height, metrics.height() + 1));
+    };
+}
+
+void TVersionBox::retranslate() {
+    setWindowTitle(tr("Ｖａｎｔｅｌ の バージョン情報"));
+    RetranslateControls(this, kControls, "TVersionBox", labelFinish());
+}
+
+void TVersionBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 template <typename Sender, typename Signal>

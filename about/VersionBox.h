@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/desktop/FileDialogs.h"
+#include "widgets/ControlTable.h"
 
 #include <QDialog>
 
@@ -83,9 +84,13 @@ public slots:
 protected:
     // Every way of closing (OK, Esc, the title bar, Image1DblClick) ends here.
     void done(int result) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWindow();
+    // The title and captions in the language now spoken.
+    void retranslate();
+    ControlFinish labelFinish() const;
     template <typename Sender, typename Signal>
     void wire(Sender* sender, Signal signal, void (TVersionBox::*handler)());
     void loadPicture(const QString& path);

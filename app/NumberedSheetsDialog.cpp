@@ -20,7 +20,7 @@ NumberedSheetsDialog::NumberedSheetsDialog(DrillKind drill, QWidget* parent)
     : QDialog(parent), DrillBox(new QComboBox(this)), CountBox(new QSpinBox(this)),
       Buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("NumberedSheetsDialog"));
-    setWindowTitle(QStringLiteral("ちがうプリントを N 枚"));
+    setWindowTitle(tr("ちがうプリントを N 枚"));
     setMinimumWidth(340);
     DrillBox->setObjectName(QStringLiteral("DrillBox"));
     for (const DrillSheet& sheet : DrillSheets())
@@ -29,16 +29,16 @@ NumberedSheetsDialog::NumberedSheetsDialog(DrillKind drill, QWidget* parent)
     CountBox->setObjectName(QStringLiteral("CountBox"));
     CountBox->setRange(1, kMaxNumberedSheets);
     CountBox->setValue(kDefaultCount);
-    CountBox->setSuffix(QStringLiteral(" 枚"));
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    CountBox->setSuffix(tr(" 枚"));
+    Buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("ドリル(&D)"), DrillBox);
-    form->addRow(QStringLiteral("枚数(&N)"), CountBox);
-    auto* note = new QLabel(QStringLiteral("番号つきのプリントと、同じ番号の答えを印刷します。"), this);
+    form->addRow(tr("ドリル(&D)"), DrillBox);
+    form->addRow(tr("枚数(&N)"), CountBox);
+    auto* note = new QLabel(tr("番号つきのプリントと、同じ番号の答えを印刷します。"), this);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -6,6 +6,7 @@
 #include "platform/desktop/ClockSeededRandom.h"
 #include "platform/desktop/DesktopLinks.h"
 #include "platform/desktop/DialogMessageBoxes.h"
+#include "platform/desktop/LanguageSwitch.h"
 #include "platform/desktop/ProgramTicks.h"
 #include "platform/desktop/QtFileDialogs.h"
 #include "platform/desktop/QtTranslations.h"
@@ -33,7 +34,10 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantel"));
     InstallFontSubstitutions();
-    InstallJapaneseQtTexts();
+    // The saved language, else the desktop's; Japanese for a locale we do not speak.
+    ProgramTranslations translations;
+    LanguageSwitch languages(translations, LanguageFile());
+    languages.ApplySaved();
 
     const QString title = QStringLiteral("Vantel");
     DialogMessageBoxes messages(title);
@@ -61,6 +65,7 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
                                          printer, printerSetup, links, settings, speech, readAloudSettings,
                                          classroom ? classroom->History() : history});
     TForm1& form = *window;
+    form.AttachLanguages(languages);
     OnTerminationSignal([&form] { form.CloseByProgram(); });
     if (classroom) {
         // The class list's names complete the user name beside this computer's own.

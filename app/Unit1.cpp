@@ -100,7 +100,11 @@ void TForm1::makeClientArea() {
     setCentralWidget(client);
 }
 
-MadeControls TForm1::makeControls() { return BuildControls(centralWidget(), MainWindowControls()); }
+MadeControls TForm1::makeControls() {
+    MadeControls made = BuildControls(centralWidget(), MainWindowControls());
+    RetranslateControls(centralWidget(), MainWindowControls(), "TForm1");
+    return made;
+}
 
 void TForm1::bindControls(const MadeControls& made) {
     BindControls<TForm1>(*this, made,
@@ -189,6 +193,7 @@ void TForm1::bindControls(const MadeControls& made) {
                              {"About1", &TForm1::About1},
                              {"ReadAloud1", &TForm1::ReadAloud1},
                              {"ShowProgress1", &TForm1::ShowProgress1},
+                             {"Language1", &TForm1::Language1},
                          });
 }
 

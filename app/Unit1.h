@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Clock;
 class EventSounds;
@@ -22,6 +23,7 @@ class PrinterSetup;
 class FileDialogs;
 class DrillSession;
 class HistoryStore;
+class LanguageSwitch;
 class NamePanelPrint;
 class NameCompletion;
 class ProgressWindow;
@@ -169,6 +171,7 @@ public:
     QAction* ReadAloud1; // "問題を読み上げる", checkable
     QAction* ShowProgress1;
     QAction* DifferentSheets1; // "ちがうプリントを N 枚..."
+    QAction* Language1;        // "言語 / Language", its submenu made by AttachLanguages
     QTimer* Timer1;
     QTimer* Timer2;
     StopWatch* StopWatch1; // the session's
@@ -189,6 +192,9 @@ public:
     QPointer<ProgressWindow> ProgressWindow1;
     // Adds to each new progress window what the program has beyond this computer (a class server).
     std::function<void(ProgressWindow&)> OnProgressWindowOpened;
+    // Fills "言語 / Language" with the languages to choose; a choice applies
+    // at once and is kept. Without it the item has no submenu.
+    void AttachLanguages(LanguageSwitch& languages);
     // The user-name edit's completion; a class computer adds its class list's names.
     NameCompletion* UserNameCompletion = nullptr;
     // Empty until start-up finds a user name.
@@ -288,12 +294,18 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildWindow();
     void makeClientArea();
     MadeControls makeControls();
     void makeMenu(MadeControls& made);
+    // The window's texts again, in the language now spoken: the control
+    // table's captions and hints, the menu, the status panels' names, the title.
+    void retranslate();
+    void retranslateMenu();
+    void nameStatusPanels();
     void bindControls(const MadeControls& made);
     void setUpGrids();
     void setUpStatusBar();
@@ -327,11 +339,13 @@ private:
     std::unique_ptr<StartupGreeting> greeting_;
     std::unique_ptr<ReadAloud> readAloud_;
     std::shared_ptr<NamePanelPrint> namePanelPrint_; // the name panel for the progress window's prints
+    LanguageSwitch* languages_ = nullptr;
     bool activatedOnce_ = false;
     bool aboutBoxClosed_ = false;
     std::function<TVersionBox*()> makeVersionBox_; // until the About box is made
-    bool exitRequested_ = false; // the program's own exit, which a greyed Close does not stop
-    QString userNameInForce_;    // loaded at start or confirmed with OK: whose attempts these are
+    bool exitRequested_ = false;         // the program's own exit, which a greyed Close does not stop
+    std::optional<QString> captionName_; // the user's name shown in the title, once confirmed
+    QString userNameInForce_;            // loaded at start or confirmed with OK: whose attempts these are
 };
 
 template <typename Sender, typename Signal>

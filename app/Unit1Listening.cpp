@@ -1,6 +1,6 @@
 // The window for a child who listens: each answer cell is named by its
 // problem for screen readers, the status panels by the drill they time, the
-// texts of both are Japanese to a reader whatever the desktop's language, and
+// cells' names are Japanese to a reader whatever the language (the voice is), and
 // the read-aloud mode says each problem as the child reaches it.
 #include "app/Unit1.h"
 
@@ -14,7 +14,9 @@
 
 namespace {
 // The drills as a listener hears them, in the order of DrillKind.
-const char* const kDrillNames[] = {"たしざん", "ひきざん", "かけざん", "九九"};
+const char* const kDrillNames[] = {
+    QT_TRANSLATE_NOOP("TForm1", "たしざん"), QT_TRANSLATE_NOOP("TForm1", "ひきざん"),
+    QT_TRANSLATE_NOOP("TForm1", "かけざん"), QT_TRANSLATE_NOOP("TForm1", "九九")};
 } // namespace
 
 void TForm1::setUpListening() {
@@ -36,14 +38,20 @@ void TForm1::setUpListening() {
             if (ActiveSheet() == drill)
                 readAloud_->CellEntered(*grid, *drill, col, row);
         });
-        const QString name = QString::fromUtf8(kDrillNames[int(sheet.kind)]);
-        StatusBar1->SetPanelName(PlaceOf(sheet.kind).timePanel, name + QStringLiteral(" 今回のタイム"));
-        StatusBar1->SetPanelName(PlaceOf(sheet.kind).bestPanel, name + QStringLiteral(" ベストタイム"));
     }
-    StatusBar1->SetPanelName(8, QStringLiteral("日付と時刻"));
+    nameStatusPanels();
 
     ReadAloud1->setChecked(readAloud_->Enabled());
     wire(ReadAloud1, &QAction::triggered, &TForm1::ReadAloud1Click);
+}
+
+void TForm1::nameStatusPanels() {
+    for (const SheetPlace& place : SheetPlaces()) {
+        const QString name = tr(kDrillNames[int(place.kind)]);
+        StatusBar1->SetPanelName(place.timePanel, tr("%1 今回のタイム").arg(name));
+        StatusBar1->SetPanelName(place.bestPanel, tr("%1 ベストタイム").arg(name));
+    }
+    StatusBar1->SetPanelName(8, tr("日付と時刻"));
 }
 
 void TForm1::ReadAloud1Click() { readAloud_->SetEnabled(ReadAloud1->isChecked()); }

@@ -7,10 +7,12 @@
 
 namespace {
 // The file types by their position in the dialogs, counted from 1.
-const QString kSaveFilter = QStringLiteral("テキストファイル|*.txt|カンマ区切りテキスト|*.csv|"
-                                           "引用符付きカンマ区切りテキスト|*.csv|HTML|*.html");
-const QString kOpenFilter = QStringLiteral("テキストファイル|*.txt|カンマ区切りテキスト|*.csv|"
-                                           "引用符付きカンマ区切りテキスト|*.csv");
+const char* const kSaveFilter =
+    QT_TRANSLATE_NOOP("TForm1", "テキストファイル|*.txt|カンマ区切りテキスト|*.csv|"
+                                "引用符付きカンマ区切りテキスト|*.csv|HTML|*.html");
+const char* const kOpenFilter =
+    QT_TRANSLATE_NOOP("TForm1", "テキストファイル|*.txt|カンマ区切りテキスト|*.csv|"
+                                "引用符付きカンマ区切りテキスト|*.csv");
 
 struct TextFormat {
     QChar delimiter;
@@ -20,7 +22,7 @@ constexpr TextFormat kTextFormats[] = {{u'\t', false}, {u',', false}, {u',', tru
 } // namespace
 
 void TForm1::BitBtn20Click() {
-    const auto choice = services_.dialogs.SaveFile({kSaveFilter, QString(), QString()});
+    const auto choice = services_.dialogs.SaveFile({tr(kSaveFilter), QString(), QString()});
     if (!choice)
         return;
     if (choice->filterIndex >= 1 && choice->filterIndex <= 3) {
@@ -32,7 +34,7 @@ void TForm1::BitBtn20Click() {
 }
 
 void TForm1::BitBtn21Click() {
-    const auto choice = services_.dialogs.OpenFile({kOpenFilter, QString(), QString()});
+    const auto choice = services_.dialogs.OpenFile({tr(kOpenFilter), QString(), QString()});
     if (!choice || choice->filterIndex < 1 || choice->filterIndex > 3)
         return;
     const TextFormat& format = kTextFormats[choice->filterIndex - 1];

@@ -127,7 +127,8 @@ void TForm1::Contents1Click() {
 void TForm1::SearchforHelpOn1Click() { services_.help.ShowKeywordSearch(); }
 
 void TForm1::showUserNameInCaption() {
-    setWindowTitle(QStringLiteral(" ") + Edit7->text() + QStringLiteral(" の Vantel"));
+    captionName_ = Edit7->text();
+    setWindowTitle(tr(" %1 の Vantel").arg(*captionName_));
 }
 
 void TForm1::Button9Click() {

@@ -1,6 +1,12 @@
 #include "drill/DrillTime.h"
 
+#include <QCoreApplication>
+
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Clock)
+};
+
 constexpr std::uint32_t kMsPerMinute = 60000;
 constexpr std::uint32_t kHour = 60 * kMsPerMinute;
 
@@ -8,13 +14,14 @@ QString twoDigits(std::uint32_t value) { return QStringLiteral("%1").arg(value, 
 } // namespace
 
 QString FormatClockText(const QDateTime& now) {
-    static const QString weekdays[] = {
-        QStringLiteral("月曜日"), QStringLiteral("火曜日"), QStringLiteral("水曜日"),
-        QStringLiteral("木曜日"), QStringLiteral("金曜日"), QStringLiteral("土曜日"),
-        QStringLiteral("日曜日"),
+    static const char* const weekdays[] = {
+        QT_TRANSLATE_NOOP("Clock", "月曜日"), QT_TRANSLATE_NOOP("Clock", "火曜日"),
+        QT_TRANSLATE_NOOP("Clock", "水曜日"), QT_TRANSLATE_NOOP("Clock", "木曜日"),
+        QT_TRANSLATE_NOOP("Clock", "金曜日"), QT_TRANSLATE_NOOP("Clock", "土曜日"),
+        QT_TRANSLATE_NOOP("Clock", "日曜日"),
     };
     return QStringLiteral("  %1(%2)%3")
-        .arg(now.toString(QStringLiteral("MM/dd")), weekdays[now.date().dayOfWeek() - 1],
+        .arg(now.toString(QStringLiteral("MM/dd")), Texts::tr(weekdays[now.date().dayOfWeek() - 1]),
              now.toString(QStringLiteral("HH:mm:ss")));
 }
 

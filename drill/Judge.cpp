@@ -3,7 +3,14 @@
 #include "drill/DrillTime.h"
 #include "drill/ExpectedAnswer.h"
 
+#include <QCoreApplication>
+
 namespace {
+// The verdicts a child reads after Stop, in the chosen language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Judge)
+};
+
 bool isComplete(const GridCells& grid, const DrillSheet& sheet) {
     for (int row = 1; row <= sheet.size; ++row)
         for (int col = 1; col <= sheet.size; ++col)
@@ -13,7 +20,7 @@ bool isComplete(const GridCells& grid, const DrillSheet& sheet) {
 }
 
 QString scoreLine(int correct, const DrillSheet& sheet) {
-    return QStringLiteral("○ の数は、%1/%2 こです。").arg(correct).arg(sheet.FullScore());
+    return Texts::tr("○ の数は、%1/%2 こです。").arg(correct).arg(sheet.FullScore());
 }
 } // namespace
 
@@ -49,11 +56,11 @@ JudgeResult JudgeResultOf(int correct, const DrillSheet& sheet, bool faster) {
 QString JudgeMessage(const JudgeResult& result, const DrillSheet& sheet) {
     switch (result.outcome) {
     case JudgeResult::Outcome::Incomplete:
-        return QStringLiteral("未入力項目があります\nすへての升を埋めてから\nストップを押してください。");
+        return Texts::tr("未入力項目があります\nすへての升を埋めてから\nストップを押してください。");
     case JudgeResult::Outcome::NewBest:
-        return QStringLiteral("全問正解そのうえ\nベストタイムです。\nたいへんよくできました。");
+        return Texts::tr("全問正解そのうえ\nベストタイムです。\nたいへんよくできました。");
     case JudgeResult::Outcome::AllCorrect:
-        return scoreLine(result.correct, sheet) + QStringLiteral("\n全問正解・よくできました。");
+        return scoreLine(result.correct, sheet) + Texts::tr("\n全問正解・よくできました。");
     case JudgeResult::Outcome::Score:
         return scoreLine(result.correct, sheet);
     }

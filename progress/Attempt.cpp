@@ -1,17 +1,26 @@
 #include "progress/Attempt.h"
 
-QString ChildLabel(const QString& child) { return child.isEmpty() ? QStringLiteral("名前なし") : child; }
+#include <QCoreApplication>
+
+namespace {
+// The labels speak the chosen language wherever they are shown or printed.
+QString DrillText(const char* text) { return QCoreApplication::translate("Drills", text); }
+} // namespace
+
+QString ChildLabel(const QString& child) {
+    return child.isEmpty() ? DrillText(QT_TRANSLATE_NOOP("Drills", "名前なし")) : child;
+}
 
 QString DrillLabel(DrillKind drill) {
     switch (drill) {
     case DrillKind::Addition:
-        return QStringLiteral("たしざん");
+        return DrillText(QT_TRANSLATE_NOOP("Drills", "たしざん"));
     case DrillKind::Subtraction:
-        return QStringLiteral("ひきざん");
+        return DrillText(QT_TRANSLATE_NOOP("Drills", "ひきざん"));
     case DrillKind::Multiplication:
-        return QStringLiteral("かけざん");
+        return DrillText(QT_TRANSLATE_NOOP("Drills", "かけざん"));
     case DrillKind::Kuku:
-        return QStringLiteral("九九");
+        return DrillText(QT_TRANSLATE_NOOP("Drills", "九九"));
     }
     return {};
 }

@@ -1,5 +1,14 @@
 #include "progress/AttemptCsv.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The header speaks the chosen language, as the drill and name fields do.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AttemptCsv)
+};
+} // namespace
+
 QString CsvField(const QString& field) {
     // A spreadsheet runs a field that starts like a formula ("=HYPERLINK(…)" as a name): a
     // leading quote makes it text, as spreadsheets themselves write such a cell.
@@ -14,7 +23,7 @@ QString CsvField(const QString& field) {
 
 QByteArray AttemptsCsv(const QList<Attempt>& attempts) {
     // ISO dates and plain numbers: a spreadsheet reads them back as they were written.
-    QString text = QStringLiteral("名前,ドリル,開始日時,時間(秒),点数,満点,新記録\r\n");
+    QString text = Texts::tr("名前,ドリル,開始日時,時間(秒),点数,満点,新記録") + QStringLiteral("\r\n");
     for (const Attempt& a : attempts) {
         const QDateTime local = a.StartedLocal();
         const QStringList fields{ChildLabel(a.child),

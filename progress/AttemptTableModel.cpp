@@ -111,13 +111,15 @@ QVariant AttemptTableModel::headerData(int section, Qt::Orientation orientation,
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Date:
-        return QStringLiteral("日付");
+        return tr("日付");
     case Time:
-        return QStringLiteral("時間");
+        return tr("時間");
     case Score:
-        return QStringLiteral("点数");
+        return tr("点数");
     case NewBest:
-        return QStringLiteral("新記録");
+        return tr("新記録");
     }
     return {};
 }
+
+void AttemptTableModel::Retranslate() { emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1); }

@@ -24,6 +24,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // The headers in the language now spoken.
+    void Retranslate();
 
 private:
     void sortRows();

@@ -52,13 +52,12 @@ QString FactMapView::ToolTipOf(const FactStat& stat) const {
     const QString problem =
         FactText(stats_.drill, stat.fact) + QStringLiteral(" = %1").arg(FactAnswer(stats_.drill, stat.fact));
     if (stat.seen == 0)
-        return problem + QStringLiteral("\nまだ記録がありません");
-    QString text = problem + QStringLiteral("\nまちがい %1 / %2 回（%3%）")
-                                 .arg(stat.wrong)
-                                 .arg(stat.seen)
-                                 .arg(qRound(stat.ErrorRate() * 100));
+        return problem + tr("\nまだ記録がありません");
+    QString text =
+        problem +
+        tr("\nまちがい %1 / %2 回（%3%）").arg(stat.wrong).arg(stat.seen).arg(qRound(stat.ErrorRate() * 100));
     if (stat.medianMs >= 0)
-        text += QStringLiteral("\n答えるまでの時間（中央値） %1 秒").arg(stat.medianMs / 1000.0, 0, 'f', 1);
+        text += tr("\n答えるまでの時間（中央値） %1 秒").arg(stat.medianMs / 1000.0, 0, 'f', 1);
     return text;
 }
 
@@ -75,7 +74,7 @@ void FactMapView::Paint(QPainter& painter, double side) const {
     painter.setPen(QColor(150, 150, 150));
     const QString symbol = stats_.drill == DrillKind::Addition      ? QStringLiteral("＋")
                            : stats_.drill == DrillKind::Subtraction ? QStringLiteral("－")
-                           : stats_.drill == DrillKind::Kuku        ? QStringLiteral("九九")
+                           : stats_.drill == DrillKind::Kuku        ? tr("九九")
                                                                     : QStringLiteral("×");
     for (int row = 0; row <= lefts_.size(); ++row)
         for (int col = 0; col <= tops_.size(); ++col) {

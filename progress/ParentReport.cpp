@@ -7,10 +7,18 @@
 #include "progress/FactMapView.h"
 #include "widgets/Fonts.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <array>
 #include <memory>
+
+namespace {
+// The texts of the report speak the chosen language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ParentReport)
+};
+} // namespace
 
 namespace {
 constexpr std::array kDrills{DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication,
@@ -33,7 +41,7 @@ const QColor kWrongColor(220, 50, 40);
 const QColor kRuleColor(150, 150, 150);
 
 QString dateText(const QDate& date) {
-    return QStringLiteral("%1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day());
+    return Texts::tr("%1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day());
 }
 
 // Draws in millimetres on a picture of a given resolution.
@@ -111,7 +119,7 @@ QImage chartImage(const ParentReport& report, QSizeF mm, double dpi) {
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(s));
     }
     painter.drawText(QRectF(0, 0, plot.left() - p.px(1.5), p.px(5)), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("秒"));
+                     Texts::tr("秒"));
     const bool hours = first.daysTo(last) < 2;
     const int ticks = 6;
     for (int i = 0; i < ticks; ++i) {
@@ -157,9 +165,9 @@ QImage chartImage(const ParentReport& report, QSizeF mm, double dpi) {
     painter.restore();
 
     const double legendX = mm.width() - 95;
-    drawLegendLine(p, legendX, 3.5, kTimeColor, 0.35, false, QStringLiteral("時間"));
-    drawLegendLine(p, legendX + 25, 3.5, kBestColor, 0.6, false, QStringLiteral("ベストタイム"));
-    drawLegendLine(p, legendX + 60, 3.5, kWrongColor, 0, true, QStringLiteral("まちがいあり"));
+    drawLegendLine(p, legendX, 3.5, kTimeColor, 0.35, false, Texts::tr("時間"));
+    drawLegendLine(p, legendX + 25, 3.5, kBestColor, 0.6, false, Texts::tr("ベストタイム"));
+    drawLegendLine(p, legendX + 60, 3.5, kWrongColor, 0, true, Texts::tr("まちがいあり"));
     painter.end();
     return p.image;
 }
@@ -177,10 +185,10 @@ QImage factMapImage(const FactStats& facts, double mapMm, double legendMm, doubl
     map.Paint(p.painter, side);
     p.painter.restore();
     const std::pair<QColor, QString> keys[] = {
-        {FactMapView::WeaknessColor(0), QStringLiteral("よくできている")},
-        {FactMapView::WeaknessColor(0.5), QStringLiteral("時間がかかる・ときどきまちがえる")},
-        {FactMapView::WeaknessColor(1), QStringLiteral("よくまちがえる")},
-        {FactMapView::NoRecordColor(), QStringLiteral("記録なし")}};
+        {FactMapView::WeaknessColor(0), Texts::tr("よくできている")},
+        {FactMapView::WeaknessColor(0.5), Texts::tr("時間がかかる・ときどきまちがえる")},
+        {FactMapView::WeaknessColor(1), Texts::tr("よくまちがえる")},
+        {FactMapView::NoRecordColor(), Texts::tr("記録なし")}};
     p.font(2.9);
     const QPointF places[] = {{0, 0}, {0, 5.5}, {30, 0}, {58, 0}}; // the long one on a line of its own
     for (int i = 0; i < 4; ++i) {
@@ -249,18 +257,18 @@ void drawReport(TPrinter& printer, const ParentReport& report) {
     canvas.SetBrushStyle(BrushStyle::Clear);
 
     double y = kTopMm;
-    page.text(0, y, QStringLiteral("成績レポート"), 22, true);
+    page.text(0, y, Texts::tr("成績レポート"), 22, true);
     y += 12;
-    page.text(0, y, QStringLiteral("名前：") + report.child.left(40), 15);
+    page.text(0, y, Texts::tr("名前：") + report.child.left(40), 15);
     y += 8;
-    page.text(0, y, QStringLiteral("期間：") + PeriodText(report.from, report.to), 12);
+    page.text(0, y, Texts::tr("期間：") + PeriodText(report.from, report.to), 12);
     y += 10;
 
-    page.heading(0, y, QStringLiteral("ドリルごとのタイム"), kContentMm);
+    page.heading(0, y, Texts::tr("ドリルごとのタイム"), kContentMm);
     y += 9;
     const double columns[] = {2, 38, 78, 140};
-    const QString headers[] = {QStringLiteral("ドリル"), QStringLiteral("ベストタイム"),
-                               QStringLiteral("さいきんのタイム（正解）"), QStringLiteral("回数")};
+    const QString headers[] = {Texts::tr("ドリル"), Texts::tr("ベストタイム"),
+                               Texts::tr("さいきんのタイム（正解）"), Texts::tr("回数")};
     for (int i = 0; i < 4; ++i)
         page.text(columns[i], y + 1.5, headers[i], 10, false, QColor(80, 80, 80));
     y += kRowMm;
@@ -269,17 +277,17 @@ void drawReport(TPrinter& printer, const ParentReport& report) {
         page.text(columns[0], y + 1, DrillLabel(record.drill), 13);
         page.text(columns[1], y + 1, BestText(record), 13);
         page.text(columns[2], y + 1, LatestText(record), 13);
-        page.text(columns[3], y + 1, QStringLiteral("%1 回").arg(record.attempts), 13);
+        page.text(columns[3], y + 1, Texts::tr("%1 回").arg(record.attempts), 13);
         y += kRowMm;
     }
     page.line(0, y - 0.5, kContentMm, 0.25, kRuleColor);
     y += 4;
 
-    page.heading(0, y, QStringLiteral("かかった時間（%1）").arg(DrillLabel(report.drill)), kContentMm);
+    page.heading(0, y, Texts::tr("かかった時間（%1）").arg(DrillLabel(report.drill)), kContentMm);
     y += 9;
     if (report.attempts.isEmpty()) {
         page.frame(0, y, kContentMm, kChartMm, kRuleColor);
-        page.text(60, y + kChartMm / 2 - 3, QStringLiteral("この期間の記録はありません"), 12, false,
+        page.text(60, y + kChartMm / 2 - 3, Texts::tr("この期間の記録はありません"), 12, false,
                   QColor(90, 90, 90));
     } else {
         page.image(0, y, kContentMm, kChartMm,
@@ -289,24 +297,24 @@ void drawReport(TPrinter& printer, const ParentReport& report) {
 
     constexpr double legendMm = 12;
     constexpr double rightMm = kMapMm + 12;
-    page.heading(0, y, QStringLiteral("問題ごとのできぐあい（%1）").arg(DrillLabel(report.drill)), kMapMm);
-    page.heading(rightMm, y, QStringLiteral("練習するとよい問題"), kContentMm - rightMm);
+    page.heading(0, y, Texts::tr("問題ごとのできぐあい（%1）").arg(DrillLabel(report.drill)), kMapMm);
+    page.heading(rightMm, y, Texts::tr("練習するとよい問題"), kContentMm - rightMm);
     y += 9;
     page.image(0, y, kMapMm, kMapMm + legendMm,
                factMapImage(report.facts, kMapMm, legendMm, page.imageDpi()));
-    page.text(0, y + kMapMm + legendMm, QStringLiteral("ます目の数字はまちがえた回数です。"), 9);
+    page.text(0, y + kMapMm + legendMm, Texts::tr("ます目の数字はまちがえた回数です。"), 9);
     const QStringList practise = PracticeFacts(report.facts);
     if (practise.isEmpty()) {
-        page.text(rightMm + 2, y + 2, QStringLiteral("苦手な問題はまだ見つかっていません"), 12);
+        page.text(rightMm + 2, y + 2, Texts::tr("苦手な問題はまだ見つかっていません"), 12);
     } else {
         for (int i = 0; i < practise.size(); ++i)
             page.text(rightMm + 4, y + 1 + i * 8.5, practise[i], 18);
         page.text(rightMm + 2, y + 2 + practise.size() * 8.5,
-                  QStringLiteral("まちがいが多い問題と、答えるのに時間が"), 9);
+                  Texts::tr("まちがいが多い問題と、答えるのに時間が"), 9);
         page.text(rightMm + 2, y + 6.5 + practise.size() * 8.5,
-                  QStringLiteral("かかる問題を、苦手な順にならべました。"), 9);
+                  Texts::tr("かかる問題を、苦手な順にならべました。"), 9);
     }
-    page.text(0, kPageMm - 5, kWorksheetNotice + QStringLiteral("　作成日：") + dateText(report.to), 8, false,
+    page.text(0, kPageMm - 5, kWorksheetNotice + Texts::tr("　作成日：") + dateText(report.to), 8, false,
               QColor(90, 90, 90));
 }
 } // namespace
@@ -324,18 +332,18 @@ DrillRecord RecordOf(DrillKind drill, const QList<Attempt>& attempts) {
 }
 
 QString PeriodText(const QDate& from, const QDate& to) {
-    return dateText(from) + QStringLiteral(" 〜 ") + dateText(to);
+    return dateText(from) + Texts::tr(" 〜 ") + dateText(to);
 }
 
 QString BestText(const DrillRecord& record) {
-    return record.bestMs ? FormatDrillTime(*record.bestMs) : QStringLiteral("まだ");
+    return record.bestMs ? FormatDrillTime(*record.bestMs) : Texts::tr("まだ");
 }
 
 QString LatestText(const DrillRecord& record) {
     if (!record.latest)
-        return QStringLiteral("まだ");
+        return Texts::tr("まだ");
     return FormatDrillTime(record.latest->durationMs) +
-           QStringLiteral("（%1/%2）").arg(record.latest->score).arg(record.latest->fullScore);
+           Texts::tr("（%1/%2）").arg(record.latest->score).arg(record.latest->fullScore);
 }
 
 QStringList PracticeFacts(const FactStats& facts, int count) {

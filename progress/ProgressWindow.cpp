@@ -87,7 +87,6 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
                                QWidget* parent)
     : QDialog(parent), services_(services), history_(&services.history) {
     setObjectName(QStringLiteral("ProgressWindow"));
-    setWindowTitle(QStringLiteral("成績の記録"));
     resize(1000, 720);
 
     childBox_ = new QComboBox;
@@ -96,17 +95,15 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     drillBox_ = new QComboBox;
     for (DrillKind kind :
          {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
-        drillBox_->addItem(DrillLabel(kind), int(kind));
+        drillBox_->addItem(QString(), int(kind));
     rangeBox_ = new QComboBox;
-    rangeBox_->addItems({QStringLiteral("最近30日"), QStringLiteral("最近90日"), QStringLiteral("すべて")});
-    exportButton_ = new QPushButton(QStringLiteral("CSVに書き出す..."));
-    worksheetButton_ = new QPushButton(QStringLiteral("苦手プリント"));
-    reportButton_ = new QPushButton(QStringLiteral("成績レポート"));
-    reportButton_->setToolTip(QStringLiteral("保護者に渡す1枚のレポートを印刷します"));
+    rangeBox_->addItems({QString(), QString(), QString()}); // Last30Days, Last90Days, All
+    exportButton_ = new QPushButton;
+    worksheetButton_ = new QPushButton;
+    reportButton_ = new QPushButton;
     countBox_ = new QSpinBox;
     countBox_->setRange(1, kWeakSheetMaxCount);
     countBox_->setValue(kWeakSheetDefaultCount);
-    countBox_->setSuffix(QStringLiteral(" 問"));
 
     const std::pair<QWidget*, const char*> named[] = {
         {childBox_, "ChildBox"},         {drillBox_, "DrillBox"}, {rangeBox_, "RangeBox"},
@@ -114,16 +111,19 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
         {reportButton_, "ReportButton"}};
     for (const auto& [control, name] : named)
         control->setObjectName(QLatin1String(name));
-    loading_ = new QLabel(QStringLiteral("読み込み中…"));
+    loading_ = new QLabel;
     loading_->setObjectName(QStringLiteral("Loading"));
     loading_->hide();
 
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("名前:")));
+    childLabel_ = new QLabel;
+    drillLabel_ = new QLabel;
+    rangeLabel_ = new QLabel;
+    choices->addWidget(childLabel_);
     choices->addWidget(childBox_);
-    choices->addWidget(new QLabel(QStringLiteral("ドリル:")));
+    choices->addWidget(drillLabel_);
     choices->addWidget(drillBox_);
-    choices->addWidget(new QLabel(QStringLiteral("期間:")));
+    choices->addWidget(rangeLabel_);
     choices->addWidget(rangeBox_);
     choices->addWidget(loading_);
     choices->addStretch();
@@ -134,20 +134,16 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
 
     // The chart: time of each attempt, best so far as a step line, wrong answers marked.
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("かかった時間"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     TimeSeries = new QLineSeries;
-    TimeSeries->setName(QStringLiteral("時間"));
     TimeSeries->setPointsVisible(true);
     BestSeries = new QLineSeries;
-    BestSeries->setName(QStringLiteral("ベストタイム"));
     QPen bestPen(QColor(40, 150, 60));
     bestPen.setWidth(2);
     BestSeries->setPen(bestPen);
     // The attempts with wrong answers: marks only, one image drawn at each
     // point. A scatter series would make a graphics item for every point.
     WrongSeries = new QLineSeries;
-    WrongSeries->setName(QStringLiteral("まちがいあり"));
     QPen noLine(Qt::NoPen);
     noLine.setColor(QColor(220, 50, 40));
     WrongSeries->setPen(noLine);
@@ -160,9 +156,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     chart->addSeries(WrongSeries);
     dateAxis_ = new QDateTimeAxis;
     dateAxis_->setFormat(QStringLiteral("MM/dd"));
-    dateAxis_->setTitleText(QStringLiteral("日付"));
     timeAxis_ = new QValueAxis;
-    timeAxis_->setTitleText(QStringLiteral("時間（秒）"));
     timeAxis_->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(dateAxis_, Qt::AlignBottom);
     chart->addAxis(timeAxis_, Qt::AlignLeft);
@@ -194,13 +188,14 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     auto* facts = new QWidget;
     auto* factLayout = new QVBoxLayout(facts);
     factLayout->setContentsMargins(0, 0, 0, 0);
-    factLayout->addWidget(new QLabel(QStringLiteral("問題ごとのできぐあい（数字はまちがえた回数）")));
+    factsTitle_ = new QLabel;
+    factLayout->addWidget(factsTitle_);
     factLayout->addWidget(FactMap, 1);
-    auto* legend = new QLabel(QStringLiteral(
-        "緑: よくできている　黄: 時間がかかる・ときどきまちがえる　赤: よくまちがえる　灰: 記録なし"));
-    legend->setWordWrap(true);
-    factLayout->addWidget(legend);
-    factLayout->addWidget(new QLabel(QStringLiteral("苦手な問題")));
+    factsLegend_ = new QLabel;
+    factsLegend_->setWordWrap(true);
+    factLayout->addWidget(factsLegend_);
+    weakestTitle_ = new QLabel;
+    factLayout->addWidget(weakestTitle_);
     factLayout->addWidget(WeakestList);
 
     auto* lower = new QSplitter(Qt::Horizontal);
@@ -225,6 +220,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
 
+    retranslate();
     fillChildren(child);
     drillBox_->setCurrentIndex(int(drill));
     connect(childBox_, &QComboBox::currentIndexChanged, this, &ProgressWindow::Refresh);
@@ -292,11 +288,12 @@ void ProgressWindow::sourceBar() {
     bar->setContentsMargins(0, 0, 0, 0);
     sourceBox_ = new QComboBox;
     sourceBox_->setObjectName(QStringLiteral("SourceBox"));
-    sourceBox_->addItem(QStringLiteral("このパソコン"));
+    sourceBox_->addItem(tr("このパソコン"));
     overviewButton_ = new QPushButton;
     overviewButton_->setObjectName(QStringLiteral("OverviewButton"));
     overviewButton_->hide();
-    auto* label = new QLabel(QStringLiteral("記録:"));
+    sourceLabel_ = new QLabel(tr("記録:"));
+    QLabel* label = sourceLabel_;
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("SourceStatus"));
     status_->setTextFormat(Qt::PlainText); // may carry a server's words
@@ -359,8 +356,8 @@ void ProgressWindow::sourceChosen(int index) {
 void ProgressWindow::showHistory(HistoryReader* history, const QString& child, DrillKind drill) {
     history_ = history ? history : &services_.history;
     if (overviewButton_ && history) {
-        overviewButton_->setText(sourceBox_->currentText() + QStringLiteral("の一覧にもどる"));
         overviewButton_->show();
+        retranslateSourceBar();
     }
     {
         const QSignalBlocker quiet(drillBox_);
@@ -423,21 +420,78 @@ void ProgressWindow::showProgress(ChildProgress progress) {
     drawChart(progress.attempts);
     Model->SetAttempts(std::move(progress.attempts));
     FactMap->SetStats(stats_);
-    WeakestList->clear();
-    for (const FactStat& stat : stats_.Weakest(kWeakestShown)) {
-        QString line = FactText(stats_.drill, stat.fact) +
-                       QStringLiteral("　まちがい %1/%2 回").arg(stat.wrong).arg(stat.seen);
-        if (stat.medianMs >= 0)
-            line += QStringLiteral("　%1 秒").arg(stat.medianMs / 1000.0, 0, 'f', 1);
-        WeakestList->addItem(line);
-    }
-    if (WeakestList->count() == 0)
-        WeakestList->addItem(QStringLiteral("苦手な問題はまだ見つかっていません"));
+    showWeakest();
     // The views and the chart lay themselves out in later events, each then
     // painting on its own; done now, the window is painted once.
     AttemptTable->doItemsLayout();
     WeakestList->doItemsLayout();
     QCoreApplication::sendPostedEvents(chartView_->scene(), QEvent::MetaCall);
+}
+
+void ProgressWindow::showWeakest() {
+    WeakestList->clear();
+    for (const FactStat& stat : stats_.Weakest(kWeakestShown)) {
+        QString line =
+            FactText(stats_.drill, stat.fact) + tr("　まちがい %1/%2 回").arg(stat.wrong).arg(stat.seen);
+        if (stat.medianMs >= 0)
+            line += tr("　%1 秒").arg(stat.medianMs / 1000.0, 0, 'f', 1);
+        WeakestList->addItem(line);
+    }
+    if (WeakestList->count() == 0)
+        WeakestList->addItem(tr("苦手な問題はまだ見つかっていません"));
+}
+
+void ProgressWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void ProgressWindow::retranslate() {
+    setWindowTitle(tr("成績の記録"));
+    for (int i = 0; i < drillBox_->count(); ++i)
+        drillBox_->setItemText(i, DrillLabel(DrillKind(drillBox_->itemData(i).toInt())));
+    const QString ranges[] = {tr("最近30日"), tr("最近90日"), tr("すべて")};
+    for (int i = 0; i < rangeBox_->count(); ++i)
+        rangeBox_->setItemText(i, ranges[i]);
+    const QFontMetrics metrics(childBox_->font());
+    for (int i = 0; i < childBox_->count(); ++i) { // "名前なし" is a label too
+        const QString label = ChildLabel(childBox_->itemData(i).toString());
+        childBox_->setItemText(i, metrics.elidedText(label, Qt::ElideRight, kNameShownPx));
+        childBox_->setItemData(i, PlainToolTip(label.left(200)), Qt::ToolTipRole);
+    }
+    exportButton_->setText(tr("CSVに書き出す..."));
+    worksheetButton_->setText(tr("苦手プリント"));
+    reportButton_->setText(tr("成績レポート"));
+    reportButton_->setToolTip(tr("保護者に渡す1枚のレポートを印刷します"));
+    countBox_->setSuffix(tr(" 問"));
+    loading_->setText(tr("読み込み中…"));
+    childLabel_->setText(tr("名前:"));
+    drillLabel_->setText(tr("ドリル:"));
+    rangeLabel_->setText(tr("期間:"));
+    chartView_->chart()->setTitle(tr("かかった時間"));
+    TimeSeries->setName(tr("時間"));
+    BestSeries->setName(tr("ベストタイム"));
+    WrongSeries->setName(tr("まちがいあり"));
+    dateAxis_->setTitleText(tr("日付"));
+    timeAxis_->setTitleText(tr("時間（秒）"));
+    factsTitle_->setText(tr("問題ごとのできぐあい（数字はまちがえた回数）"));
+    factsLegend_->setText(
+        tr("緑: よくできている　黄: 時間がかかる・ときどきまちがえる　赤: よくまちがえる　灰: 記録なし"));
+    weakestTitle_->setText(tr("苦手な問題"));
+    Model->Retranslate();
+    FactMap->update();            // its tool tips and marks
+    if (WeakestList->count() > 0) // shown once the first read is in
+        showWeakest();
+    retranslateSourceBar();
+}
+
+void ProgressWindow::retranslateSourceBar() {
+    if (!sourceBar_)
+        return;
+    sourceBox_->setItemText(0, tr("このパソコン"));
+    sourceLabel_->setText(tr("記録:"));
+    overviewButton_->setText(tr("%1の一覧にもどる").arg(sourceBox_->currentText()));
 }
 
 void ProgressWindow::drawChart(const QList<Attempt>& attempts) {
@@ -493,15 +547,14 @@ void ProgressWindow::plotResized(const QRectF& plot) {
 
 void ProgressWindow::ExportCsv() {
     FileDialogOptions options;
-    options.filter = QStringLiteral("CSV ファイル (*.csv)|*.csv");
+    options.filter = tr("CSV ファイル (*.csv)|*.csv");
     options.defaultExtension = QStringLiteral("csv");
-    options.fileName = QStringLiteral("成績の記録_%1.csv").arg(DrillLabel(Drill()));
+    options.fileName = tr("成績の記録_%1.csv").arg(DrillLabel(Drill()));
     const std::optional<FileDialogChoice> choice = services_.dialogs.SaveFile(options);
     if (!choice)
         return;
     if (!WriteWholeFile(choice->path, AttemptsCsv(Model->Attempts())))
-        services_.messages.ShowError(
-            QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
+        services_.messages.ShowError(tr("ファイル %1 に書き込めませんでした。").arg(choice->path));
 }
 
 void ProgressWindow::PrintReport() {

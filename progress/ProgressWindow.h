@@ -81,7 +81,14 @@ public:
     // printer setup, then every drill read, then the page.
     void PrintReport();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every text of the window in the language now spoken.
+    void retranslate();
+    void retranslateSourceBar();
+    void showWeakest();
     void sizeColumns();
     void fillChildren(const QString& current);
     void showChildren(QStringList children, const QString& current);
@@ -104,10 +111,17 @@ private:
     QSpinBox* countBox_;
     QChartView* chartView_;
     QLabel* loading_;
+    QLabel* childLabel_;
+    QLabel* drillLabel_;
+    QLabel* rangeLabel_;
+    QLabel* factsTitle_;
+    QLabel* factsLegend_;
+    QLabel* weakestTitle_;
     QStackedWidget* pages_;
     QComboBox* sourceBox_ = nullptr;
     QPushButton* overviewButton_ = nullptr; // back to the chosen source's overview
     QLabel* status_ = nullptr;              // the sources' status lines
+    QLabel* sourceLabel_ = nullptr;
 
     ProgressServices services_;
     HistoryReader* history_;

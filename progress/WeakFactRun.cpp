@@ -29,7 +29,7 @@ void printChildPage(TPrinter& printer, NamePanelPrint& namePanel, const ChildWor
     namePanel.PrintNamePanelFor(label);
     QString title = WeakFactSheetTitle(sheet.drill, label);
     if (withAnswers)
-        title += QStringLiteral("  こたえ");
+        title += QCoreApplication::translate("WeakFactSheet", "  こたえ");
     PrintWeakFactPage(printer, sheet.drill, sheet.facts, title, withAnswers);
 }
 

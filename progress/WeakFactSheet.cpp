@@ -7,7 +7,15 @@
 #include "print/WorksheetPrint.h"
 #include "progress/Attempt.h"
 
+#include <QCoreApplication>
 #include <QFont>
+
+namespace {
+// The texts of the sheet speak the chosen language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WeakFactSheet)
+};
+} // namespace
 
 namespace {
 constexpr int kTopMm = 50; // under the name panel, as the worksheets
@@ -88,7 +96,7 @@ QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource
 }
 
 QString WeakFactSheetTitle(DrillKind drill, const QString& childLabel) {
-    return QStringLiteral("苦手プリント（%1）  %2").arg(DrillLabel(drill), childLabel);
+    return Texts::tr("苦手プリント（%1）  %2").arg(DrillLabel(drill), childLabel);
 }
 
 QString ProblemText(DrillKind drill, const Fact& fact, bool withAnswer) {
@@ -102,7 +110,7 @@ void PrintWeakFactSheet(TPrinter& printer, NamePanelPrint& namePanel, DrillKind 
     PrintJob(printer, [&] {
         printPage(printer, namePanel, drill, facts, title, false);
         printer.NewPage();
-        printPage(printer, namePanel, drill, facts, title + QStringLiteral("  こたえ"), true);
+        printPage(printer, namePanel, drill, facts, title + Texts::tr("  こたえ"), true);
     });
 }
 

@@ -4,6 +4,41 @@
 #include "platform/speech/Speech.h"
 #include "readaloud/ReadAloudSettings.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The words said, in the chosen language: numbers as numbers, the operation
+// as that language says it, by the voice that speaks it. A language whose
+// words are not translated yet keeps the Japanese words and voice together.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReadAloud)
+};
+
+QString Voice() {
+    //: espeak-ng's voice for this language's words (espeak-ng --voices), e.g. en-us
+    return Texts::tr("ja", "espeak-ng voice");
+}
+
+QString SpokenProblem(const GridCells& grid, const DrillSheet& sheet, int col, int row) {
+    if (CellProblem(grid, sheet, col, row).isEmpty()) // outside the sheet, or a number missing
+        return {};
+    const QString top = grid.Cells(col, 0).trimmed(), left = grid.Cells(0, row).trimmed();
+    switch (sheet.operation) {
+    case Operation::Add:
+        return Texts::tr("%1 たす %2").arg(top, left);
+    case Operation::Subtract:
+        return Texts::tr("%1 ひく %2").arg(top, left);
+    case Operation::Multiply:
+        return Texts::tr("%1 かける %2").arg(top, left);
+    }
+    return {};
+}
+
+QString SpokenScore(int correct, int fullScore) {
+    return Texts::tr("せいかい は %1 こ、%2 もん ちゅう").arg(correct).arg(fullScore);
+}
+} // namespace
+
 ReadAloud::ReadAloud(Speech& speech, ReadAloudSettings& settings)
     : speech_(speech), settings_(settings), enabled_(settings.Enabled()) {}
 
@@ -16,7 +51,7 @@ void ReadAloud::SetEnabled(bool on) {
 
 void ReadAloud::CellEntered(const GridCells& grid, const DrillSheet& sheet, int col, int row) {
     if (enabled_ && running_)
-        speech_.Say(CellProblem(grid, sheet, col, row));
+        say(SpokenProblem(grid, sheet, col, row));
 }
 
 void ReadAloud::AttemptJudged(const JudgeResult& result, const DrillSheet& sheet) {
@@ -24,7 +59,12 @@ void ReadAloud::AttemptJudged(const JudgeResult& result, const DrillSheet& sheet
         return;
     running_ = false;
     if (enabled_)
-        speech_.Say(ScoreText(result.correct, sheet.FullScore()));
+        say(SpokenScore(result.correct, sheet.FullScore()));
+}
+
+void ReadAloud::say(const QString& text) {
+    speech_.SetVoice(Voice());
+    speech_.Say(text);
 }
 
 void ReadAloud::AttemptCleared() {

@@ -1,5 +1,6 @@
 // Read-aloud mode: while an attempt runs, each answer cell the child reaches
-// is said as its problem ("7 たす 8"); after a judged Stop, the score. It only
+// is said as its problem ("7 たす 8", "7 plus 8" in English); after a judged
+// Stop, the score. It only
 // asks the voice to speak, which never waits, so the drill and its stopwatch
 // go on untouched.
 #pragma once
@@ -28,6 +29,9 @@ public:
     void AttemptCleared();
 
 private:
+    // Says the text with the voice of the language now spoken.
+    void say(const QString& text);
+
     Speech& speech_;
     ReadAloudSettings& settings_;
     bool enabled_;

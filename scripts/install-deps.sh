@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format ccache libtsan2
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-  libqt6svg6 qt6-l10n-tools qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n
+  libqt6svg6 qt6-l10n-tools linguist-qt6 qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev libxkbcommon-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   libsdl2-dev libsdl2-mixer-dev

@@ -4,17 +4,24 @@
 #include "platform/desktop/MessageBoxes.h"
 #include "platform/sound/SoundEngine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
-const QString kSoundFileMissingMessage = QStringLiteral("音を鳴らそうと思ったのですが、\n"
-                                                        "WAVファイルを発見出来ませんでした。\n"
-                                                        "その存在を確認して、サウンド設定を\n"
-                                                        "もう一度やり直して下さい。");
+namespace {
+QString SoundText(const char* text) { return QCoreApplication::translate("EventSounds", text); }
+} // namespace
 
-const QString kExitSoundFileMissingMessage = QStringLiteral("音を鳴らそうと思ったのですが、\n"
-                                                            "WAVファイルを発見出来ませんでした。\n"
-                                                            "次回使うときに、サウンド設定をやり直すか、\n"
-                                                            "チェックをoffにしてください。");
+const char kSoundFileMissingMessage[] =
+    QT_TRANSLATE_NOOP("EventSounds", "音を鳴らそうと思ったのですが、\n"
+                                     "WAVファイルを発見出来ませんでした。\n"
+                                     "その存在を確認して、サウンド設定を\n"
+                                     "もう一度やり直して下さい。");
+
+const char kExitSoundFileMissingMessage[] =
+    QT_TRANSLATE_NOOP("EventSounds", "音を鳴らそうと思ったのですが、\n"
+                                     "WAVファイルを発見出来ませんでした。\n"
+                                     "次回使うときに、サウンド設定をやり直すか、\n"
+                                     "チェックをoffにしてください。");
 
 bool SoundFileExists(const QString& fileName) {
     const QFileInfo info(fileName);
@@ -35,7 +42,7 @@ SlotPlayResult EventSounds::Play(SoundSlot slot, bool checked, const QString& fi
     if (!checked || fileName.isEmpty())
         return {};
     if (!fileExists_(fileName)) {
-        messages_.ShowMessage(kSoundFileMissingMessage);
+        messages_.ShowMessage(SoundText(kSoundFileMissingMessage));
         return {SlotPlayOutcome::FileMissing, false};
     }
     SoundPlayer& player = Player(slot);
@@ -50,7 +57,7 @@ SlotPlayResult EventSounds::Play(SoundSlot slot, bool checked, const QString& fi
 bool EventSounds::ChooseFile(SoundSlot slot, FileDialogs& dialogs,
                              const std::function<void(const QString&)>& store) {
     FileDialogOptions options;
-    options.filter = QStringLiteral("音声ファイル( *.wav )|*.wav");
+    options.filter = SoundText(QT_TRANSLATE_NOOP("EventSounds", "音声ファイル( *.wav )|*.wav"));
     options.defaultExtension = QStringLiteral("WAV");
     options.fileName = QStringLiteral("*.wav");
     const auto choice = dialogs.OpenFile(options);
@@ -75,7 +82,7 @@ bool EventSounds::PlayExitSoundAtClose(bool checked, const QString& fileName,
     if (!checked || fileName.isEmpty())
         return false;
     if (!fileExists_(fileName)) {
-        messages_.ShowMessage(kExitSoundFileMissingMessage);
+        messages_.ShowMessage(SoundText(kExitSoundFileMissingMessage));
         return false;
     }
     if (beforePlaying)

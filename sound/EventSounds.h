@@ -68,5 +68,5 @@ private:
     std::array<std::unique_ptr<SoundPlayer>, kSoundSlots.size()> players_;
 };
 
-extern const QString kSoundFileMissingMessage;
-extern const QString kExitSoundFileMissingMessage;
+extern const char kSoundFileMissingMessage[]; // the Japanese source; shown through the catalogue
+extern const char kExitSoundFileMissingMessage[];

@@ -10,6 +10,7 @@
 #include "widgets/TStringGrid.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -135,4 +136,37 @@ MadeControls BuildControls(QWidget* root, std::span<const ControlRow> rows, cons
             finish(control, row);
     }
     return made;
+}
+
+void RetranslateControls(QWidget* root, std::span<const ControlRow> rows, const char* context,
+                         const ControlFinish& finish) {
+    const auto text = [context](const char* source) { return QCoreApplication::translate(context, source); };
+    for (const ControlRow& row : rows) {
+        auto* control = root->findChild<QWidget*>(QString::fromUtf8(row.name));
+        if (!control)
+            continue;
+        // An edit's caption is its first content, the user's from then on.
+        if (*row.caption && row.kind != ControlKind::Edit) {
+            const QString caption = text(row.caption);
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                button->setText(caption);
+            else if (auto* box = qobject_cast<QGroupBox*>(control))
+                box->setTitle(caption);
+            else if (auto* label = qobject_cast<QLabel*>(control); label && row.kind != ControlKind::Image)
+                label->setText(caption);
+            else if (row.kind == ControlKind::Page)
+                if (auto* tabs = root->findChild<QTabWidget*>(QString::fromUtf8(row.parent)))
+                    tabs->setTabText(tabs->indexOf(control), caption);
+            if (row.kind != ControlKind::Page)
+                place(control, row);
+            if (finish)
+                finish(control, row);
+        }
+        if (*row.hint)
+            control->setToolTip(text(row.hint));
+        if (*row.accessibleName)
+            control->setAccessibleName(text(row.accessibleName));
+        else if (!*row.caption && *row.hint)
+            control->setAccessibleName(text(row.hint));
+    }
 }

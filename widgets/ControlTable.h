@@ -97,6 +97,14 @@ using ControlFinish = std::function<void(QWidget* control, const ControlRow& row
 // Makes the controls of the table under root, in table order.
 MadeControls BuildControls(QWidget* root, std::span<const ControlRow> rows, const ControlFinish& finish = {});
 
+// Sets the rows' captions, hints and heard names again through the
+// catalogue of context, and fits the controls sized by their caption anew;
+// rows whose texts are marked QT_TRANSLATE_NOOP(context, ...) follow the
+// chosen language. Untranslated texts come back exactly as in the table.
+// The finish runs again on each control whose caption was set.
+void RetranslateControls(QWidget* root, std::span<const ControlRow> rows, const char* context,
+                         const ControlFinish& finish = {});
+
 // One typed member of a window and the name of the control it holds.
 template <typename Owner> struct ControlBinding {
     template <typename T>

@@ -26,6 +26,10 @@ QString EspeakSpeech::Pronounced(const QString& text) {
     return said.replace(particle, QStringLiteral("\\1わ\\2"));
 }
 
+QString EspeakSpeech::PronouncedBy(const QString& voice, const QString& text) {
+    return voice == QLatin1String("ja") ? Pronounced(text) : text;
+}
+
 QByteArray EspeakSpeech::CompletedWave(QByteArray output) {
     if (output.size() < 12 || !output.startsWith("RIFF") || output.mid(8, 4) != "WAVE")
         return {};
@@ -70,25 +74,36 @@ void EspeakSpeech::Hush() {
     sound_.PlayImage(silence, false);
 }
 
+void EspeakSpeech::SetVoice(const QString& voice) {
+    if (voice.isEmpty() || voice == voice_)
+        return;
+    // The texts heard so far were said by the other voice.
+    voice_ = voice;
+    voiced_.clear();
+}
+
 void EspeakSpeech::synthesise(const QString& text) {
     // The worker starts with the first text: most runs never read aloud.
     synthesising_ = true;
     const SoundEngine& sound = sound_;
     worker_.Run<SynthesisedVoice>(
         this,
-        [&sound, program = program_, text, link = worker_.GetLink()] {
-            return SynthesiseVoice(sound, program, text, [&link] { return link.Stopping(); });
+        [&sound, program = program_, voice = voice_, text, link = worker_.GetLink()] {
+            return SynthesiseVoice(sound, program, voice, text, [&link] { return link.Stopping(); });
         },
-        [this, text](SynthesisedVoice voice) { synthesised(text, voice.wave, voice.failure); });
+        [this, text, voice = voice_](SynthesisedVoice made) {
+            synthesised(text, voice, made.wave, made.failure);
+        });
 }
 
-void EspeakSpeech::synthesised(const QString& text, const QByteArray& wave, const QString& failure) {
+void EspeakSpeech::synthesised(const QString& text, const QString& voice, const QByteArray& wave,
+                               const QString& failure) {
     synthesising_ = false;
     if (wave.isEmpty()) {
         // Reading aloud is a help, not the drill: the child is not interrupted.
         if (!std::exchange(failureLogged_, true))
             qCWarning(lcSpeech) << "Speaking with" << program_ << "failed:" << failure;
-    } else {
+    } else if (voice == voice_) { // a voice changed meanwhile is not kept
         if (voiced_.size() >= kMaxVoiced)
             voiced_.clear();
         voiced_.insert(text, wave);

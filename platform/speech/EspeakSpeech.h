@@ -1,4 +1,4 @@
-// Speech through espeak-ng's Japanese voice: each text is synthesised by an
+// Speech through espeak-ng (its Japanese voice unless told otherwise): each text is synthesised by an
 // espeak-ng process into a WAVE image in the sound device's own format, which
 // the sound engine plays on its shared channel. Synthesis and conversion run
 // on a thread of their own, so a keystroke never waits for the voice; a text
@@ -23,9 +23,12 @@ public:
 
     void Say(const QString& text) override;
     void Hush() override;
+    void SetVoice(const QString& voice) override;
 
     // The text as espeak-ng should read it: the particle "は" is said "わ".
     static QString Pronounced(const QString& text);
+    // The text as the voice should read it: Pronounced for the Japanese one.
+    static QString PronouncedBy(const QString& voice, const QString& text);
     // espeak-ng writing to a pipe cannot go back to fill in the sizes of its
     // WAVE header; this sets them from the bytes that came. Empty when the
     // output is no WAVE at all.
@@ -37,11 +40,13 @@ signals:
 
 private:
     void synthesise(const QString& text);
-    void synthesised(const QString& text, const QByteArray& wave, const QString& failure);
+    void synthesised(const QString& text, const QString& voice, const QByteArray& wave,
+                     const QString& failure);
     void play(const QString& text);
 
     SoundEngine& sound_;
     QString program_;
+    QString voice_ = QStringLiteral("ja");
     SerialWorker worker_; // espeak-ng runs there
     bool synthesising_ = false;
     QString pending_; // the newest text not yet spoken

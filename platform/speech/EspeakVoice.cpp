@@ -12,11 +12,11 @@ constexpr int kLongestSynthesisMs = 10000;
 constexpr int kPollMs = 50;
 } // namespace
 
-SynthesisedVoice SynthesiseVoice(const SoundEngine& sound, const QString& program, const QString& text,
-                                 const std::function<bool()>& stopping) {
+SynthesisedVoice SynthesiseVoice(const SoundEngine& sound, const QString& program, const QString& voice,
+                                 const QString& text, const std::function<bool()>& stopping) {
     QProcess process;
-    process.start(program, {QStringLiteral("-v"), QStringLiteral("ja"), QStringLiteral("--stdout"),
-                            EspeakSpeech::Pronounced(text)});
+    process.start(program, {QStringLiteral("-v"), voice, QStringLiteral("--stdout"),
+                            EspeakSpeech::PronouncedBy(voice, text)});
     if (!process.waitForStarted())
         return {{}, process.errorString()};
     // Polled, so that closing the program never waits for a voice.

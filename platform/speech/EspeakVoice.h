@@ -14,5 +14,5 @@ struct SynthesisedVoice {
 };
 
 // Blocks until espeak-ng has finished, or stopping() turns true.
-SynthesisedVoice SynthesiseVoice(const SoundEngine& sound, const QString& program, const QString& text,
-                                 const std::function<bool()>& stopping);
+SynthesisedVoice SynthesiseVoice(const SoundEngine& sound, const QString& program, const QString& voice,
+                                 const QString& text, const std::function<bool()>& stopping);

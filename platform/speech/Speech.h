@@ -13,4 +13,6 @@ public:
     virtual void Say(const QString& text) = 0;
     // Stops speaking and forgets what waits.
     virtual void Hush() = 0;
+    // The voice for the texts said from now on, by its espeak-ng name ("ja", "en-us").
+    virtual void SetVoice(const QString& voice) = 0;
 };

@@ -22,6 +22,7 @@
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <random>
 
 namespace {
@@ -286,6 +287,26 @@ private slots:
             QVERIFY2(
                 std::abs(call.imageSize.width() - call.rect.width()) <= 2,
                 qPrintable(QStringLiteral("%1 for %2").arg(call.imageSize.width()).arg(call.rect.width())));
+    }
+
+    void theReportSpeaksTheChosenLanguage() {
+        QTranslator english;
+        QVERIFY(english.load("vantel_en", ":/i18n"));
+        QCoreApplication::installTranslator(&english);
+        auto w = std::make_unique<ProgressWindow>(With(history), "ゆい", DrillKind::Kuku);
+        QCOMPARE(ProgressControl<QPushButton>(*w, "ReportButton")->text(), "Report");
+        printer.canvas.calls.clear();
+        w->PrintReport();
+        QCoreApplication::removeTranslator(&english);
+        QStringList texts;
+        for (const CanvasCall& call : printer.canvas.Calls(CanvasCall::TextOut))
+            texts << call.text;
+        for (const char* text :
+             {"Progress report", "Name: ゆい", "Times for each drill", "Taking away",
+              "Latest time (right answers)", "How long it took (Times tables)", "Problems to practise"})
+            QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
+        QVERIFY2(texts.filter("成績").isEmpty(), qPrintable(texts.join(u'|')));
+        QCOMPARE(DrillLabel(DrillKind::Kuku), "九九"); // and Japanese again without the catalogue
     }
 
     void aPrinterThatCannotStartIsTold() {

@@ -12,6 +12,8 @@ public:
             said.append(text);
     }
     void Hush() override { said.append(QStringLiteral("(hush)")); }
+    void SetVoice(const QString& to) override { voice = to; }
 
     QStringList said;
+    QString voice = QStringLiteral("ja");
 };

@@ -192,6 +192,7 @@ void TestHelp::contentsTreeHasThePages() {
                                "クラスの記録（クラスサーバー）",
                                "バージョン情報",
                                "耳で使う（読み上げとスクリーンリーダー）",
+                               "言語を選ぶ（Language）",
                                "キー操作とメニュー",
                                "インストールとコマンドライン"};
     QCOMPARE(titles, expected);
@@ -242,6 +243,8 @@ void TestHelp::indexHoldsTheMainKeywords_data() {
                                 << "ear.html#readaloud";
     QTest::newRow("screen reader") << "スクリーンリーダー"
                                    << "ear.html#screenreader";
+    QTest::newRow("language") << "言語"
+                              << "language.html#choose";
     QTest::newRow("kuku") << "九九"
                           << "drill.html#drills";
     QTest::newRow("print") << "プリント印刷"

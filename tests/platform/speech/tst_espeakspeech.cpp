@@ -1,5 +1,6 @@
 // The espeak-ng voice: WAVE images the sound engine can play, the particle
-// said as "わ", and a newer text replacing one not yet spoken.
+// said as "わ" by the Japanese voice, a newer text replacing one not yet
+// spoken, and another voice for another language.
 #include "platform/speech/EspeakSpeech.h"
 
 #include "tests/support/FakeSound.h"
@@ -107,6 +108,22 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(sound.images.size(), size_t(3));
         QCOMPARE(at(sound.images[2].image, 40), 16u);
+    }
+
+    void anotherVoiceSaysEveryTextAnew() {
+        FakeSoundEngine sound;
+        EspeakSpeech speech(sound);
+        speech.Say(QStringLiteral("7 plus 8"));
+        QTRY_COMPARE(sound.images.size(), size_t(1));
+        speech.SetVoice(QStringLiteral("en-us"));
+        speech.Say(QStringLiteral("7 plus 8")); // heard before, but from the Japanese voice
+        QTRY_COMPARE(sound.images.size(), size_t(2));
+        QVERIFY(sound.images[1].image != sound.images[0].image);
+        // Only the Japanese voice needs the particle spelt as said.
+        QCOMPARE(EspeakSpeech::PronouncedBy(QStringLiteral("en-us"), QStringLiteral("せいかい は 3")),
+                 QStringLiteral("せいかい は 3"));
+        QCOMPARE(EspeakSpeech::PronouncedBy(QStringLiteral("ja"), QStringLiteral("せいかい は 3")),
+                 QStringLiteral("せいかい わ 3"));
     }
 
     void hushEndsThePlayingVoiceAndForgetsTheWaitingOne() {
