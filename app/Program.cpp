@@ -46,7 +46,7 @@ int RunVantel(int argc, char* argv[], const std::function<void(QWidget*)>& after
     SystemClock clock;
     ClockSeededRandom random;
     PrimaryScreenInfo screen;
-    HelpWindowViewer help;
+    HelpWindowViewer help(nullptr, DefaultHelpFolders(), [&languages] { return languages.Current(); });
     QtFileDialogs dialogs;
     CalcSpreadsheet spreadsheet;
     DesktopLinks links;

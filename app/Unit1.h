@@ -305,7 +305,8 @@ private:
     // table's captions and hints, the menu, the status panels' names, the title.
     void retranslate();
     void retranslateMenu();
-    void nameStatusPanels();
+    // The status panels' names, and the language a screen reader hears the grids and panels in.
+    void nameForListeners();
     void bindControls(const MadeControls& made);
     void setUpGrids();
     void setUpStatusBar();

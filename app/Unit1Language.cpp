@@ -25,6 +25,7 @@ void TForm1::AttachLanguages(LanguageSwitch& languages) {
         group->addAction(item);
     }
     Language1->setMenu(menu);
+    nameForListeners(); // the language chosen before the window was made
     connect(group, &QActionGroup::triggered, this, [this, group](QAction* item) {
         app_.Guard([&] {
             languages_->Choose(item->data().toString());
@@ -38,7 +39,7 @@ void TForm1::AttachLanguages(LanguageSwitch& languages) {
 void TForm1::retranslate() {
     RetranslateControls(centralWidget(), MainWindowControls(), "TForm1");
     retranslateMenu();
-    nameStatusPanels();
+    nameForListeners();
     setWindowTitle(captionName_ ? tr(" %1 の Vantel").arg(*captionName_) : QStringLiteral("Vantel"));
 }
 

@@ -1,10 +1,11 @@
 // The window for a child who listens: each answer cell is named by its
-// problem for screen readers, the status panels by the drill they time, the
-// cells' names are Japanese to a reader whatever the language (the voice is), and
-// the read-aloud mode says each problem as the child reaches it.
+// problem for screen readers, the status panels by the drill they time, both
+// in the chosen language and marked as that language for the reader's voice,
+// and the read-aloud mode says each problem as the child reaches it.
 #include "app/Unit1.h"
 
 #include "drill/ProblemWording.h"
+#include "platform/desktop/LanguageSwitch.h"
 #include "readaloud/ReadAloud.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
@@ -21,10 +22,6 @@ const char* const kDrillNames[] = {
 
 void TForm1::setUpListening() {
     readAloud_ = std::make_unique<ReadAloud>(services_.speech, services_.readAloudSettings);
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    for (TStringGrid* grid : findChildren<TStringGrid*>())
-        grid->setLocale(japanese);
-    StatusBar1->setLocale(japanese);
     for (const DrillSheet& sheet : DrillSheets()) {
         TStringGrid* grid = GridOf(sheet);
         const DrillSheet* drill = &sheet;
@@ -39,13 +36,19 @@ void TForm1::setUpListening() {
                 readAloud_->CellEntered(*grid, *drill, col, row);
         });
     }
-    nameStatusPanels();
+    nameForListeners();
 
     ReadAloud1->setChecked(readAloud_->Enabled());
     wire(ReadAloud1, &QAction::triggered, &TForm1::ReadAloud1Click);
 }
 
-void TForm1::nameStatusPanels() {
+void TForm1::nameForListeners() {
+    // A reader picks its voice by the language the names are marked with,
+    // whatever the desktop's locale.
+    const QLocale spoken(languages_ ? languages_->Current() : QStringLiteral("ja"));
+    for (TStringGrid* grid : findChildren<TStringGrid*>())
+        grid->setLocale(spoken);
+    StatusBar1->setLocale(spoken);
     for (const SheetPlace& place : SheetPlaces()) {
         const QString name = tr(kDrillNames[int(place.kind)]);
         StatusBar1->SetPanelName(place.timePanel, tr("%1 今回のタイム").arg(name));

@@ -2,6 +2,7 @@
 
 #include "core/VantelError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
@@ -11,6 +12,10 @@
 #include <jpeglib.h>
 
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(JpegImage)
+};
 
 // libjpeg reports a fatal error by calling error_exit, which must not return.
 // We jump back to the decoding step with the message code kept in the error
@@ -97,7 +102,10 @@ void CmykToRgb(QImage& image) {
     }
 }
 
-[[noreturn]] void RaiseJpegError(int code) { throw VantelError(QStringLiteral("JPEG エラー #%1").arg(code)); }
+[[noreturn]] void RaiseJpegError(int code) {
+    //: %1 is libjpeg's message number.
+    throw VantelError(Texts::tr("JPEG エラー #%1").arg(code));
+}
 
 class Decompressor {
 public:
@@ -226,9 +234,9 @@ JpegImage JpegImage::Decode(const QByteArray& bytes) {
 JpegImage JpegImage::LoadFromFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VantelError(QStringLiteral("ファイル %1 は開けません").arg(path));
+        throw VantelError(Texts::tr("ファイル %1 は開けません").arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw VantelError(QStringLiteral("ファイル %1 は開けません").arg(path));
+        throw VantelError(Texts::tr("ファイル %1 は開けません").arg(path));
     return Decode(bytes);
 }

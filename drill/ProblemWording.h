@@ -1,16 +1,13 @@
-// How a problem and a result are said aloud, in the words of a Japanese
-// classroom: "7 たす 8", "15 ひく 6", "4 かける 9", and "は" before a result.
-// Numbers stay digits, so a speech engine or a screen reader reads them as
-// numbers.
+// How a problem and a result are said aloud, in the chosen language's school
+// words (Japanese: "7 たす 8", "15 ひく 6", "4 かける 9", and "は" before a
+// result). Numbers stay digits, so a speech engine or a screen reader reads
+// them as numbers.
 #pragma once
 
 #include "drill/DrillSheet.h"
 #include "drill/GridCells.h"
 
 #include <QString>
-
-// The word of an operation: "たす", "ひく", "かける".
-QString OperationWord(Operation operation);
 
 // "top word left", each operand trimmed; empty when either operand is missing,
 // since a cell without both headers holds no problem yet.
@@ -19,7 +16,8 @@ QString ProblemText(Operation operation, const QString& top, const QString& left
 // The problem of answer cell (col, row) of a drill sheet, read from its headers.
 QString CellProblem(const GridCells& grid, const DrillSheet& sheet, int col, int row);
 
-// What a cell holds, as a listener should hear it: "正解" for a cell the judge
+// What a cell holds, as a listener should hear it: "正解" (in the chosen
+// language) for a cell the judge
 // marked correct, otherwise the typed text.
 QString CellValueText(const QString& cellText);
 

@@ -20,7 +20,7 @@ QList<QStringList> gridRows(const TStringGrid& grid) {
 
 void writeFile(const QString& fileName, const QByteArray& bytes) {
     if (!WriteWholeFile(fileName, bytes))
-        throw VantelError(QStringLiteral("ファイル %1 を作成できません").arg(fileName));
+        throw VantelError(TStringGridIO::tr("ファイル %1 を作成できません").arg(fileName));
 }
 } // namespace
 
@@ -46,12 +46,12 @@ void TStringGridIO::LoadFromText(const QString& fileName, QChar delimiter, bool 
         return;
     const std::optional<QByteArray> bytes = ReadWholeFile(fileName);
     if (!bytes)
-        throw VantelError(QStringLiteral("ファイル %1 は開けません").arg(fileName));
+        throw VantelError(tr("ファイル %1 は開けません").arg(fileName));
     TStringGrid& grid = *targetGrid_;
     const std::optional<DelimitedText::Table> table =
         DelimitedText::LoadTable(*bytes, delimiter, quoting, stretch_, grid.RowCount(), grid.ColCount());
     if (!table)
-        throw VantelError(QStringLiteral("ファイル %1 は大きすぎて読み込めません").arg(fileName));
+        throw VantelError(tr("ファイル %1 は大きすぎて読み込めません").arg(fileName));
     if (stretch_) {
         ClearCells();
         grid.SetRowCount(table->rows);

@@ -10,9 +10,14 @@
 #include "print/WorksheetPrint.h"
 #include "widgets/TStringGrid.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NumberedSheets)
+};
+
 constexpr int kSheetTopMm = 50; // as SetUpSheetPrinter places the sheet
 constexpr int kNumberHeightMm = 9;
 // Past this many draws for one sheet the random source is not random.
@@ -51,7 +56,7 @@ bool drawDifferent(const DrillSheet& sheet, int count, RandomSource& random, con
     while (all.size() < count) {
         for (int draw = 0;; ++draw) {
             if (draw == kMaxDrawsPerSheet)
-                throw VantelError(QStringLiteral("ちがう問題を %1 枚作れませんでした。").arg(count));
+                throw VantelError(Texts::tr("ちがう問題を %1 枚作れませんでした。").arg(count));
             const SheetHeaders headers = drawHeaders(sheet, random);
             const bool repeats = std::any_of(all.cbegin(), all.cend(), [&](const SheetHeaders& other) {
                 return other.top == headers.top || other.left == headers.left;
@@ -91,8 +96,12 @@ QList<SheetHeaders> DrawDifferentHeaders(const DrillSheet& sheet, int count, Ran
 }
 
 QString SheetNumberText(int number, bool answerKey) {
-    const QString text = QStringLiteral("No. %1").arg(number);
-    return answerKey ? text + QStringLiteral("　こたえ") : text;
+    if (answerKey) {
+        //: Printed above the answer key of a numbered sheet; こたえ means "answers".
+        return Texts::tr("No. %1　こたえ").arg(number);
+    }
+    //: Printed above each numbered sheet.
+    return Texts::tr("No. %1").arg(number);
 }
 
 bool PrintNumberedSheets(TPrinter& printer, TVoskSGridPrinter& namePanelPrinter, const TStringGrid& layout,

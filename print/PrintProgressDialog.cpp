@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 PrintProgressDialog::PrintProgressDialog(QWidget* parent)
-    : QProgressDialog(parent), cancelButton_(new QPushButton(QStringLiteral("キャンセル"), this)) {
+    : QProgressDialog(parent), cancelButton_(new QPushButton(tr("キャンセル"), this)) {
     setObjectName(QStringLiteral("PrintProgressDialog"));
-    setWindowTitle(QStringLiteral("印刷"));
+    setWindowTitle(tr("印刷"));
     setWindowModality(Qt::WindowModal);
     setCancelButton(cancelButton_);
     setAutoClose(false);
@@ -23,7 +23,7 @@ PrintRunProgress PrintProgressDialog::Progress() {
 bool PrintProgressDialog::preparing(int done, int total) {
     if (wasCanceled())
         return false;
-    setLabelText(QStringLiteral("プリントを用意しています（%1 / %2）").arg(done).arg(total));
+    setLabelText(tr("プリントを用意しています（%1 / %2）").arg(done).arg(total));
     setMaximum(total);
     setValue(done); // lets the dialog's events through
     return !wasCanceled();
@@ -34,7 +34,7 @@ void PrintProgressDialog::printing(int done, int total) {
         printing_ = true;
         cancelButton_->setEnabled(false);
     }
-    setLabelText(QStringLiteral("印刷しています（%1 / %2 ページ）").arg(done).arg(total));
+    setLabelText(tr("印刷しています（%1 / %2 ページ）").arg(done).arg(total));
     setMaximum(total);
     setValue(done);
 }

@@ -5,14 +5,21 @@
 #include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 
-const QString kWorksheetNotice = QStringLiteral("このプリントは Vantel で作成しました。");
+#include <QCoreApplication>
 
 namespace {
+//: Printed under every worksheet.
+const char* const kNoticeSource =
+    QT_TRANSLATE_NOOP("WorksheetPrint", "このプリントは Vantel で作成しました。");
 constexpr int kSheetTopMm = 50; // leaves the name panel room above the sheet
 constexpr int kBoxPenWidth = 4;
 constexpr int kNoticeHeightMm = 8;
 constexpr int kNoticeLeftMm = 20;
 } // namespace
+
+const QString kWorksheetNotice = QString::fromUtf8(kNoticeSource);
+
+QString WorksheetNotice() { return QCoreApplication::translate("WorksheetPrint", kNoticeSource); }
 
 void SetUpSheetPrinter(TVoskSGridPrinter& printer, TStringGrid* sheet) {
     printer.SetTargetGrid(sheet);
@@ -33,7 +40,7 @@ void PrintNotice(TVoskSGridPrinter& sheetPrinter) {
     const int size = sheetPrinter.MmToFontSize(kNoticeHeightMm);
     if (size > 0)
         canvas->SetFontSize(size);
-    canvas->TextOut(sheetPrinter.MmToPixelX(kNoticeLeftMm), sheetPrinter.LastY(), kWorksheetNotice);
+    canvas->TextOut(sheetPrinter.MmToPixelX(kNoticeLeftMm), sheetPrinter.LastY(), WorksheetNotice());
 }
 
 void PrintJob(TPrinter& printer, const std::function<void()>& drawPages) {

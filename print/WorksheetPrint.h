@@ -12,7 +12,9 @@ class TPrinter;
 class TStringGrid;
 class TVoskSGridPrinter;
 
-// The line under every worksheet.
+// The line under every worksheet, in the chosen language.
+QString WorksheetNotice();
+// The same line in Japanese, the language of the source.
 extern const QString kWorksheetNotice;
 
 // The grid printer of a drill sheet: below the name panel, boxes 4 pixels wide.

@@ -314,7 +314,7 @@ void drawReport(TPrinter& printer, const ParentReport& report) {
         page.text(rightMm + 2, y + 6.5 + practise.size() * 8.5,
                   Texts::tr("かかる問題を、苦手な順にならべました。"), 9);
     }
-    page.text(0, kPageMm - 5, kWorksheetNotice + Texts::tr("　作成日：") + dateText(report.to), 8, false,
+    page.text(0, kPageMm - 5, WorksheetNotice() + Texts::tr("　作成日：") + dateText(report.to), 8, false,
               QColor(90, 90, 90));
 }
 } // namespace

@@ -127,10 +127,14 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     choices->addWidget(rangeBox_);
     choices->addWidget(loading_);
     choices->addStretch();
-    choices->addWidget(exportButton_);
-    choices->addWidget(countBox_);
-    choices->addWidget(worksheetButton_);
-    choices->addWidget(reportButton_);
+    // The actions in a row of their own: in a language of long words the
+    // choices and the actions do not fit one row of the window.
+    auto* actions = new QHBoxLayout;
+    actions->addStretch();
+    actions->addWidget(exportButton_);
+    actions->addWidget(countBox_);
+    actions->addWidget(worksheetButton_);
+    actions->addWidget(reportButton_);
 
     // The chart: time of each attempt, best so far as a step line, wrong answers marked.
     auto* chart = new QChart;
@@ -213,6 +217,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, const QString& child, 
     auto* detailLayout = new QVBoxLayout(detail);
     detailLayout->setContentsMargins(0, 0, 0, 0);
     detailLayout->addLayout(choices);
+    detailLayout->addLayout(actions);
     detailLayout->addWidget(split, 1);
     pages_ = new QStackedWidget;
     pages_->setObjectName(QStringLiteral("Pages"));

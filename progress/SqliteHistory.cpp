@@ -5,6 +5,7 @@
 #include "platform/desktop/MessageBoxes.h"
 #include "progress/FactTimes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +25,10 @@ constexpr int kCorrupt = 11;
 constexpr int kNotADatabase = 26;
 
 // A failed statement, with SQLite's code kept so damage can be told from a full disk.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SqliteHistory)
+};
+
 class SqlFailure : public VantelError {
 public:
     SqlFailure(const QSqlError& error) : VantelError(error.text()), code(error.nativeErrorCode().toInt()) {}
@@ -185,7 +190,7 @@ void SqliteHistory::close() { db_.reset(); }
 bool SqliteHistory::openFile() {
     const QFileInfo info(path_);
     if (!QDir().mkpath(info.absolutePath()))
-        throw VantelError(QStringLiteral("フォルダー %1 を作れません。").arg(info.absolutePath()));
+        throw VantelError(Texts::tr("フォルダー %1 を作れません。").arg(info.absolutePath()));
     db_.emplace(path_, kBusyPatience);
     if (const QSqlError error = db_->Open(); error.isValid())
         throw SqlFailure(error);
@@ -286,15 +291,15 @@ void SqliteHistory::moveAsideDamaged() {
         aside = info.dir().filePath(
             QStringLiteral("%1-damaged-%2-%3.sqlite").arg(info.completeBaseName(), stamp).arg(n));
     if (!QFile::rename(path_, aside))
-        throw VantelError(QStringLiteral("壊れた記録ファイル %1 を移せません。").arg(path_));
+        throw VantelError(Texts::tr("壊れた記録ファイル %1 を移せません。").arg(path_));
     // The journal files belong to the damaged file; they go with it.
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(path_ + suffix))
             QFile::rename(path_ + suffix, aside + suffix);
     std::lock_guard guard(foundLock_);
-    found_ << (QStringLiteral("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
-                              "元のファイル: %1")
-                   .arg(aside));
+    found_ << Texts::tr("成績の記録ファイルが壊れていたので、別の名前で残して新しい記録を始めます。\n"
+                        "元のファイル: %1")
+                  .arg(aside);
 }
 
 bool SqliteHistory::ensureOpen() {
@@ -388,11 +393,11 @@ void SqliteHistory::tellWriteFailure(const QString& reason) {
         return;
     toldWriteFailure_ = true;
     std::lock_guard guard(foundLock_);
-    found_ << (QStringLiteral(
-                   "成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
-                   "書き込めるかを確かめてください。\n"
-                   "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
-                   .arg(reason));
+    //: %1 is the database's own reason, often in English.
+    found_ << Texts::tr("成績を記録できませんでした。ディスクの空きや、記録のフォルダーに"
+                        "書き込めるかを確かめてください。\n"
+                        "この回の成績は覚えておき、次の回かプログラムの終了時にもう一度記録します。\n%1")
+                  .arg(reason);
 }
 
 bool SqliteHistory::Record(const Attempt& attempt) {

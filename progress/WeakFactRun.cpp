@@ -13,6 +13,10 @@
 #include <optional>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WeakFactRun)
+};
+
 // One child's plan, or nothing for a child without facts.
 std::optional<ChildWorksheet> planChild(const ChildWorksheet& sheet) {
     if (sheet.facts.isEmpty())
@@ -79,8 +83,8 @@ bool PrintWeakFactRun(QWidget* parent, PrinterSetup& setup, TPrinter& printer, N
                       const QList<ChildWorksheet>& sheets) {
     const WeakFactRunPlan plan = PlanWeakFactRun(sheets);
     if (plan.sheets.isEmpty()) {
-        tell(parent, sheets.isEmpty() ? QStringLiteral("苦手プリントを印刷する子どもがいません。")
-                                      : QStringLiteral("苦手プリントにする問題がありません。"));
+        tell(parent, sheets.isEmpty() ? Texts::tr("苦手プリントを印刷する子どもがいません。")
+                                      : Texts::tr("苦手プリントにする問題がありません。"));
         return false;
     }
     setup.ShowPrinterSetup(); // Cancel prints too, as the worksheets do
@@ -90,7 +94,8 @@ bool PrintWeakFactRun(QWidget* parent, PrinterSetup& setup, TPrinter& printer, N
         printed = PrintWeakFactRunPages(printer, namePanel, plan.sheets, dialog.Progress());
     }
     if (printed && !plan.leftOut.isEmpty())
-        tell(parent, QStringLiteral("問題がないので、次の子どもの苦手プリントは印刷しませんでした。\n%1")
-                         .arg(plan.leftOut.join(QStringLiteral("、"))));
+        tell(parent, Texts::tr("問題がないので、次の子どもの苦手プリントは印刷しませんでした。\n%1")
+                         //: Separates the children's names in the list above.
+                         .arg(plan.leftOut.join(Texts::tr("、"))));
     return printed;
 }

@@ -66,7 +66,7 @@ void PrintWeakFactPage(TPrinter& printer, DrillKind drill, const QList<Fact>& fa
         canvas.TextOut(x + pixelsX(printer, 14), top, ProblemText(drill, facts[i], withAnswers));
     }
     canvas.SetFontSize(int(5 * 72 / 25.4 * 0.75));
-    canvas.TextOut(left, y + rows * rowHeight + pixelsY(printer, 4), kWorksheetNotice);
+    canvas.TextOut(left, y + rows * rowHeight + pixelsY(printer, 4), WorksheetNotice());
 }
 
 QList<Fact> ChooseWorksheetFacts(const FactStats& stats, int count, RandomSource& random) {

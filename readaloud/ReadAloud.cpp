@@ -7,9 +7,9 @@
 #include <QCoreApplication>
 
 namespace {
-// The words said, in the chosen language: numbers as numbers, the operation
-// as that language says it, by the voice that speaks it. A language whose
-// words are not translated yet keeps the Japanese words and voice together.
+// The words said are the chosen language's (drill/ProblemWording), by the
+// voice that speaks it. A language whose words are not translated yet keeps
+// the Japanese words and voice together.
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(ReadAloud)
 };
@@ -19,24 +19,6 @@ QString Voice() {
     return Texts::tr("ja", "espeak-ng voice");
 }
 
-QString SpokenProblem(const GridCells& grid, const DrillSheet& sheet, int col, int row) {
-    if (CellProblem(grid, sheet, col, row).isEmpty()) // outside the sheet, or a number missing
-        return {};
-    const QString top = grid.Cells(col, 0).trimmed(), left = grid.Cells(0, row).trimmed();
-    switch (sheet.operation) {
-    case Operation::Add:
-        return Texts::tr("%1 たす %2").arg(top, left);
-    case Operation::Subtract:
-        return Texts::tr("%1 ひく %2").arg(top, left);
-    case Operation::Multiply:
-        return Texts::tr("%1 かける %2").arg(top, left);
-    }
-    return {};
-}
-
-QString SpokenScore(int correct, int fullScore) {
-    return Texts::tr("せいかい は %1 こ、%2 もん ちゅう").arg(correct).arg(fullScore);
-}
 } // namespace
 
 ReadAloud::ReadAloud(Speech& speech, ReadAloudSettings& settings)
@@ -51,7 +33,7 @@ void ReadAloud::SetEnabled(bool on) {
 
 void ReadAloud::CellEntered(const GridCells& grid, const DrillSheet& sheet, int col, int row) {
     if (enabled_ && running_)
-        say(SpokenProblem(grid, sheet, col, row));
+        say(CellProblem(grid, sheet, col, row));
 }
 
 void ReadAloud::AttemptJudged(const JudgeResult& result, const DrillSheet& sheet) {
@@ -59,7 +41,7 @@ void ReadAloud::AttemptJudged(const JudgeResult& result, const DrillSheet& sheet
         return;
     running_ = false;
     if (enabled_)
-        say(SpokenScore(result.correct, sheet.FullScore()));
+        say(ScoreText(result.correct, sheet.FullScore()));
 }
 
 void ReadAloud::say(const QString& text) {

@@ -4,12 +4,17 @@
 #include "core/WholeFile.h"
 #include "settings/ProfileText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <optional>
 #include <utility>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+
 // A missing or unreadable file reads as an empty one: every value has its default.
 std::optional<QString> storedValue(const QString& path, const std::optional<QByteArray>& pending,
                                    const QString& section, const QString& key) {
@@ -20,7 +25,7 @@ std::optional<QString> storedValue(const QString& path, const std::optional<QByt
 }
 
 VantelError writeError(const QString& fullPath) {
-    return VantelError(QString("%1 に書き込めません").arg(fullPath));
+    return VantelError(Texts::tr("%1 に書き込めません").arg(fullPath));
 }
 } // namespace
 

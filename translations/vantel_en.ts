@@ -408,7 +408,7 @@ All right. Well done!</translation>
     </message>
     <message>
         <source>時間（秒）</source>
-        <translation>Time (seconds)</translation>
+        <translation>Seconds</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（数字はまちがえた回数）</source>
@@ -836,7 +836,7 @@ All right. Well done!</translation>
     </message>
     <message>
         <source>%1 今回のタイム</source>
-        <translation>%1 time now</translation>
+        <translation>%1 latest time</translation>
     </message>
     <message>
         <source>%1 ベストタイム</source>
@@ -939,7 +939,7 @@ All right. Well done!</translation>
     <name>TStringGrid</name>
     <message>
         <source>%1 行 %2 列</source>
-        <translation type="unfinished"></translation>
+        <translation>Row %1, column %2</translation>
     </message>
 </context>
 <context>

@@ -5,80 +5,80 @@
     <name>AttemptCsv</name>
     <message>
         <source>名前,ドリル,開始日時,時間(秒),点数,満点,新記録</source>
-        <translation type="unfinished">Nombre,Ejercicio,Inicio,Tiempo (s),Puntos,Total,Nuevo récord</translation>
+        <translation>Nombre,Ejercicio,Inicio,Tiempo (s),Puntos,Total,Nuevo récord</translation>
     </message>
 </context>
 <context>
     <name>AttemptTableModel</name>
     <message>
         <source>日付</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished">Tiempo</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>点数</source>
-        <translation type="unfinished">Puntos</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>新記録</source>
-        <translation type="unfinished">Nuevo récord</translation>
+        <translation>Récord</translation>
     </message>
 </context>
 <context>
     <name>Clock</name>
     <message>
         <source>月曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>lun</translation>
     </message>
     <message>
         <source>火曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>水曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>mié</translation>
     </message>
     <message>
         <source>木曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>jue</translation>
     </message>
     <message>
         <source>金曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>vie</translation>
     </message>
     <message>
         <source>土曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>sáb</translation>
     </message>
     <message>
         <source>日曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>dom</translation>
     </message>
 </context>
 <context>
     <name>Drills</name>
     <message>
         <source>名前なし</source>
-        <translation type="unfinished">Sin nombre</translation>
+        <translation>Sin nombre</translation>
     </message>
     <message>
         <source>たしざん</source>
-        <translation type="unfinished">Sumas</translation>
+        <translation>Sumas</translation>
     </message>
     <message>
         <source>ひきざん</source>
-        <translation type="unfinished">Restas</translation>
+        <translation>Restas</translation>
     </message>
     <message>
         <source>かけざん</source>
-        <translation type="unfinished">Multiplicaciones</translation>
+        <translation>Multiplicaciones</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished">Tablas de multiplicar</translation>
+        <translation>Tablas de multiplicar</translation>
     </message>
 </context>
 <context>
@@ -88,18 +88,24 @@
 WAVファイルを発見出来ませんでした。
 その存在を確認して、サウンド設定を
 もう一度やり直して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Quise tocar un sonido,
+pero no encontré el archivo WAV.
+Revisa que el archivo esté ahí
+y vuelve a configurar los sonidos.</translation>
     </message>
     <message>
         <source>音を鳴らそうと思ったのですが、
 WAVファイルを発見出来ませんでした。
 次回使うときに、サウンド設定をやり直すか、
 チェックをoffにしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Quise tocar un sonido,
+pero no encontré el archivo WAV.
+La próxima vez, vuelve a configurar los sonidos
+o quita la marca de la casilla.</translation>
     </message>
     <message>
         <source>音声ファイル( *.wav )|*.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de sonido ( *.wav )|*.wav</translation>
     </message>
 </context>
 <context>
@@ -107,325 +113,330 @@ WAVファイルを発見出来ませんでした。
     <message>
         <source>
 まだ記録がありません</source>
-        <translation type="unfinished">
-Todavía sin intentos</translation>
+        <translation>
+Todavía no se ha hecho</translation>
     </message>
     <message>
         <source>
 まちがい %1 / %2 回（%3%）</source>
-        <translation type="unfinished">
+        <translation>
 Mal %1 de %2 veces (%3%)</translation>
     </message>
     <message>
         <source>
 答えるまでの時間（中央値） %1 秒</source>
-        <translation type="unfinished">
+        <translation>
 Tiempo normal para responder: %1 segundos</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished">×</translation>
+        <translation>×</translation>
     </message>
 </context>
 <context>
     <name>Judge</name>
     <message>
         <source>○ の数は、%1/%2 こです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes %1 de %2 bien.</translation>
     </message>
     <message>
         <source>未入力項目があります
 すへての升を埋めてから
 ストップを押してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay casillas vacías.
+Llena todas las casillas
+y luego presiona Parar.</translation>
     </message>
     <message>
         <source>全問正解そのうえ
 ベストタイムです。
 たいへんよくできました。</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Todo bien y además
+es tu mejor tiempo!
+¡Excelente trabajo!</translation>
     </message>
     <message>
         <source>
 全問正解・よくできました。</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Todo bien. ¡Muy bien hecho!</translation>
     </message>
 </context>
 <context>
     <name>NumberedSheetsDialog</name>
     <message>
         <source>ちがうプリントを N 枚</source>
-        <translation type="unfinished">Muchas hojas diferentes</translation>
+        <translation>Varias hojas diferentes</translation>
     </message>
     <message>
         <source> 枚</source>
-        <translation type="unfinished"> hojas</translation>
+        <translation> hojas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>ドリル(&amp;D)</source>
-        <translation type="unfinished">&amp;Ejercicio</translation>
+        <translation>&amp;Ejercicio</translation>
     </message>
     <message>
         <source>枚数(&amp;N)</source>
-        <translation type="unfinished">&amp;Cuántas</translation>
+        <translation>&amp;Cuántas</translation>
     </message>
     <message>
         <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
-        <translation type="unfinished">Imprime hojas numeradas y luego las respuestas con los mismos números.</translation>
+        <translation>Imprime hojas de ejercicios numeradas y luego sus hojas de respuestas con los mismos números.</translation>
     </message>
 </context>
 <context>
     <name>ParentReport</name>
     <message>
         <source>%1年%2月%3日</source>
-        <translation type="unfinished">%3/%2/%1</translation>
+        <translation>%3/%2/%1</translation>
     </message>
     <message>
         <source>秒</source>
-        <translation type="unfinished">seg</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished">Tiempo</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished">Mejor tiempo</translation>
+        <translation>Mejor tiempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished">Con errores</translation>
+        <translation>Con errores</translation>
     </message>
     <message>
         <source>よくできている</source>
-        <translation type="unfinished">Va bien</translation>
+        <translation>Va bien</translation>
     </message>
     <message>
         <source>時間がかかる・ときどきまちがえる</source>
-        <translation type="unfinished">Lento o a veces mal</translation>
+        <translation>Lento o a veces mal</translation>
     </message>
     <message>
         <source>よくまちがえる</source>
-        <translation type="unfinished">A menudo mal</translation>
+        <translation>Muchas veces mal</translation>
     </message>
     <message>
         <source>記録なし</source>
-        <translation type="unfinished">Sin intentos</translation>
+        <translation>Todavía no se ha hecho</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished">Informe de progreso</translation>
+        <translation>Informe de progreso</translation>
     </message>
     <message>
         <source>名前：</source>
-        <translation type="unfinished">Nombre: </translation>
+        <translation>Nombre: </translation>
     </message>
     <message>
         <source>期間：</source>
-        <translation type="unfinished">Fechas: </translation>
+        <translation>Fechas: </translation>
     </message>
     <message>
         <source>ドリルごとのタイム</source>
-        <translation type="unfinished">Tiempos de cada ejercicio</translation>
+        <translation>Tiempos de cada ejercicio</translation>
     </message>
     <message>
         <source>ドリル</source>
-        <translation type="unfinished">Ejercicio</translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>さいきんのタイム（正解）</source>
-        <translation type="unfinished">Último tiempo (respuestas correctas)</translation>
+        <translation>Último tiempo (correctas)</translation>
     </message>
     <message>
         <source>回数</source>
-        <translation type="unfinished">Veces</translation>
+        <translation>Veces</translation>
     </message>
     <message>
         <source>%1 回</source>
-        <translation type="unfinished">%1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>かかった時間（%1）</source>
-        <translation type="unfinished">Cuánto tardó (%1)</translation>
+        <translation>Cuánto tardó (%1)</translation>
     </message>
     <message>
         <source>この期間の記録はありません</source>
-        <translation type="unfinished">No hay resultados en estas fechas</translation>
+        <translation>No hay resultados en estas fechas</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（%1）</source>
-        <translation type="unfinished">Cómo fue cada problema (%1)</translation>
+        <translation>Cómo le fue en cada problema (%1)</translation>
     </message>
     <message>
         <source>練習するとよい問題</source>
-        <translation type="unfinished">Problemas para practicar</translation>
+        <translation>Problemas para practicar</translation>
     </message>
     <message>
         <source>ます目の数字はまちがえた回数です。</source>
-        <translation type="unfinished">El número de cada casilla es cuántas veces estuvo mal.</translation>
+        <translation>El número de cada casilla dice cuántas veces estuvo mal.</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished">Todavía no hay problemas difíciles</translation>
+        <translation>Todavía no hay problemas difíciles</translation>
     </message>
     <message>
         <source>まちがいが多い問題と、答えるのに時間が</source>
-        <translation type="unfinished">Los problemas con más errores o más lentos</translation>
+        <translation>Los problemas con más errores o que tardan más</translation>
     </message>
     <message>
         <source>かかる問題を、苦手な順にならべました。</source>
-        <translation type="unfinished">de responder, primero los más difíciles.</translation>
+        <translation>en responderse, primero los más difíciles.</translation>
     </message>
     <message>
         <source>&#x3000;作成日：</source>
-        <translation type="unfinished">   Hecho el </translation>
+        <translation>   Hecho el </translation>
     </message>
     <message>
         <source> 〜 </source>
-        <translation type="unfinished"> a </translation>
+        <translation> al </translation>
     </message>
     <message>
         <source>まだ</source>
-        <translation type="unfinished">Todavía no</translation>
+        <translation>Todavía no</translation>
     </message>
     <message>
         <source>（%1/%2）</source>
-        <translation type="unfinished"> (%1/%2)</translation>
+        <translation> (%1/%2)</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>このパソコン</source>
-        <translation type="unfinished">Esta computadora</translation>
+        <translation>Esta computadora</translation>
     </message>
     <message>
         <source>記録:</source>
-        <translation type="unfinished">Resultados:</translation>
+        <translation>Resultados:</translation>
     </message>
     <message>
         <source>&#x3000;まちがい %1/%2 回</source>
-        <translation type="unfinished">   mal %1 de %2</translation>
+        <translation>   mal %1 de %2</translation>
     </message>
     <message>
         <source>&#x3000;%1 秒</source>
-        <translation type="unfinished">   %1 segundos</translation>
+        <translation>   %1 segundos</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished">Todavía no hay problemas difíciles</translation>
+        <translation>Todavía no hay problemas difíciles</translation>
     </message>
     <message>
         <source>成績の記録</source>
-        <translation type="unfinished">Mis resultados</translation>
+        <translation>Mis resultados</translation>
     </message>
     <message>
         <source>最近30日</source>
-        <translation type="unfinished">Últimos 30 días</translation>
+        <translation>30 días</translation>
     </message>
     <message>
         <source>最近90日</source>
-        <translation type="unfinished">Últimos 90 días</translation>
+        <translation>90 días</translation>
     </message>
     <message>
         <source>すべて</source>
-        <translation type="unfinished">Todo</translation>
+        <translation>Todo</translation>
     </message>
     <message>
         <source>CSVに書き出す...</source>
-        <translation type="unfinished">Guardar como CSV...</translation>
+        <translation>Guardar CSV...</translation>
     </message>
     <message>
         <source>苦手プリント</source>
-        <translation type="unfinished">Hoja de práctica</translation>
+        <translation>Hoja de repaso</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished">Informe de progreso</translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>保護者に渡す1枚のレポートを印刷します</source>
-        <translation type="unfinished">Imprime un informe de una página para la familia</translation>
+        <translation>Imprime un informe de una página para la familia</translation>
     </message>
     <message>
         <source> 問</source>
-        <translation type="unfinished"> problemas</translation>
+        <translation> problemas</translation>
     </message>
     <message>
         <source>読み込み中…</source>
-        <translation type="unfinished">Cargando…</translation>
+        <translation>Cargando…</translation>
     </message>
     <message>
         <source>名前:</source>
-        <translation type="unfinished">Nombre:</translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>ドリル:</source>
-        <translation type="unfinished">Ejercicio:</translation>
+        <translation>Ejercicio:</translation>
     </message>
     <message>
         <source>期間:</source>
-        <translation type="unfinished">Fechas:</translation>
+        <translation>Fechas:</translation>
     </message>
     <message>
         <source>かかった時間</source>
-        <translation type="unfinished">Cuánto tardé</translation>
+        <translation>Cuánto tardó</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished">Tiempo</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished">Mejor tiempo</translation>
+        <translation>Mejor tiempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished">Con errores</translation>
+        <translation>Con errores</translation>
     </message>
     <message>
         <source>日付</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>時間（秒）</source>
-        <translation type="unfinished">Tiempo (segundos)</translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（数字はまちがえた回数）</source>
-        <translation type="unfinished">Cómo fue cada problema (el número es cuántas veces estuvo mal)</translation>
+        <translation>Cómo le fue en cada problema (el número dice cuántas veces estuvo mal)</translation>
     </message>
     <message>
         <source>緑: よくできている&#x3000;黄: 時間がかかる・ときどきまちがえる&#x3000;赤: よくまちがえる&#x3000;灰: 記録なし</source>
-        <translation type="unfinished">Verde: va bien   Amarillo: lento o a veces mal   Rojo: a menudo mal   Gris: sin intentos</translation>
+        <translation>Verde: va bien   Amarillo: lento o a veces mal   Rojo: muchas veces mal   Gris: todavía no se ha hecho</translation>
     </message>
     <message>
         <source>苦手な問題</source>
-        <translation type="unfinished">Problemas difíciles</translation>
+        <translation>Problemas difíciles</translation>
     </message>
     <message>
         <source>%1の一覧にもどる</source>
-        <translation type="unfinished">Volver a %1</translation>
+        <translation>Volver a %1</translation>
     </message>
     <message>
         <source>CSV ファイル (*.csv)|*.csv</source>
-        <translation type="unfinished">Archivos CSV (*.csv)|*.csv</translation>
+        <translation>Archivos CSV (*.csv)|*.csv</translation>
     </message>
     <message>
         <source>成績の記録_%1.csv</source>
-        <translation type="unfinished">resultados_%1.csv</translation>
+        <translation>resultados_%1.csv</translation>
     </message>
     <message>
         <source>ファイル %1 に書き込めませんでした。</source>
-        <translation type="unfinished">No se pudo escribir el archivo %1.</translation>
+        <translation>No se pudo guardar el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -434,543 +445,543 @@ Tiempo normal para responder: %1 segundos</translation>
         <source>ja</source>
         <comment>espeak-ng voice</comment>
         <extracomment>espeak-ng&apos;s voice for this language&apos;s words (espeak-ng --voices), e.g. en-us</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es-419</translation>
     </message>
     <message>
         <source>%1 たす %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2</translation>
     </message>
     <message>
         <source>%1 ひく %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2</translation>
     </message>
     <message>
         <source>%1 かける %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2</translation>
     </message>
     <message>
         <source>せいかい は %1 こ、%2 もん ちゅう</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 correctas de %2</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>問題を読み上げる</source>
-        <translation type="unfinished">Leer los problemas en voz alta</translation>
+        <translation>Leer los problemas en voz alta</translation>
     </message>
     <message>
         <source>記録(&amp;R)</source>
-        <translation type="unfinished">&amp;Resultados</translation>
+        <translation>&amp;Resultados</translation>
     </message>
     <message>
         <source>成績の記録を見る...</source>
-        <translation type="unfinished">Ver mis resultados...</translation>
+        <translation>Ver mis resultados...</translation>
     </message>
     <message>
         <source>プリント(&amp;W)</source>
-        <translation type="unfinished">&amp;Hojas</translation>
+        <translation>&amp;Hojas</translation>
     </message>
     <message>
         <source>ちがうプリントを N 枚...</source>
-        <translation type="unfinished">Muchas hojas diferentes...</translation>
+        <translation>Varias hojas diferentes...</translation>
     </message>
     <message>
         <source>言語 / Language</source>
-        <translation type="unfinished">Idioma / 言語</translation>
+        <translation>Idioma / Language / 言語</translation>
     </message>
     <message>
         <source> たしざん </source>
-        <translation type="unfinished"></translation>
+        <translation> Sumas </translation>
     </message>
     <message>
         <source> ひきざん </source>
-        <translation type="unfinished"></translation>
+        <translation> Restas </translation>
     </message>
     <message>
         <source> かけざん </source>
-        <translation type="unfinished"></translation>
+        <translation> Multiplicación </translation>
     </message>
     <message>
         <source> 九九</source>
-        <translation type="unfinished"></translation>
+        <translation> Tablas</translation>
     </message>
     <message>
         <source> Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Imprimir</translation>
     </message>
     <message>
         <source> Sound &amp;&amp; Picture</source>
-        <translation type="unfinished"></translation>
+        <translation> Sonido &amp;&amp; imagen</translation>
     </message>
     <message>
         <source>スタート</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>問題作成&amp;時計がスタートします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea problemas nuevos y pone en marcha el reloj.</translation>
     </message>
     <message>
         <source>ストップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>問題成否判定・時計のストップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisa las respuestas y para el reloj.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>問題・回答のクリア</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra los problemas y las respuestas.</translation>
     </message>
     <message>
         <source>ソフトの出口</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>バージョン情報を表示します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Vantel</translation>
     </message>
     <message>
         <source>たしざん</source>
-        <translation type="unfinished">Sumas</translation>
+        <translation>Sumas</translation>
     </message>
     <message>
         <source>ひきざん</source>
-        <translation type="unfinished">Restas</translation>
+        <translation>Restas</translation>
     </message>
     <message>
         <source>かけざん</source>
-        <translation type="unfinished">Multiplicaciones</translation>
+        <translation>Multiplicaciones</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de multiplicar</translation>
     </message>
     <message>
         <source>プリント用紙印刷設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir hojas de ejercicios</translation>
     </message>
     <message>
         <source>氏名らん</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuadro del nombre</translation>
     </message>
     <message>
         <source>足し算のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir sumas</translation>
     </message>
     <message>
         <source>引き算のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir restas</translation>
     </message>
     <message>
         <source>掛け算のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir multiplicación</translation>
     </message>
     <message>
         <source>九九のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir tablas</translation>
     </message>
     <message>
         <source>答え+</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. +</translation>
     </message>
     <message>
         <source>答え-</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. -</translation>
     </message>
     <message>
         <source>答えx</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. x</translation>
     </message>
     <message>
         <source>答え99</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. 99</translation>
     </message>
     <message>
         <source>プリント用紙の氏名らんのテキスト保存・読込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar o abrir el recuadro del nombre</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>読込</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Excelに転送</source>
-        <translation type="unfinished"></translation>
+        <translation>A Excel</translation>
     </message>
     <message>
         <source>クリアー</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>プリンターのセットアップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>セットアップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <source>サウンド設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos</translation>
     </message>
     <message>
         <source>バージョン情報を表示した時に音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar al abrir Acerca de Vantel.</translation>
     </message>
     <message>
         <source>サウンドファイル (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido (1)</translation>
     </message>
     <message>
         <source>参照 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>テスト</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <source>テスト (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar (1)</translation>
     </message>
     <message>
         <source>ページを切り替える時音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar al cambiar de página.</translation>
     </message>
     <message>
         <source>サウンドファイル (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido (2)</translation>
     </message>
     <message>
         <source>参照 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>テスト (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar (2)</translation>
     </message>
     <message>
         <source>終了ボタンを押した時に音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar al salir.</translation>
     </message>
     <message>
         <source>サウンドファイル (4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido (4)</translation>
     </message>
     <message>
         <source>参照4</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>テスト (4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar (4)</translation>
     </message>
     <message>
         <source>全問正解の時に音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar cuando todo está bien.</translation>
     </message>
     <message>
         <source>サウンドファイル (5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido (5)</translation>
     </message>
     <message>
         <source>参照5</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>テスト (5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar (5)</translation>
     </message>
     <message>
         <source>全問正解 &amp;&amp; ハイスコア の時音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar con todo bien &amp;&amp; mejor tiempo.</translation>
     </message>
     <message>
         <source>サウンドファイル (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de sonido (3)</translation>
     </message>
     <message>
         <source>参照 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>テスト (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar (3)</translation>
     </message>
     <message>
         <source>画像変更</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>バージョン情報の画像を変更できます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la imagen de Acerca de.</translation>
     </message>
     <message>
         <source>&#x3000;開く</source>
-        <translation type="unfinished"></translation>
+        <translation> Abrir</translation>
     </message>
     <message>
         <source>Open Voice </source>
-        <translation type="unfinished"></translation>
+        <translation>Saludos</translation>
     </message>
     <message>
         <source>起動した時に、挨拶します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saludar al empezar.</translation>
     </message>
     <message>
         <source>起動時の挨拶をミュートします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o apaga el saludo al empezar.</translation>
     </message>
     <message>
         <source>「おはようございます」</source>
-        <translation type="unfinished"></translation>
+        <translation>“Buenos días”</translation>
     </message>
     <message>
         <source>挨拶のテスト発声</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar el saludo</translation>
     </message>
     <message>
         <source>テスト「おはようございます」</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar “Buenos días”</translation>
     </message>
     <message>
         <source>「こんにちは」</source>
-        <translation type="unfinished"></translation>
+        <translation>“Buenas tardes”</translation>
     </message>
     <message>
         <source>テスト「こんにちは」</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar “Buenas tardes”</translation>
     </message>
     <message>
         <source>「こんばんは」</source>
-        <translation type="unfinished"></translation>
+        <translation>“Buenas noches”</translation>
     </message>
     <message>
         <source>テスト「こんばんは」</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar “Buenas noches”</translation>
     </message>
     <message>
         <source>ベストタイムの初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar mejores tiempos</translation>
     </message>
     <message>
         <source>足し算を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar sumas.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>足し算のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el mejor tiempo de sumas</translation>
     </message>
     <message>
         <source>引き算を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar restas.</translation>
     </message>
     <message>
         <source>引き算のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el mejor tiempo de restas</translation>
     </message>
     <message>
         <source>掛け算を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar multiplicación.</translation>
     </message>
     <message>
         <source>掛け算のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el mejor tiempo de multiplicaciones</translation>
     </message>
     <message>
         <source>九九を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar tablas.</translation>
     </message>
     <message>
         <source>九九のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el mejor tiempo de tablas de multiplicar</translation>
     </message>
     <message>
         <source>UserName</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>使う人の名前を登録します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre y presiona OK.</translation>
     </message>
     <message>
         <source>使う人の名前</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre</translation>
     </message>
     <message>
         <source>使う人の名前を登録</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar tu nombre</translation>
     </message>
     <message>
         <source> %1 の Vantel</source>
-        <translation type="unfinished"></translation>
+        <translation> Vantel de %1</translation>
     </message>
     <message>
         <source>%1 今回のタイム</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tiempo de esta vez</translation>
     </message>
     <message>
         <source>%1 ベストタイム</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mejor tiempo</translation>
     </message>
     <message>
         <source>日付と時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>足し算のプリント印刷(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir sumas</translation>
     </message>
     <message>
         <source>ページ設定(&amp;T)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar página...</translation>
     </message>
     <message>
         <source>終了(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>問題作成(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas &amp;nuevos</translation>
     </message>
     <message>
         <source>答えあわせ(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar respuestas</translation>
     </message>
     <message>
         <source>サウンド(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>開く  (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (1)</translation>
     </message>
     <message>
         <source>開く  (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (2)</translation>
     </message>
     <message>
         <source>開く  (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (3)</translation>
     </message>
     <message>
         <source>開く&#x3000;(4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (4)</translation>
     </message>
     <message>
         <source>開く&#x3000;(5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (5)</translation>
     </message>
     <message>
         <source>ヘルプ(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>目次(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>トピックの検索(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu&amp;scar en la ayuda...</translation>
     </message>
     <message>
         <source>バージョン情報(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vantel...</translation>
     </message>
     <message>
         <source>テキストファイル|*.txt|カンマ区切りテキスト|*.csv|引用符付きカンマ区切りテキスト|*.csv|HTML|*.html</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto|*.txt|Texto separado por comas|*.csv|Texto separado por comas, entre comillas|*.csv|HTML|*.html</translation>
     </message>
     <message>
         <source>テキストファイル|*.txt|カンマ区切りテキスト|*.csv|引用符付きカンマ区切りテキスト|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto|*.txt|Texto separado por comas|*.csv|Texto separado por comas, entre comillas|*.csv</translation>
     </message>
 </context>
 <context>
     <name>TStringGrid</name>
     <message>
         <source>%1 行 %2 列</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2</translation>
     </message>
 </context>
 <context>
     <name>TVersionBox</name>
     <message>
         <source>Ｈｕｎｄｒｅｄ&#x3000;Ｃｅｌｌ&#x3000;Ｍａｔｈ</source>
-        <translation type="unfinished"></translation>
+        <translation>Hundred Cell Math</translation>
     </message>
     <message>
         <source>音声：あいさつは合成音声です</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz: los saludos los dice una computadora</translation>
     </message>
     <message>
         <source>画像：Vantel プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen: proyecto Vantel</translation>
     </message>
     <message>
         <source>制作：Vantel プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho por el proyecto Vantel</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Vantel プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 proyecto Vantel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ｖａｎｔｅｌ の バージョン情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Vantel</translation>
     </message>
 </context>
 <context>
     <name>WeakFactSheet</name>
     <message>
         <source>  こたえ</source>
-        <translation type="unfinished">  Respuestas</translation>
+        <translation>  Respuestas</translation>
     </message>
     <message>
         <source>苦手プリント（%1）  %2</source>
-        <translation type="unfinished">Hoja de práctica (%1)  %2</translation>
+        <translation>Hoja de repaso (%1)  %2</translation>
     </message>
 </context>
 </TS>

@@ -5,80 +5,80 @@
     <name>AttemptCsv</name>
     <message>
         <source>名前,ドリル,開始日時,時間(秒),点数,満点,新記録</source>
-        <translation type="unfinished">Nome,Exercício,Início,Tempo (s),Pontos,Total,Novo recorde</translation>
+        <translation>Nome,Exercício,Início,Tempo (s),Pontos,Total,Novo recorde</translation>
     </message>
 </context>
 <context>
     <name>AttemptTableModel</name>
     <message>
         <source>日付</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished">Tempo</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>点数</source>
-        <translation type="unfinished">Pontos</translation>
+        <translation>Pontos</translation>
     </message>
     <message>
         <source>新記録</source>
-        <translation type="unfinished">Novo recorde</translation>
+        <translation>Novo recorde</translation>
     </message>
 </context>
 <context>
     <name>Clock</name>
     <message>
         <source>月曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>seg</translation>
     </message>
     <message>
         <source>火曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>ter</translation>
     </message>
     <message>
         <source>水曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>qua</translation>
     </message>
     <message>
         <source>木曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>qui</translation>
     </message>
     <message>
         <source>金曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>sex</translation>
     </message>
     <message>
         <source>土曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>sáb</translation>
     </message>
     <message>
         <source>日曜日</source>
-        <translation type="unfinished"></translation>
+        <translation>dom</translation>
     </message>
 </context>
 <context>
     <name>Drills</name>
     <message>
         <source>名前なし</source>
-        <translation type="unfinished">Sem nome</translation>
+        <translation>Sem nome</translation>
     </message>
     <message>
         <source>たしざん</source>
-        <translation type="unfinished">Adição</translation>
+        <translation>Adição</translation>
     </message>
     <message>
         <source>ひきざん</source>
-        <translation type="unfinished">Subtração</translation>
+        <translation>Subtração</translation>
     </message>
     <message>
         <source>かけざん</source>
-        <translation type="unfinished">Multiplicação</translation>
+        <translation>Multiplicação</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished">Tabuada</translation>
+        <translation>Tabuada</translation>
     </message>
 </context>
 <context>
@@ -88,18 +88,24 @@
 WAVファイルを発見出来ませんでした。
 その存在を確認して、サウンド設定を
 もう一度やり直して下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentei tocar um som,
+mas não encontrei o arquivo WAV.
+Veja se o arquivo ainda existe
+e escolha o som de novo.</translation>
     </message>
     <message>
         <source>音を鳴らそうと思ったのですが、
 WAVファイルを発見出来ませんでした。
 次回使うときに、サウンド設定をやり直すか、
 チェックをoffにしてください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentei tocar um som,
+mas não encontrei o arquivo WAV.
+Da próxima vez, escolha o som de novo
+ou desmarque a caixa dele.</translation>
     </message>
     <message>
         <source>音声ファイル( *.wav )|*.wav</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som ( *.wav )|*.wav</translation>
     </message>
 </context>
 <context>
@@ -107,325 +113,330 @@ WAVファイルを発見出来ませんでした。
     <message>
         <source>
 まだ記録がありません</source>
-        <translation type="unfinished">
-Ainda sem tentativas</translation>
+        <translation>
+Ainda não feita</translation>
     </message>
     <message>
         <source>
 まちがい %1 / %2 回（%3%）</source>
-        <translation type="unfinished">
+        <translation>
 Errou %1 de %2 vezes (%3%)</translation>
     </message>
     <message>
         <source>
 答えるまでの時間（中央値） %1 秒</source>
-        <translation type="unfinished">
+        <translation>
 Tempo normal para responder: %1 segundos</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished">×</translation>
+        <translation>×</translation>
     </message>
 </context>
 <context>
     <name>Judge</name>
     <message>
         <source>○ の数は、%1/%2 こです。</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acertou %1 de %2.</translation>
     </message>
     <message>
         <source>未入力項目があります
 すへての升を埋めてから
 ストップを押してください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Há quadrados vazios.
+Preencha todos os quadrados
+e depois aperte Parar.</translation>
     </message>
     <message>
         <source>全問正解そのうえ
 ベストタイムです。
 たいへんよくできました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertou todas e
+fez o seu melhor tempo!
+Muito bem, parabéns!</translation>
     </message>
     <message>
         <source>
 全問正解・よくできました。</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Acertou todas. Muito bem!</translation>
     </message>
 </context>
 <context>
     <name>NumberedSheetsDialog</name>
     <message>
         <source>ちがうプリントを N 枚</source>
-        <translation type="unfinished">Várias folhas diferentes</translation>
+        <translation>Várias folhas diferentes</translation>
     </message>
     <message>
         <source> 枚</source>
-        <translation type="unfinished"> folhas</translation>
+        <translation> folhas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>ドリル(&amp;D)</source>
-        <translation type="unfinished">&amp;Exercício</translation>
+        <translation>&amp;Exercício</translation>
     </message>
     <message>
         <source>枚数(&amp;N)</source>
-        <translation type="unfinished">&amp;Quantas</translation>
+        <translation>&amp;Número de folhas</translation>
     </message>
     <message>
         <source>番号つきのプリントと、同じ番号の答えを印刷します。</source>
-        <translation type="unfinished">Imprime folhas numeradas e depois as respostas com os mesmos números.</translation>
+        <translation>Imprime folhas numeradas e depois os gabaritos com os mesmos números.</translation>
     </message>
 </context>
 <context>
     <name>ParentReport</name>
     <message>
         <source>%1年%2月%3日</source>
-        <translation type="unfinished">%3/%2/%1</translation>
+        <translation>%3/%2/%1</translation>
     </message>
     <message>
         <source>秒</source>
-        <translation type="unfinished">seg</translation>
+        <translation>seg</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished">Tempo</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished">Melhor tempo</translation>
+        <translation>Melhor tempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished">Com erros</translation>
+        <translation>Com erros</translation>
     </message>
     <message>
         <source>よくできている</source>
-        <translation type="unfinished">Indo bem</translation>
+        <translation>Indo bem</translation>
     </message>
     <message>
         <source>時間がかかる・ときどきまちがえる</source>
-        <translation type="unfinished">Devagar ou às vezes errado</translation>
+        <translation>Demora ou erra às vezes</translation>
     </message>
     <message>
         <source>よくまちがえる</source>
-        <translation type="unfinished">Erra muitas vezes</translation>
+        <translation>Erra muitas vezes</translation>
     </message>
     <message>
         <source>記録なし</source>
-        <translation type="unfinished">Sem tentativas</translation>
+        <translation>Ainda não feita</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished">Relatório de progresso</translation>
+        <translation>Relatório de progresso</translation>
     </message>
     <message>
         <source>名前：</source>
-        <translation type="unfinished">Nome: </translation>
+        <translation>Nome: </translation>
     </message>
     <message>
         <source>期間：</source>
-        <translation type="unfinished">Datas: </translation>
+        <translation>Período: </translation>
     </message>
     <message>
         <source>ドリルごとのタイム</source>
-        <translation type="unfinished">Tempos de cada exercício</translation>
+        <translation>Tempos de cada exercício</translation>
     </message>
     <message>
         <source>ドリル</source>
-        <translation type="unfinished">Exercício</translation>
+        <translation>Exercício</translation>
     </message>
     <message>
         <source>さいきんのタイム（正解）</source>
-        <translation type="unfinished">Último tempo (respostas certas)</translation>
+        <translation>Último tempo (acertos)</translation>
     </message>
     <message>
         <source>回数</source>
-        <translation type="unfinished">Vezes</translation>
+        <translation>Vezes</translation>
     </message>
     <message>
         <source>%1 回</source>
-        <translation type="unfinished">%1</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>かかった時間（%1）</source>
-        <translation type="unfinished">Quanto tempo levou (%1)</translation>
+        <translation>Quanto tempo levou (%1)</translation>
     </message>
     <message>
         <source>この期間の記録はありません</source>
-        <translation type="unfinished">Nenhum resultado nestas datas</translation>
+        <translation>Nenhum resultado neste período</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（%1）</source>
-        <translation type="unfinished">Como foi cada conta (%1)</translation>
+        <translation>Como foi cada conta (%1)</translation>
     </message>
     <message>
         <source>練習するとよい問題</source>
-        <translation type="unfinished">Contas para praticar</translation>
+        <translation>Contas para treinar</translation>
     </message>
     <message>
         <source>ます目の数字はまちがえた回数です。</source>
-        <translation type="unfinished">O número em cada quadrado é quantas vezes errou.</translation>
+        <translation>O número em cada quadrado é quantas vezes errou.</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished">Ainda não há contas difíceis</translation>
+        <translation>Ainda não há contas difíceis</translation>
     </message>
     <message>
         <source>まちがいが多い問題と、答えるのに時間が</source>
-        <translation type="unfinished">As contas com mais erros ou mais demoradas</translation>
+        <translation>As contas com mais erros ou que demoram mais</translation>
     </message>
     <message>
         <source>かかる問題を、苦手な順にならべました。</source>
-        <translation type="unfinished">para responder, as mais difíceis primeiro.</translation>
+        <translation>para responder, a mais difícil primeiro.</translation>
     </message>
     <message>
         <source>&#x3000;作成日：</source>
-        <translation type="unfinished">   Feito em </translation>
+        <translation>   Feito em </translation>
     </message>
     <message>
         <source> 〜 </source>
-        <translation type="unfinished"> a </translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>まだ</source>
-        <translation type="unfinished">Ainda não</translation>
+        <translation>Ainda não</translation>
     </message>
     <message>
         <source>（%1/%2）</source>
-        <translation type="unfinished"> (%1/%2)</translation>
+        <translation> (%1/%2)</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>このパソコン</source>
-        <translation type="unfinished">Este computador</translation>
+        <translation>Este computador</translation>
     </message>
     <message>
         <source>記録:</source>
-        <translation type="unfinished">Resultados:</translation>
+        <translation>Resultados de:</translation>
     </message>
     <message>
         <source>&#x3000;まちがい %1/%2 回</source>
-        <translation type="unfinished">   errou %1 de %2</translation>
+        <translation>   errou %1 de %2</translation>
     </message>
     <message>
         <source>&#x3000;%1 秒</source>
-        <translation type="unfinished">   %1 segundos</translation>
+        <translation>   %1 segundos</translation>
     </message>
     <message>
         <source>苦手な問題はまだ見つかっていません</source>
-        <translation type="unfinished">Ainda não há contas difíceis</translation>
+        <translation>Ainda não há contas difíceis</translation>
     </message>
     <message>
         <source>成績の記録</source>
-        <translation type="unfinished">Meus resultados</translation>
+        <translation>Meus resultados</translation>
     </message>
     <message>
         <source>最近30日</source>
-        <translation type="unfinished">Últimos 30 dias</translation>
+        <translation>Últimos 30 dias</translation>
     </message>
     <message>
         <source>最近90日</source>
-        <translation type="unfinished">Últimos 90 dias</translation>
+        <translation>Últimos 90 dias</translation>
     </message>
     <message>
         <source>すべて</source>
-        <translation type="unfinished">Tudo</translation>
+        <translation>Tudo</translation>
     </message>
     <message>
         <source>CSVに書き出す...</source>
-        <translation type="unfinished">Salvar como CSV...</translation>
+        <translation>Salvar como CSV...</translation>
     </message>
     <message>
         <source>苦手プリント</source>
-        <translation type="unfinished">Folha de treino</translation>
+        <translation>Folha de treino</translation>
     </message>
     <message>
         <source>成績レポート</source>
-        <translation type="unfinished">Relatório de progresso</translation>
+        <translation>Relatório</translation>
     </message>
     <message>
         <source>保護者に渡す1枚のレポートを印刷します</source>
-        <translation type="unfinished">Imprime um relatório de uma página para a família</translation>
+        <translation>Imprime um relatório de uma página para a família</translation>
     </message>
     <message>
         <source> 問</source>
-        <translation type="unfinished"> contas</translation>
+        <translation> contas</translation>
     </message>
     <message>
         <source>読み込み中…</source>
-        <translation type="unfinished">Carregando…</translation>
+        <translation>Carregando…</translation>
     </message>
     <message>
         <source>名前:</source>
-        <translation type="unfinished">Nome:</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>ドリル:</source>
-        <translation type="unfinished">Exercício:</translation>
+        <translation>Exercício:</translation>
     </message>
     <message>
         <source>期間:</source>
-        <translation type="unfinished">Datas:</translation>
+        <translation>Período:</translation>
     </message>
     <message>
         <source>かかった時間</source>
-        <translation type="unfinished">Quanto tempo levei</translation>
+        <translation>Quanto tempo levou</translation>
     </message>
     <message>
         <source>時間</source>
-        <translation type="unfinished">Tempo</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>ベストタイム</source>
-        <translation type="unfinished">Melhor tempo</translation>
+        <translation>Melhor tempo</translation>
     </message>
     <message>
         <source>まちがいあり</source>
-        <translation type="unfinished">Com erros</translation>
+        <translation>Com erros</translation>
     </message>
     <message>
         <source>日付</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>時間（秒）</source>
-        <translation type="unfinished">Tempo (segundos)</translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>問題ごとのできぐあい（数字はまちがえた回数）</source>
-        <translation type="unfinished">Como foi cada conta (o número é quantas vezes errou)</translation>
+        <translation>Como foi cada conta (o número é quantas vezes errou)</translation>
     </message>
     <message>
         <source>緑: よくできている&#x3000;黄: 時間がかかる・ときどきまちがえる&#x3000;赤: よくまちがえる&#x3000;灰: 記録なし</source>
-        <translation type="unfinished">Verde: indo bem   Amarelo: devagar ou às vezes errado   Vermelho: erra muito   Cinza: sem tentativas</translation>
+        <translation>Verde: indo bem   Amarelo: demora ou erra às vezes   Vermelho: erra muitas vezes   Cinza: ainda não feita</translation>
     </message>
     <message>
         <source>苦手な問題</source>
-        <translation type="unfinished">Contas difíceis</translation>
+        <translation>Contas difíceis</translation>
     </message>
     <message>
         <source>%1の一覧にもどる</source>
-        <translation type="unfinished">Voltar para %1</translation>
+        <translation>Voltar para %1</translation>
     </message>
     <message>
         <source>CSV ファイル (*.csv)|*.csv</source>
-        <translation type="unfinished">Arquivos CSV (*.csv)|*.csv</translation>
+        <translation>Arquivos CSV (*.csv)|*.csv</translation>
     </message>
     <message>
         <source>成績の記録_%1.csv</source>
-        <translation type="unfinished">resultados_%1.csv</translation>
+        <translation>resultados_%1.csv</translation>
     </message>
     <message>
         <source>ファイル %1 に書き込めませんでした。</source>
-        <translation type="unfinished">Não foi possível gravar o arquivo %1.</translation>
+        <translation>Não foi possível gravar o arquivo %1.</translation>
     </message>
 </context>
 <context>
@@ -434,543 +445,543 @@ Tempo normal para responder: %1 segundos</translation>
         <source>ja</source>
         <comment>espeak-ng voice</comment>
         <extracomment>espeak-ng&apos;s voice for this language&apos;s words (espeak-ng --voices), e.g. en-us</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pt-br</translation>
     </message>
     <message>
         <source>%1 たす %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mais %2</translation>
     </message>
     <message>
         <source>%1 ひく %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2</translation>
     </message>
     <message>
         <source>%1 かける %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vezes %2</translation>
     </message>
     <message>
         <source>せいかい は %1 こ、%2 もん ちゅう</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acertou %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>問題を読み上げる</source>
-        <translation type="unfinished">Ler as contas em voz alta</translation>
+        <translation>Ler as contas em voz alta</translation>
     </message>
     <message>
         <source>記録(&amp;R)</source>
-        <translation type="unfinished">&amp;Resultados</translation>
+        <translation>&amp;Resultados</translation>
     </message>
     <message>
         <source>成績の記録を見る...</source>
-        <translation type="unfinished">Ver meus resultados...</translation>
+        <translation>Ver meus resultados...</translation>
     </message>
     <message>
         <source>プリント(&amp;W)</source>
-        <translation type="unfinished">&amp;Folhas</translation>
+        <translation>&amp;Folhas</translation>
     </message>
     <message>
         <source>ちがうプリントを N 枚...</source>
-        <translation type="unfinished">Várias folhas diferentes...</translation>
+        <translation>Várias folhas diferentes...</translation>
     </message>
     <message>
         <source>言語 / Language</source>
-        <translation type="unfinished">Idioma / 言語</translation>
+        <translation>Idioma / 言語</translation>
     </message>
     <message>
         <source> たしざん </source>
-        <translation type="unfinished"></translation>
+        <translation> Adição </translation>
     </message>
     <message>
         <source> ひきざん </source>
-        <translation type="unfinished"></translation>
+        <translation> Subtração </translation>
     </message>
     <message>
         <source> かけざん </source>
-        <translation type="unfinished"></translation>
+        <translation> Multiplicação </translation>
     </message>
     <message>
         <source> 九九</source>
-        <translation type="unfinished"></translation>
+        <translation> Tabuada</translation>
     </message>
     <message>
         <source> Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Imprimir</translation>
     </message>
     <message>
         <source> Sound &amp;&amp; Picture</source>
-        <translation type="unfinished"></translation>
+        <translation> Som &amp;&amp; Imagem</translation>
     </message>
     <message>
         <source>スタート</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar</translation>
     </message>
     <message>
         <source>問題作成&amp;時計がスタートします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Faz contas novas e liga o cronômetro.</translation>
     </message>
     <message>
         <source>ストップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>問題成否判定・時計のストップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Confere as respostas e para o cronômetro.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>問題・回答のクリア</source>
-        <translation type="unfinished"></translation>
+        <translation>Apaga as contas e as respostas.</translation>
     </message>
     <message>
         <source>ソフトの出口</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>バージョン情報を表示します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Vantel</translation>
     </message>
     <message>
         <source>たしざん</source>
-        <translation type="unfinished">Adição</translation>
+        <translation>Adição</translation>
     </message>
     <message>
         <source>ひきざん</source>
-        <translation type="unfinished">Subtração</translation>
+        <translation>Subtração</translation>
     </message>
     <message>
         <source>かけざん</source>
-        <translation type="unfinished">Multiplicação</translation>
+        <translation>Multiplicação</translation>
     </message>
     <message>
         <source>九九</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuada</translation>
     </message>
     <message>
         <source>プリント用紙印刷設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir folhas de exercícios</translation>
     </message>
     <message>
         <source>氏名らん</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabeçalho</translation>
     </message>
     <message>
         <source>足し算のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir adição</translation>
     </message>
     <message>
         <source>引き算のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir subtração</translation>
     </message>
     <message>
         <source>掛け算のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir multiplicação</translation>
     </message>
     <message>
         <source>九九のプリント印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir tabuada</translation>
     </message>
     <message>
         <source>答え+</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. +</translation>
     </message>
     <message>
         <source>答え-</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. -</translation>
     </message>
     <message>
         <source>答えx</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. x</translation>
     </message>
     <message>
         <source>答え99</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp. 99</translation>
     </message>
     <message>
         <source>プリント用紙の氏名らんのテキスト保存・読込み</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar ou abrir o cabeçalho das folhas</translation>
     </message>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>読込</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Excelに転送</source>
-        <translation type="unfinished"></translation>
+        <translation>Para o Excel</translation>
     </message>
     <message>
         <source>クリアー</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>プリンターのセットアップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora</translation>
     </message>
     <message>
         <source>セットアップ</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <source>サウンド設定</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>バージョン情報を表示した時に音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar um som ao mostrar o Sobre.</translation>
     </message>
     <message>
         <source>サウンドファイル (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de som (1)</translation>
     </message>
     <message>
         <source>参照 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>テスト</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir</translation>
     </message>
     <message>
         <source>テスト (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir (1)</translation>
     </message>
     <message>
         <source>ページを切り替える時音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar um som ao trocar de página.</translation>
     </message>
     <message>
         <source>サウンドファイル (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de som (2)</translation>
     </message>
     <message>
         <source>参照 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>テスト (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir (2)</translation>
     </message>
     <message>
         <source>終了ボタンを押した時に音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar um som ao sair.</translation>
     </message>
     <message>
         <source>サウンドファイル (4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de som (4)</translation>
     </message>
     <message>
         <source>参照4</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>テスト (4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir (4)</translation>
     </message>
     <message>
         <source>全問正解の時に音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar um som quando acertar todas.</translation>
     </message>
     <message>
         <source>サウンドファイル (5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de som (5)</translation>
     </message>
     <message>
         <source>参照5</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>テスト (5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir (5)</translation>
     </message>
     <message>
         <source>全問正解 &amp;&amp; ハイスコア の時音を鳴らします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar um som: todas certas &amp;&amp; recorde.</translation>
     </message>
     <message>
         <source>サウンドファイル (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de som (3)</translation>
     </message>
     <message>
         <source>参照 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>テスト (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir (3)</translation>
     </message>
     <message>
         <source>画像変更</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>バージョン情報の画像を変更できます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Troque a imagem do Sobre.</translation>
     </message>
     <message>
         <source>&#x3000;開く</source>
-        <translation type="unfinished"></translation>
+        <translation> Abrir</translation>
     </message>
     <message>
         <source>Open Voice </source>
-        <translation type="unfinished"></translation>
+        <translation>Saudação</translation>
     </message>
     <message>
         <source>起動した時に、挨拶します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumprimentar ao abrir.</translation>
     </message>
     <message>
         <source>起動時の挨拶をミュートします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga ou desliga a saudação ao abrir.</translation>
     </message>
     <message>
         <source>「おはようございます」</source>
-        <translation type="unfinished"></translation>
+        <translation>“Bom dia”</translation>
     </message>
     <message>
         <source>挨拶のテスト発声</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir a saudação</translation>
     </message>
     <message>
         <source>テスト「おはようございます」</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir “Bom dia”</translation>
     </message>
     <message>
         <source>「こんにちは」</source>
-        <translation type="unfinished"></translation>
+        <translation>“Boa tarde”</translation>
     </message>
     <message>
         <source>テスト「こんにちは」</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir “Boa tarde”</translation>
     </message>
     <message>
         <source>「こんばんは」</source>
-        <translation type="unfinished"></translation>
+        <translation>“Boa noite”</translation>
     </message>
     <message>
         <source>テスト「こんばんは」</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir “Boa noite”</translation>
     </message>
     <message>
         <source>ベストタイムの初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar melhores tempos</translation>
     </message>
     <message>
         <source>足し算を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar adição.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>足し算のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar o melhor tempo de adição</translation>
     </message>
     <message>
         <source>引き算を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar subtração.</translation>
     </message>
     <message>
         <source>引き算のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar o melhor tempo de subtração</translation>
     </message>
     <message>
         <source>掛け算を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar multiplicação.</translation>
     </message>
     <message>
         <source>掛け算のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar o melhor tempo de multiplicação</translation>
     </message>
     <message>
         <source>九九を初期化します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar tabuada.</translation>
     </message>
     <message>
         <source>九九のベストタイムを初期化</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerar o melhor tempo de tabuada</translation>
     </message>
     <message>
         <source>UserName</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>使う人の名前を登録します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome e aperte OK.</translation>
     </message>
     <message>
         <source>使う人の名前</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>使う人の名前を登録</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar seu nome</translation>
     </message>
     <message>
         <source> %1 の Vantel</source>
-        <translation type="unfinished"></translation>
+        <translation> Vantel de %1</translation>
     </message>
     <message>
         <source>%1 今回のタイム</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tempo desta vez</translation>
     </message>
     <message>
         <source>%1 ベストタイム</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: melhor tempo</translation>
     </message>
     <message>
         <source>日付と時刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e hora</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>新規作成(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>上書き保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>名前を付けて保存(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como...</translation>
     </message>
     <message>
         <source>足し算のプリント印刷(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir adição</translation>
     </message>
     <message>
         <source>ページ設定(&amp;T)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar página...</translation>
     </message>
     <message>
         <source>終了(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>編集(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>問題作成(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Novas con&amp;tas</translation>
     </message>
     <message>
         <source>答えあわせ(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;ferir respostas</translation>
     </message>
     <message>
         <source>サウンド(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Som</translation>
     </message>
     <message>
         <source>開く  (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (1)</translation>
     </message>
     <message>
         <source>開く  (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (2)</translation>
     </message>
     <message>
         <source>開く  (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (3)</translation>
     </message>
     <message>
         <source>開く&#x3000;(4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (4)</translation>
     </message>
     <message>
         <source>開く&#x3000;(5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (5)</translation>
     </message>
     <message>
         <source>ヘルプ(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>目次(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conteúdo</translation>
     </message>
     <message>
         <source>トピックの検索(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;squisar na ajuda...</translation>
     </message>
     <message>
         <source>バージョン情報(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o V&amp;antel...</translation>
     </message>
     <message>
         <source>テキストファイル|*.txt|カンマ区切りテキスト|*.csv|引用符付きカンマ区切りテキスト|*.csv|HTML|*.html</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de texto|*.txt|Texto separado por vírgulas|*.csv|Texto separado por vírgulas, com aspas|*.csv|HTML|*.html</translation>
     </message>
     <message>
         <source>テキストファイル|*.txt|カンマ区切りテキスト|*.csv|引用符付きカンマ区切りテキスト|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de texto|*.txt|Texto separado por vírgulas|*.csv|Texto separado por vírgulas, com aspas|*.csv</translation>
     </message>
 </context>
 <context>
     <name>TStringGrid</name>
     <message>
         <source>%1 行 %2 列</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1, coluna %2</translation>
     </message>
 </context>
 <context>
     <name>TVersionBox</name>
     <message>
         <source>Ｈｕｎｄｒｅｄ&#x3000;Ｃｅｌｌ&#x3000;Ｍａｔｈ</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo dos Cem Quadrados</translation>
     </message>
     <message>
         <source>音声：あいさつは合成音声です</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz: a saudação é uma voz de computador</translation>
     </message>
     <message>
         <source>画像：Vantel プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem: projeto Vantel</translation>
     </message>
     <message>
         <source>制作：Vantel プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>Feito pelo projeto Vantel</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Vantel プロジェクト</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2026 projeto Vantel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ｖａｎｔｅｌ の バージョン情報</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Vantel</translation>
     </message>
 </context>
 <context>
     <name>WeakFactSheet</name>
     <message>
         <source>  こたえ</source>
-        <translation type="unfinished">  Respostas</translation>
+        <translation>  Respostas</translation>
     </message>
     <message>
         <source>苦手プリント（%1）  %2</source>
-        <translation type="unfinished">Folha de treino (%1)  %2</translation>
+        <translation>Folha de treino (%1)  %2</translation>
     </message>
 </context>
 </TS>

@@ -59,8 +59,11 @@ bool ProgramTranslations::Apply(const QString& code) {
             return false;
         }
     }
+    // Qt's texts from its own folder, else the few the program carries for
+    // a language Qt has no catalogue for (its buttons).
     auto qt = std::make_unique<QTranslator>();
-    if (!qt->load(QStringLiteral("qtbase_") + code, qtFolder_)) {
+    const QString qtCatalogue = QStringLiteral("qtbase_") + code;
+    if (!qt->load(qtCatalogue, qtFolder_) && !qt->load(qtCatalogue, catalogues_)) {
         qCWarning(lcDesktop) << "Qt's texts for" << code << "not found in" << qtFolder_;
         qt.reset();
     }

@@ -1,6 +1,7 @@
 // The catalogues the program speaks through: its own texts (vantel_<code>.qm,
 // built from translations/ into the resources) and Qt's (qtbase_<code>.qm,
-// for file dialogs and standard buttons). Japanese is the source language:
+// for file dialogs and standard buttons, from Qt's folder; for a language Qt
+// has none for, the program carries its own for the buttons). Japanese is the source language:
 // it needs only Qt's Japanese texts.
 #pragma once
 

@@ -2,6 +2,14 @@
 
 #include "core/VantelError.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TApplication)
+};
+} // namespace
+
 bool TApplication::Guard(const std::function<void()>& command) const {
     try {
         command();
@@ -9,7 +17,7 @@ bool TApplication::Guard(const std::function<void()>& command) const {
     } catch (const std::exception& error) {
         HandleException(error);
     } catch (...) {
-        HandleException(std::runtime_error("不明なエラーです。"));
+        HandleException(VantelError(Texts::tr("不明なエラーです。")));
     }
     return false;
 }

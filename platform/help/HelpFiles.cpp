@@ -7,6 +7,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(HelpFiles)
+};
+} // namespace
+
 QStringList DefaultHelpFolders() {
     QStringList folders{QCoreApplication::applicationDirPath()};
     // An installed program's own data folder, whatever the prefix.
@@ -24,14 +30,22 @@ QStringList DefaultHelpFolders() {
     return folders;
 }
 
-QString FindHelpCollection(const QStringList& folders) {
+QString FindHelpCollection(const QStringList& folders, const QString& language) {
+    // The language's own help first, in any folder, then the Japanese.
+    if (!language.isEmpty() && language != QLatin1String("ja"))
+        for (const QString& folder : folders) {
+            const QFileInfo file(QDir(folder).filePath(QStringLiteral("Vantel_%1.qhc").arg(language)));
+            if (file.isFile())
+                return file.absoluteFilePath();
+        }
     for (const QString& folder : folders) {
         const QFileInfo file(QDir(folder).filePath(kHelpCollectionName));
         if (file.isFile())
             return file.absoluteFilePath();
     }
-    QString message = QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(kHelpCollectionName);
-    if (!folders.isEmpty())
-        message += QStringLiteral("\n探した場所:\n") + folders.join(QLatin1Char('\n'));
-    throw VantelError(message);
+    if (folders.isEmpty())
+        throw VantelError(Texts::tr("ヘルプファイル %1 が見つかりません。").arg(kHelpCollectionName));
+    //: %2 is the list of folders searched, one a line.
+    throw VantelError(Texts::tr("ヘルプファイル %1 が見つかりません。\n探した場所:\n%2")
+                          .arg(kHelpCollectionName, folders.join(QLatin1Char('\n'))));
 }

@@ -11,6 +11,7 @@ inline const QString kHelpCollectionName = QStringLiteral("Vantel.qhc");
 // "<data folder>/vantel" of the desktop.
 QStringList DefaultHelpFolders();
 
-// The full path of the first folder's "Vantel.qhc" that exists; throws
+// The full path of the first folder's "Vantel.qhc" that exists, or of its
+// "Vantel_<language>.qhc" when a folder has the help in that language; throws
 // VantelError naming the file when none does.
-QString FindHelpCollection(const QStringList& folders);
+QString FindHelpCollection(const QStringList& folders, const QString& language = QString());

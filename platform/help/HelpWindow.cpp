@@ -25,10 +25,9 @@ namespace {
 
 const QString kNamespace = QStringLiteral("vantel.help");
 
-QToolButton* MakeToolButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text) {
+QToolButton* MakeToolButton(QWidget* parent, QStyle::StandardPixmap icon) {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(icon));
-    button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     return button;
@@ -38,7 +37,6 @@ QToolButton* MakeToolButton(QWidget* parent, QStyle::StandardPixmap icon, const 
 
 HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QWidget(parent, Qt::Window) {
     OpenEngine(collectionFile);
-    setWindowTitle(QStringLiteral("Vantel ヘルプ"));
     // An open help window does not keep the program running once the main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -47,9 +45,9 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QWidget
     contentsTree_->setHeaderHidden(true);
 
     tabs_ = new QTabWidget;
-    tabs_->addTab(contentsTree_, QStringLiteral("目次"));
+    tabs_->addTab(contentsTree_, QString());
     indexTab_ = MakeIndexTab();
-    tabs_->addTab(indexTab_, QStringLiteral("キーワード"));
+    tabs_->addTab(indexTab_, QString());
 
     splitter_ = new QSplitter(Qt::Horizontal);
     splitter_->addWidget(tabs_);
@@ -57,9 +55,9 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QWidget
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({260, 620});
 
-    auto* back = MakeToolButton(this, QStyle::SP_ArrowBack, QStringLiteral("戻る"));
-    auto* forward = MakeToolButton(this, QStyle::SP_ArrowForward, QStringLiteral("進む"));
-    auto* home = MakeToolButton(this, QStyle::SP_DirHomeIcon, QStringLiteral("目次"));
+    auto* back = backButton_ = MakeToolButton(this, QStyle::SP_ArrowBack);
+    auto* forward = forwardButton_ = MakeToolButton(this, QStyle::SP_ArrowForward);
+    auto* home = homeButton_ = MakeToolButton(this, QStyle::SP_DirHomeIcon);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QToolButton::clicked, browser_, &QTextBrowser::backward);
@@ -85,7 +83,29 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QWidget
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
             [this] { SelectInContents(browser_->source()); });
 
+    retranslate();
     resize(880, 620);
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void HelpWindow::retranslate() {
+    setWindowTitle(tr("Vantel ヘルプ"));
+    //: The help's table of contents, as a tab and as the button that opens its first page.
+    const QString contents = tr("目次");
+    tabs_->setTabText(tabs_->indexOf(contentsTree_), contents);
+    //: The tab of the keyword index.
+    tabs_->setTabText(tabs_->indexOf(indexTab_), tr("キーワード"));
+    //: Go back to the page shown before.
+    backButton_->setText(tr("戻る"));
+    //: Go forward again after going back.
+    forwardButton_->setText(tr("進む"));
+    homeButton_->setText(contents);
+    keywordPrompt_->setText(tr("探したい言葉を入力してください："));
 }
 
 HelpWindow::~HelpWindow() {
@@ -102,20 +122,18 @@ void HelpWindow::OpenEngine(const QString& collectionFile) {
     engine_->setUsesFilterEngine(true);
     const QString shown = QDir::toNativeSeparators(collectionFile);
     if (!engine_->setupData())
-        throw VantelError(QStringLiteral("ヘルプファイル %1 を開けません。").arg(shown));
+        throw VantelError(tr("ヘルプファイル %1 を開けません。").arg(shown));
     if (!engine_->registeredDocumentations().contains(kNamespace))
-        throw VantelError(
-            QStringLiteral("ヘルプファイル %1 にヘルプの内容が登録されていません。").arg(shown));
+        throw VantelError(tr("ヘルプファイル %1 にヘルプの内容が登録されていません。").arg(shown));
     // The collection only points at the compressed pages, which may be missing.
     const QString pages = engine_->documentationFileName(kNamespace);
     if (!QFileInfo(pages).isFile())
-        throw VantelError(
-            QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(QDir::toNativeSeparators(pages)));
+        throw VantelError(tr("ヘルプファイル %1 が見つかりません。").arg(QDir::toNativeSeparators(pages)));
 }
 
 QWidget* HelpWindow::MakeIndexTab() {
     auto* tab = new QWidget;
-    auto* prompt = new QLabel(QStringLiteral("探したい言葉を入力してください："), tab);
+    auto* prompt = keywordPrompt_ = new QLabel(tab);
     keywordField_ = new QLineEdit(tab);
     keywordField_->setClearButtonEnabled(true);
     prompt->setBuddy(keywordField_);
@@ -164,9 +182,8 @@ void HelpWindow::OpenDocuments(const QList<QHelpLink>& documents) {
     for (const QHelpLink& document : documents)
         titles.append(document.title);
     bool chosen = false;
-    const QString title =
-        QInputDialog::getItem(this, QStringLiteral("トピックの選択"),
-                              QStringLiteral("表示するページを選んでください："), titles, 0, false, &chosen);
+    const QString title = QInputDialog::getItem(
+        this, tr("トピックの選択"), tr("表示するページを選んでください："), titles, 0, false, &chosen);
     if (chosen)
         ShowPage(documents.at(titles.indexOf(title)).url);
 }

@@ -10,9 +10,11 @@ class QHelpContentWidget;
 class QHelpEngine;
 class QHelpIndexWidget;
 class QHelpLink;
+class QLabel;
 class QLineEdit;
 class QSplitter;
 class QTabWidget;
+class QToolButton;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -38,8 +40,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void OpenEngine(const QString& collectionFile);
     QWidget* MakeIndexTab();
     void OpenDocuments(const QList<QHelpLink>& documents);
@@ -52,7 +56,11 @@ private:
     QTabWidget* tabs_ = nullptr;
     QHelpContentWidget* contentsTree_ = nullptr;
     QWidget* indexTab_ = nullptr;
+    QLabel* keywordPrompt_ = nullptr;
     QLineEdit* keywordField_ = nullptr;
     QHelpIndexWidget* indexList_ = nullptr;
     HelpBrowser* browser_ = nullptr;
+    QToolButton* backButton_ = nullptr;
+    QToolButton* forwardButton_ = nullptr;
+    QToolButton* homeButton_ = nullptr;
 };

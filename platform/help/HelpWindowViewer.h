@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class HelpWindow;
 class QWidget;
 
@@ -15,7 +17,10 @@ class HelpWindowViewer : public HelpViewer {
 public:
     // The window, once made, belongs to owner when one is given (it closes with
     // the main window); the folders are searched in order for the collection.
-    explicit HelpWindowViewer(QWidget* owner = nullptr, QStringList folders = DefaultHelpFolders());
+    // language tells the language in force: its help is shown when there is
+    // one, else the Japanese.
+    explicit HelpWindowViewer(QWidget* owner = nullptr, QStringList folders = DefaultHelpFolders(),
+                              std::function<QString()> language = {});
     ~HelpWindowViewer() override;
     HelpWindowViewer(const HelpWindowViewer&) = delete;
     HelpWindowViewer& operator=(const HelpWindowViewer&) = delete;
@@ -31,5 +36,7 @@ private:
 
     QPointer<QWidget> owner_;
     QStringList folders_;
+    std::function<QString()> language_;
     QPointer<HelpWindow> window_;
+    QString windowCollection_;
 };

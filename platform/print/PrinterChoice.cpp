@@ -2,6 +2,7 @@
 
 #include "core/VantelError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,13 +10,19 @@
 #include <QStandardPaths>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PrinterChoice)
+};
+
 // Past this many files in one folder something is wrong with the folder.
 constexpr int kMaxNumber = 100000;
 } // namespace
 
 QString DefaultPdfBase() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(QStringLiteral("Vantel-プリント.pdf"));
+    return QDir(folder).filePath(
+        //: The default name of the PDF file prints go to; a number is added to it.
+        Texts::tr("Vantel-プリント.pdf"));
 }
 
 PrinterChoice DefaultPrinterChoice() {
@@ -49,8 +56,7 @@ QString NextPdfName(const QString& base) {
 QString ReservePdfName(const QString& base) {
     const QString folder = QFileInfo(base).absolutePath();
     if (!QDir().mkpath(folder))
-        throw VantelError(
-            QStringLiteral("フォルダーを作れません。\n%1").arg(QDir::toNativeSeparators(folder)));
+        throw VantelError(Texts::tr("フォルダーを作れません。\n%1").arg(QDir::toNativeSeparators(folder)));
     for (int number = 1; number < kMaxNumber; ++number) {
         const QString name = NumberedPdfName(base, number);
         if (QFileInfo::exists(name))
@@ -63,6 +69,5 @@ QString ReservePdfName(const QString& base) {
             throw VantelError(
                 QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(name), file.errorString()));
     }
-    throw VantelError(
-        QStringLiteral("%1\nこれ以上ファイルを作れません。").arg(QDir::toNativeSeparators(folder)));
+    throw VantelError(Texts::tr("%1\nこれ以上ファイルを作れません。").arg(QDir::toNativeSeparators(folder)));
 }

@@ -13,6 +13,10 @@
 #include <QPrinterInfo>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PrinterQt)
+};
+
 // Every job prints at this resolution, whatever the device offers.
 constexpr int kPrinterDpi = 600;
 } // namespace
@@ -30,7 +34,7 @@ void PainterCanvas::SetFontSize(int points) {
 
 QPainter& PainterCanvas::activePainter() {
     if (!painter_.isActive())
-        throw VantelError(QStringLiteral("プリンターは印刷中ではありません。"));
+        throw VantelError(Texts::tr("プリンターは印刷中ではありません。"));
     return painter_;
 }
 
@@ -132,7 +136,7 @@ QtPrinter::~QtPrinter() {
 
 void QtPrinter::SetChoice(const PrinterChoice& choice) {
     if (painter_.isActive())
-        throw VantelError(QStringLiteral("印刷中はプリンターを変えられません。"));
+        throw VantelError(Texts::tr("印刷中はプリンターを変えられません。"));
     choice_ = choice;
     applyChoice();
 }
@@ -151,7 +155,7 @@ void QtPrinter::applyChoice() {
 
 void QtPrinter::BeginDoc() {
     if (painter_.isActive())
-        throw VantelError(QStringLiteral("すでに印刷中です。"));
+        throw VantelError(Texts::tr("すでに印刷中です。"));
     applyChoice();
     lastOutputFile_.clear();
     QString file;
@@ -161,30 +165,29 @@ void QtPrinter::BeginDoc() {
     } else {
         printer_->setOutputFileName(QString());
         if (!printer_->isValid())
-            throw VantelError(QStringLiteral("プリンター「%1」は使えません。").arg(choice_.printerName));
+            throw VantelError(Texts::tr("プリンター「%1」は使えません。").arg(choice_.printerName));
     }
     if (!painter_.begin(printer_.get())) {
         if (!file.isEmpty())
             QFile::remove(file);
-        throw VantelError(
-            file.isEmpty()
-                ? QStringLiteral("プリンター「%1」で印刷を始められません。").arg(choice_.printerName)
-                : QStringLiteral("%1\n印刷を始められません。").arg(QDir::toNativeSeparators(file)));
+        throw VantelError(file.isEmpty()
+                              ? Texts::tr("プリンター「%1」で印刷を始められません。").arg(choice_.printerName)
+                              : Texts::tr("%1\n印刷を始められません。").arg(QDir::toNativeSeparators(file)));
     }
     lastOutputFile_ = file;
 }
 
 void QtPrinter::EndDoc() {
     if (!painter_.isActive())
-        throw VantelError(QStringLiteral("プリンターは印刷中ではありません。"));
+        throw VantelError(Texts::tr("プリンターは印刷中ではありません。"));
     painter_.end();
 }
 
 void QtPrinter::NewPage() {
     if (!painter_.isActive())
-        throw VantelError(QStringLiteral("プリンターは印刷中ではありません。"));
+        throw VantelError(Texts::tr("プリンターは印刷中ではありません。"));
     if (!printer_->newPage())
-        throw VantelError(QStringLiteral("新しいページを始められません。"));
+        throw VantelError(Texts::tr("新しいページを始められません。"));
 }
 
 int QtPrinter::PageWidth() const { return int(printer_->pageRect(QPrinter::DevicePixel).width()); }

@@ -29,15 +29,16 @@ QList<QPageSize> standardPapers() {
 PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& choice, const QStringList& printerNames,
                                        QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("プリンターの設定"));
+    setWindowTitle(tr("プリンターの設定"));
 
     PrinterBox = new QComboBox(this);
     for (const QString& name : printerNames)
         PrinterBox->addItem(name, name);
-    PrinterBox->addItem(QStringLiteral("PDF ファイル"), QString());
+    //: Printing to a PDF file instead of a printer.
+    PrinterBox->addItem(tr("PDF ファイル"), QString());
 
     FileEdit = new QLineEdit(QDir::toNativeSeparators(choice.pdfBase), this);
-    BrowseButton = new QPushButton(QStringLiteral("参照..."), this);
+    BrowseButton = new QPushButton(tr("参照..."), this);
     NextFileLabel = new QLabel(this);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(FileEdit, 1);
@@ -45,8 +46,10 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& choice, const QStrin
 
     PaperBox = new QComboBox(this);
 
-    PortraitButton = new QRadioButton(QStringLiteral("縦"), this);
-    LandscapeButton = new QRadioButton(QStringLiteral("横"), this);
+    //: Page orientation: portrait.
+    PortraitButton = new QRadioButton(tr("縦"), this);
+    //: Page orientation: landscape.
+    LandscapeButton = new QRadioButton(tr("横"), this);
     auto* orientation = new QButtonGroup(this);
     orientation->addButton(PortraitButton);
     orientation->addButton(LandscapeButton);
@@ -57,15 +60,15 @@ PrinterSetupDialog::PrinterSetupDialog(const PrinterChoice& choice, const QStrin
     orientationRow->addStretch();
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("プリンター:"), PrinterBox);
-    form->addRow(QStringLiteral("ファイル名:"), fileRow);
+    form->addRow(tr("プリンター:"), PrinterBox);
+    form->addRow(tr("ファイル名:"), fileRow);
     form->addRow(QString(), NextFileLabel);
-    form->addRow(QStringLiteral("用紙サイズ:"), PaperBox);
-    form->addRow(QStringLiteral("印刷の向き:"), orientationRow);
+    form->addRow(tr("用紙サイズ:"), PaperBox);
+    form->addRow(tr("印刷の向き:"), orientationRow);
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    Buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -123,14 +126,14 @@ QString PrinterSetupDialog::pdfBase() const {
 
 void PrinterSetupDialog::updateNextFile() {
     NextFileLabel->setText(
-        QStringLiteral("次の印刷は %1 に書き出します。").arg(QFileInfo(NextPdfName(pdfBase())).fileName()));
+        tr("次の印刷は %1 に書き出します。").arg(QFileInfo(NextPdfName(pdfBase())).fileName()));
 }
 
 void PrinterSetupDialog::browse() {
     // Prints are numbered and never replace a file, so no overwrite question.
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("PDF ファイル"), pdfBase(),
-                                                      QStringLiteral("PDF ファイル (*.pdf)"), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString file =
+        QFileDialog::getSaveFileName(this, tr("PDF ファイル"), pdfBase(), tr("PDF ファイル (*.pdf)"), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     if (!file.isEmpty())
         FileEdit->setText(QDir::toNativeSeparators(file));
 }

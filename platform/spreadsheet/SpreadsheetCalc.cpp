@@ -4,6 +4,7 @@
 #include "core/VantelError.h"
 #include "platform/spreadsheet/SpreadsheetXlsx.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,10 @@
 #include <vector>
 
 namespace {
-const QString kProgramName = QStringLiteral("表計算ソフト (LibreOffice Calc)");
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SpreadsheetCalc)
+};
+
 constexpr qint64 kKeepSeconds = 60 * 60;
 
 class CalcWorkbook;
@@ -25,10 +29,10 @@ public:
     void Activate() override;
     SpreadsheetCell& Cells(int row, int col) override {
         if (row < 1 || col < 1 || row > kSpreadsheetMaxRows || col > kSpreadsheetMaxCols)
-            throw VantelError(QStringLiteral("セル (%1, %2) は%3のワークシートの外です")
-                                  .arg(row)
-                                  .arg(col)
-                                  .arg(kProgramName));
+            throw VantelError(
+                Texts::tr("セル (%1, %2) は表計算ソフト (LibreOffice Calc)のワークシートの外です")
+                    .arg(row)
+                    .arg(col));
         row_ = row;
         col_ = col;
         return *this;
@@ -50,7 +54,7 @@ public:
     CalcWorkbook() { sheets_.push_back(std::make_unique<CalcWorksheet>(*this, 1)); }
     SpreadsheetWorksheet& WorkSheets(int index) override {
         if (index < 1 || index > int(sheets_.size()))
-            throw VantelError(QStringLiteral("ワークシート %1 はありません").arg(index));
+            throw VantelError(Texts::tr("ワークシート %1 はありません").arg(index));
         return *sheets_[size_t(index - 1)];
     }
     SpreadsheetWorksheet& ActiveSheet() override { return *sheets_[size_t(active_ - 1)]; }
@@ -76,7 +80,7 @@ void CalcWorksheet::Activate() { workbook_.SetActive(index_); }
 
 void CalcWorksheet::SetValue(const QString& text) {
     if (text.toUcs4().size() > kSpreadsheetMaxTextLength)
-        throw VantelError(QStringLiteral("セル (%1, %2) の文字列が長すぎます (%3 文字まで)")
+        throw VantelError(Texts::tr("セル (%1, %2) の文字列が長すぎます (%3 文字まで)")
                               .arg(row_)
                               .arg(col_)
                               .arg(kSpreadsheetMaxTextLength));
@@ -100,13 +104,13 @@ QString newWorkbookPath(const QString& folderPath) {
     QDir folder(folderPath);
     // The folder must be ours alone: Calc is handed whatever file stands in it.
     if (!folder.mkpath(QStringLiteral(".")) || QFileInfo(folderPath).ownerId() != uint(getuid()))
-        throw VantelError(QStringLiteral("フォルダ %1 を作成できません").arg(folderPath));
+        throw VantelError(Texts::tr("フォルダ %1 を作成できません").arg(folderPath));
     QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     removeOldWorkbooks(folder);
     QTemporaryFile file(folder.filePath(QStringLiteral("transfer-XXXXXX.xlsx")));
     file.setAutoRemove(false);
     if (!file.open())
-        throw VantelError(QStringLiteral("ファイル %1 を作成できません").arg(file.fileTemplate()));
+        throw VantelError(Texts::tr("ファイル %1 を作成できません").arg(file.fileTemplate()));
     return file.fileName();
 }
 
@@ -172,7 +176,7 @@ QString FindCalcProgram() {
 
 void StartCalcDetached(const QString& program, const QString& workbookPath) {
     if (!QProcess::startDetached(program, {QStringLiteral("--calc"), QStringLiteral("-n"), workbookPath}))
-        throw VantelError(kProgramName + QStringLiteral(" を起動できません"));
+        throw VantelError(Texts::tr("表計算ソフト (LibreOffice Calc) を起動できません"));
 }
 
 QString DefaultTransferFolder() {
@@ -189,7 +193,7 @@ CalcSpreadsheet::CalcSpreadsheet(CalcLauncher launcher, QString program, QString
 std::unique_ptr<SpreadsheetApplication> CalcSpreadsheet::Application() {
     const QString program = program_.isEmpty() ? FindCalcProgram() : program_;
     if (program.isEmpty())
-        throw VantelError(kProgramName + QStringLiteral(" がインストールされていません"));
+        throw VantelError(Texts::tr("表計算ソフト (LibreOffice Calc) がインストールされていません"));
     return std::make_unique<CalcApplication>(
         launcher_, program, transferFolder_.isEmpty() ? DefaultTransferFolder() : transferFolder_);
 }

@@ -2,6 +2,7 @@
 
 #include "core/VantelError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <dlfcn.h>
 #include <mutex>
@@ -19,6 +20,10 @@ struct XlsxLibrary {
     decltype(&::lxw_strerror) lxw_strerror = nullptr;
 };
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SpreadsheetXlsx)
+};
+
 // Raises VantelError when the library cannot be loaded; the next call tries again.
 const XlsxLibrary& Xlsx() {
     static XlsxLibrary library;
@@ -29,8 +34,9 @@ const XlsxLibrary& Xlsx() {
         return library;
     const auto failed = [] {
         const char* text = dlerror();
-        return VantelError(QStringLiteral("Couldn't load libxlsxwriter: ") +
-                           QString::fromLocal8Bit(text ? text : "unknown error"));
+        //: %1 is the system's own reason, in English.
+        return VantelError(Texts::tr("Couldn't load libxlsxwriter: %1")
+                               .arg(QString::fromLocal8Bit(text ? text : "unknown error")));
     };
     void* handle = dlopen("libxlsxwriter.so.4", RTLD_NOW | RTLD_LOCAL);
     if (!handle)
@@ -53,7 +59,7 @@ const XlsxLibrary& Xlsx() {
 } // namespace
 
 void WriteXlsxWorkbook(const QString& path, const QList<SpreadsheetTexts>& sheets) {
-    const QString cannotCreate = QStringLiteral("ファイル %1 を作成できません").arg(path);
+    const QString cannotCreate = Texts::tr("ファイル %1 を作成できません").arg(path);
     const QByteArray fileName = QFile::encodeName(path);
     const XlsxLibrary& xlsx = Xlsx();
     lxw_workbook* workbook = xlsx.workbook_new(fileName.constData());
@@ -81,7 +87,8 @@ void WriteXlsxWorkbook(const QString& path, const QList<SpreadsheetTexts>& sheet
         error = closeError;
     if (error != LXW_NO_ERROR) {
         QFile::remove(path);
-        throw VantelError(cannotCreate + QStringLiteral(" (") + QString::fromUtf8(xlsx.lxw_strerror(error)) +
-                          QStringLiteral(")"));
+        //: %2 is the library's own reason, in English.
+        throw VantelError(Texts::tr("ファイル %1 を作成できません (%2)")
+                              .arg(path, QString::fromUtf8(xlsx.lxw_strerror(error))));
     }
 }

@@ -11,14 +11,19 @@
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"
 
+#include "tests/support/AccessibilityOn.h"
+#include "tests/support/BracketTranslator.h"
 #include "tests/support/FormTestCase.h"
 #include "tests/support/SampleAttempts.h"
+#include "tests/support/TextFit.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,21 +41,6 @@
 #include <QValueAxis>
 
 namespace {
-// Wraps every text of the program's own classes in brackets; Qt's stay as they are.
-class BracketTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        static const QList<QByteArray> ours{"TForm1",      "ProgressWindow", "AttemptTableModel",
-                                            "FactMapView", "Drills",         "NumberedSheetsDialog",
-                                            "TVersionBox", "Judge",          "Clock",
-                                            "EventSounds"};
-        if (!ours.contains(QByteArray(context)))
-            return {};
-        return u'[' + QString::fromUtf8(source) + u']';
-    }
-};
-
 // The menu's items, each with the titles of the menus above it.
 void AddMenuTexts(QMenu* menu, const QString& path, QStringList& texts) {
     for (QAction* action : menu->actions()) {
@@ -88,12 +78,6 @@ QStringList ProgressTexts(ProgressWindow& window) {
         texts << window.WeakestList->item(row)->text();
     texts.removeAll(QString());
     return texts;
-}
-
-// What a button or check box shows of its caption: "&&" is one "&", a single "&" marks the key.
-QString Shown(QString caption) {
-    caption.replace(QLatin1String("&&"), QChar(0x1)).remove(u'&').replace(QChar(0x1), u'&');
-    return caption;
 }
 
 // Every control of the window's client area that shows or speaks a text of ours.
@@ -155,50 +139,6 @@ QStringList OnlyTexts(TForm1& form) {
     return texts;
 }
 
-// The captions wider than the room their control gives them, each with both widths.
-QStringList ClippedCaptions(TForm1& form) {
-    QStringList clipped;
-    const auto check = [&clipped](const QWidget* control, const QString& text, int needed, int room) {
-        if (needed > room)
-            clipped << QStringLiteral("%1 \"%2\": %3 > %4")
-                           .arg(control->objectName(), text)
-                           .arg(needed)
-                           .arg(room);
-    };
-    for (QWidget* control : TextControls(form.centralWidget())) {
-        const QFontMetrics metrics = control->fontMetrics();
-        const int room = control->contentsRect().width();
-        QStyle* style = control->style();
-        if (auto* box = qobject_cast<QCheckBox*>(control)) {
-            const QString text = Shown(box->text());
-            check(control, text,
-                  metrics.horizontalAdvance(text) +
-                      style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
-                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box),
-                  room);
-        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            const QString text = Shown(button->text());
-            if (text.isEmpty())
-                continue;
-            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-            check(control, text,
-                  metrics.horizontalAdvance(text) + icon +
-                      style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button),
-                  room);
-        } else if (auto* label = qobject_cast<QLabel*>(control)) {
-            check(control, label->text(), metrics.horizontalAdvance(label->text()), room);
-        } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
-            check(control, box->title(), metrics.horizontalAdvance(box->title()) + 16, room);
-        }
-    }
-    QTabBar* tabs = form.PageControl1->tabBar();
-    for (int i = 0; i < tabs->count(); ++i) {
-        const QString text = Shown(tabs->tabText(i));
-        check(tabs, text, tabs->fontMetrics().horizontalAdvance(text), tabs->tabRect(i).width());
-    }
-    return clipped;
-}
-
 // The About box's texts of ours: its name, version and addresses are no words to translate.
 QStringList AboutTexts(TVersionBox& box) {
     return {box.windowTitle(),  box.Label1->text(), box.Label3->text(), box.Label4->text(),
@@ -215,6 +155,21 @@ QStringList DialogTexts(NumberedSheetsDialog& dialog) {
         texts << dialog.DrillBox->itemText(i);
     texts.removeAll(QString());
     return texts;
+}
+
+// Kana: a text still in Japanese has some (Chinese has kanji but none).
+bool HasKana(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x3040 && c.unicode() <= 0x30ff)
+            return true;
+    return false;
+}
+
+// A window's picture for looking at, when VANTEL_SHOT_DIR names a folder.
+void Shoot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("VANTEL_SHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 } // namespace
 
@@ -253,6 +208,7 @@ class TestLanguages : public FormTestCase {
 
 private slots:
     void initTestCase() {
+        QVERIFY(SwitchAccessibilityOn());
         QVERIFY(config.isValid());
         translations = std::make_unique<ProgramTranslations>();
         languages = std::make_unique<LanguageSwitch>(*translations, LanguageFile(languageFile()));
@@ -306,7 +262,7 @@ private slots:
              {"My results",     "Name:",           "Drill:",         "Dates:",       "Adding",
               "Taking away",    "Times",           "Times tables",   "Last 30 days", "All",
               "Save as CSV...", "Practice sheet",  "Report",         " problems",    "How long it took",
-              "Best time",      "Some wrong",      "Time (seconds)", "Date",         "Score",
+              "Best time",      "Some wrong",      "Seconds",        "Date",         "Score",
               "New best",       "Tricky problems", "No name"})
             QVERIFY2(english.contains(QString::fromUtf8(text)), text);
         QVERIFY(f->form->findChild<QAction*>(QStringLiteral("Language_en"))->isChecked());
@@ -360,11 +316,11 @@ private slots:
 
     void englishCaptionsFitTheirControls() {
         choose(QStringLiteral("en"));
-        const QStringList clipped = ClippedCaptions(*f->form);
+        const QStringList clipped = ClippedTexts(f->form->centralWidget(), FitScope::All);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
         // The check sees a caption too long for its button.
         f->form->BitBtn7->setText(QStringLiteral("Start the clock"));
-        QVERIFY(ClippedCaptions(*f->form).join(u' ').contains(QStringLiteral("BitBtn7")));
+        QVERIFY(ClippedTexts(f->form->centralWidget(), FitScope::All).join(u' ').contains(QStringLiteral("BitBtn7")));
         choose(QStringLiteral("ja"));
     }
 
@@ -379,11 +335,21 @@ private slots:
         form.Cut1->trigger(); // a fresh sheet, read from its first cell
         QCOMPARE(f->speech.said.last(), firstProblem(" plus "));
         QCOMPARE(f->speech.voice, QStringLiteral("en-us"));
+        // A screen reader hears the same words, marked English for its voice.
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(form.StringGrid1)->tableInterface();
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), firstProblem(" plus "));
+        int start = 0, end = 0;
+        QCOMPARE(table->cellAt(0, 0)->textInterface()->attributes(0, &start, &end), "language:en;");
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(form.StatusBar1);
+        QVERIFY(bar->child(0)->text(QAccessible::Name).endsWith(QStringLiteral(" latest time")));
 
         choose(QStringLiteral("ja"));
         form.Cut1->trigger();
         QCOMPARE(f->speech.said.last(), firstProblem(" たす "));
         QCOMPARE(f->speech.voice, QStringLiteral("ja"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), firstProblem(" たす "));
+        QCOMPARE(table->cellAt(0, 0)->textInterface()->attributes(0, &start, &end), "language:ja;");
     }
 
     void everyTextGoesThroughACatalogue() {
@@ -418,6 +384,75 @@ private slots:
         QCoreApplication::removeTranslator(&brackets);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(progress.windowTitle(), QStringLiteral("成績の記録"));
+    }
+
+    // Every language offered: its texts in the main window, the progress
+    // window and the dialogs, each fitting its control.
+    void everyLanguageFitsItsWindows_data() {
+        QTest::addColumn<QString>("code");
+        for (const Language& language : KnownLanguages())
+            if (language.code != QLatin1String("ja"))
+                QTest::newRow(qPrintable(language.code)) << language.code;
+    }
+
+    void everyLanguageFitsItsWindows() {
+        QFETCH(QString, code);
+        choose(code);
+        TForm1& form = *f->form;
+        QStringList untranslated, clipped;
+        const auto checkTexts = [&untranslated](const QString& where, const QStringList& texts) {
+            for (const QString& text : texts)
+                if (HasKana(text))
+                    untranslated << where + u' ' + text;
+        };
+        const auto checkFit = [&clipped](const QString& where, QWidget* window, FitScope scope) {
+            for (const QString& text : ClippedTexts(window, scope))
+                clipped << where + u' ' + text;
+        };
+        QStringList menus = menuTexts();
+        menus.removeIf([](const QString& text) { return text.contains(QStringLiteral("言語")); });
+        checkTexts(QStringLiteral("menu"), menus);
+        checkTexts(QStringLiteral("main"), OnlyTexts(form));
+        for (int page = 0; page < form.PageControl1->count(); ++page) {
+            form.PageControl1->setCurrentIndex(page);
+            Shoot(form, QStringLiteral("%1-main-%2").arg(code).arg(page));
+        }
+        form.PageControl1->setCurrentIndex(0);
+        checkFit(QStringLiteral("main"), form.centralWidget(), FitScope::All);
+
+        checkTexts(QStringLiteral("about"), AboutTexts(*f->versionBox));
+        f->versionBox->show();
+        checkFit(QStringLiteral("about"), f->versionBox, FitScope::All);
+        Shoot(*f->versionBox, code + QStringLiteral("-about"));
+        f->versionBox->hide();
+
+        ProgressWindow& progress = openProgress();
+        QTRY_VERIFY(!progress.Loading());
+        checkTexts(QStringLiteral("progress"), ProgressTexts(progress));
+        checkFit(QStringLiteral("progress"), &progress, FitScope::Shown);
+        // The time axis's title stands along the plot's height.
+        QChart* chart = progress.findChild<QChartView*>(QStringLiteral("ChartView"))->chart();
+        for (QAbstractAxis* axis : chart->axes(Qt::Vertical))
+            if (QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()) > chart->plotArea().height())
+                clipped << QStringLiteral("progress axis \"%1\": %2 > %3")
+                               .arg(axis->titleText())
+                               .arg(QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()))
+                               .arg(chart->plotArea().height());
+        Shoot(progress, code + QStringLiteral("-progress"));
+        progress.close();
+
+        NumberedSheetsDialog dialog(DrillKind::Kuku);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        checkTexts(QStringLiteral("sheets"), DialogTexts(dialog));
+        checkFit(QStringLiteral("sheets"), &dialog, FitScope::Shown);
+        Shoot(dialog, code + QStringLiteral("-sheets"));
+
+        // Qt's own buttons too, from Qt's catalogue or, where Qt has none, the program's.
+        if (code != QLatin1String("en"))
+            QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
     }
 
     void unavailableLanguageChangesNothing() {

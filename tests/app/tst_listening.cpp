@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(table->cellAt(0, 0)->role(), QAccessible::Cell);
         QCOMPARE(sheet->focusChild(), table->cellAt(0, 0));
         QVERIFY(takeEvents().contains("focus StringGrid1 0,0"));
-        // What a reader says of the cell's text is Japanese, whatever the desktop's language.
+        // A reader hears the cell's text in the program's language (Japanese here), whatever the desktop's.
         int start = 0, end = 0;
         QCOMPARE(table->cellAt(0, 0)->textInterface()->attributes(0, &start, &end), "language:ja;");
 

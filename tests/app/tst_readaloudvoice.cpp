@@ -11,6 +11,8 @@
 #include "widgets/TStatusBar.h"
 #include "widgets/TStringGrid.h"
 
+#include "platform/desktop/QtTranslations.h"
+
 #include "tests/support/FormFixture.h"
 
 #include <QAction>
@@ -21,10 +23,10 @@ namespace {
 constexpr int kRate = 22050; // espeak-ng's own rate, so the device plays its samples unchanged
 
 // The samples espeak-ng makes of a text, as the voice asks for them.
-QByteArray VoiceSamples(const QString& text) {
+QByteArray VoiceSamples(const QString& text, const QString& voice = QStringLiteral("ja")) {
     QProcess espeak;
-    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("ja"),
-                                               QStringLiteral("--stdout"), EspeakSpeech::Pronounced(text)});
+    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), voice, QStringLiteral("--stdout"),
+                                               EspeakSpeech::PronouncedBy(voice, text)});
     if (!espeak.waitForFinished(10000))
         return {};
     return EspeakSpeech::CompletedWave(espeak.readAllStandardOutput()).mid(44);
@@ -89,6 +91,55 @@ private slots:
             QVERIFY(samples.size() > kRate / 2);
             QVERIFY2(Contains(played, samples), qPrintable(problem + " was not heard whole"));
         }
+    }
+
+    // The first problem of a sheet, in the language chosen before the window
+    // was made: the language's words, in its voice, heard whole.
+    void eachLanguageIsHeardInItsVoice_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("word"); // of addition, as the language's schools say it
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("English") << "en" << "plus" << "en-us";
+        QTest::newRow("Portuguese") << "pt_BR" << "mais" << "pt-br";
+        QTest::newRow("Chinese") << "zh_CN" << "加" << "cmn";
+    }
+
+    void eachLanguageIsHeardInItsVoice() {
+        QFETCH(QString, code);
+        QFETCH(QString, word);
+        QFETCH(QString, voice);
+        ProgramTranslations translations;
+        QVERIFY(translations.Apply(code));
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("speaker.raw"));
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
+        QString problem;
+        {
+            SdlSoundEngine engine({kRate, 1});
+            EspeakSpeech speech(engine);
+            QSignalSpy spoken(&speech, &EspeakSpeech::Spoken);
+            FormFixture fx;
+            fx.voice = &speech;
+            QVERIFY(fx.Open());
+            fx.form->ReadAloud1->trigger();
+            QTRY_VERIFY(fx.form->BitBtn7->hasFocus());
+            QTest::keyClick(fx.Window(), Qt::Key_Return); // Start
+            problem = CellProblem(*fx.form->StringGrid1, SheetOf(DrillKind::Addition), 1, 1);
+            QVERIFY2(problem.split(u' ').contains(word), qPrintable(problem));
+            QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 1, 5000);
+            QCOMPARE(spoken.last().at(0).toString(), problem);
+            QTest::qWait(int(VoiceSamples(problem, voice).size() / 2 * 1000 / kRate) + 300);
+            if (engine.DriverName() != QStringLiteral("disk"))
+                QSKIP("SDL's disk driver is not available here");
+        }
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray played = file.readAll(), samples = VoiceSamples(problem, voice);
+        QVERIFY(samples.size() > kRate / 2);
+        QVERIFY2(Contains(played, samples), qPrintable(problem + " was not heard whole in " + voice));
+        // Not the Japanese voice reading foreign words.
+        QVERIFY(!Contains(played, VoiceSamples(problem, QStringLiteral("ja"))));
     }
 };
 
