@@ -2,7 +2,14 @@
 
 #include "progress/AttemptCsv.h"
 
+#include <QCoreApplication>
+
 namespace {
+// The header follows the language chosen; the name's is read back by the class list's reader.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ClassCsv)
+};
+
 QString seconds(int ms) { return ms < 0 ? QString() : QString::number(ms / 1000.0, 'f', 1); }
 
 // Numbers are written as they are: a negative trend is a number, not a formula to guard.
@@ -22,13 +29,30 @@ QString childLine(const ClassChild& child) {
 }
 } // namespace
 
+QString ClassCsvNameHeader() {
+    //: CSV column header of the children's names; a class list file with this header reads back
+    return Texts::tr("名前");
+}
+
 QByteArray ClassTableCsv(const QList<ClassChild>& rows, const QList<ClassChild>& unlisted) {
-    QStringList header{QStringLiteral("名前"), QStringLiteral("名簿"), QStringLiteral("練習")};
+    QStringList header{ClassCsvNameHeader(),
+                       //: CSV column header: "○" when the child is on the class list
+                       Texts::tr("名簿"),
+                       //: CSV column header: whether the child practised lately
+                       Texts::tr("練習")};
+    const QString measures[] = {//: CSV column header after a drill's name: the best time in seconds
+                                Texts::tr("ベスト(秒)"),
+                                //: CSV column header after a drill's name: the latest time in seconds
+                                Texts::tr("最新(秒)"),
+                                //: CSV column header after a drill's name: attempts in the last 7 days
+                                Texts::tr("7日間(回)"),
+                                //: CSV column header after a drill's name: the trend in seconds
+                                Texts::tr("傾向(秒)"),
+                                //: CSV column header after a drill's name: all attempts so far
+                                Texts::tr("これまで(回)")};
     for (DrillKind drill :
          {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
-        for (const QString& measure :
-             {QStringLiteral("ベスト(秒)"), QStringLiteral("最新(秒)"), QStringLiteral("7日間(回)"),
-              QStringLiteral("傾向(秒)"), QStringLiteral("これまで(回)")})
+        for (const QString& measure : measures)
             header << DrillLabel(drill) + u' ' + measure;
     QStringList quoted;
     for (const QString& field : header)

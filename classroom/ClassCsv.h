@@ -9,3 +9,5 @@
 #include <QByteArray>
 
 QByteArray ClassTableCsv(const QList<ClassChild>& rows, const QList<ClassChild>& unlisted);
+// The name column's header in the language chosen; the class list's reader takes it too.
+QString ClassCsvNameHeader();

@@ -49,15 +49,24 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void read();
+    // The note under the map, from what the last read brought.
+    void showNote();
 
     ClassReader& reader_;
     ProgressServices services_;
     QString className_;
     QList<ClassChild> rows_;
     ClassFacts facts_;
+    QLabel* drillLabel_;
+    QLabel* rangeLabel_;
+    bool loading_ = false;
+    bool answered_ = false; // a read has come back
+    QString problem_;       // of the last read
     bool stale_ = true;
     bool running_ = false; // a print run is gathering
     int generation_ = 0;

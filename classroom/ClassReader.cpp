@@ -86,7 +86,7 @@ FactStats FactStatsFromClassFacts(const ClassFacts& facts) {
 }
 
 QString TooNewMessage(int serverVersion) {
-    return QStringLiteral(
+    return ClassReader::tr(
                "クラスのサーバーのデータの形式（第%1版）は、このVantelが知っている形式（第%2版）より"
                "新しいため、使えません。Vantelを新しくしてください。記録はこのパソコンに残ります。")
         .arg(serverVersion)
@@ -94,7 +94,7 @@ QString TooNewMessage(int serverVersion) {
 }
 
 QString TooOldMessage(int serverVersion) {
-    return QStringLiteral(
+    return ClassReader::tr(
                "クラスのサーバーの準備が古いままです（第%1版）。管理者に classroom-setup.sh install を"
                "頼んでください。記録はこのパソコンに残ります。")
         .arg(serverVersion);
@@ -113,16 +113,21 @@ QString UnseenComputersText(const QList<ClassComputer>& computers, const QDateTi
             continue;
         }
         const QString seat = computer.seat.left(kServerTextLimit);
-        unseen << (never ? QStringLiteral("%1（まだ一度も）").arg(seat)
-                         : QStringLiteral("%1（最後 %2）")
+        unseen << (never ? ClassReader::tr("%1（まだ一度も）").arg(seat)
+                         //: A computer of the class and when it last reached the server
+                         : ClassReader::tr("%1（最後 %2）")
                                .arg(seat,
                                     computer.lastSeen.toLocalTime().toString(QStringLiteral("MM/dd HH:mm"))));
     }
     if (unseen.isEmpty())
         return {};
-    QString text = QStringLiteral("つながっていないパソコン: ") + unseen.join(QStringLiteral("、"));
+    //: Between the names of computers in a list
+    const QString comma = ClassReader::tr("、");
+    QString list = unseen.join(comma);
     if (more > 0)
-        text += QStringLiteral("、ほか %1 台").arg(more);
+        //: After the list of computers: and %1 more
+        list += ClassReader::tr("、ほか %1 台").arg(more);
+    const QString text = ClassReader::tr("つながっていないパソコン: %1").arg(list);
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "classroom/OutgoingAttempt.h"
 #include "core/Logging.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,12 +13,17 @@
 #include <QSet>
 
 namespace {
+// The server's refusals of a class list change, in the teacher's words.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ClassRoster)
+};
+
 // A cache bigger than this was not written by us.
 constexpr qint64 kCacheBytes = 256 * 1024;
 } // namespace
 
 QString RosterNeedsInstallMessage() {
-    return QStringLiteral(
+    return Texts::tr(
         "クラスのサーバーが名簿とクラス全体の成績にまだ対応していません。管理者に "
         "classroom-setup.sh install をもう一度頼んでください。ほかの記録はこれまでどおり使えます。");
 }
@@ -25,13 +31,13 @@ QString RosterNeedsInstallMessage() {
 QString RosterProblemText(const ClassServerError& error) {
     const QString& state = error.SqlState();
     if (state == QLatin1String("22001"))
-        return QStringLiteral("名前が長すぎます（%1文字まで）").arg(kServerTextLimit);
+        return Texts::tr("名前が長すぎます（%1文字まで）").arg(kServerTextLimit);
     if (state == QLatin1String("54000"))
-        return QStringLiteral("名簿に入る名前は1クラス%1人までです").arg(kRosterLimit);
+        return Texts::tr("名簿に入る名前は1クラス%1人までです").arg(kRosterLimit);
     if (state == QLatin1String("22023"))
-        return QStringLiteral("名前が空か、使えない文字（改行や制御文字）が入っています");
+        return Texts::tr("名前が空か、使えない文字（改行や制御文字）が入っています");
     if (state == QLatin1String("42501"))
-        return QStringLiteral("このクラスの名簿を変えることは許されていません");
+        return Texts::tr("このクラスの名簿を変えることは許されていません");
     return error.Message();
 }
 

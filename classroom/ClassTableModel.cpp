@@ -20,12 +20,17 @@ QString TrendText(const std::optional<int>& trendMs) {
         return {};
     const double seconds = *trendMs / 1000.0;
     if (std::abs(seconds) < 0.05)
-        return QStringLiteral("±0.0秒");
+        //: A change of time in seconds, in a narrow column of the class table
+        return ClassTableModel::tr("±0.0秒");
     return (seconds < 0 ? QStringLiteral("−") : QStringLiteral("+")) +
-           QStringLiteral("%1秒").arg(std::abs(seconds), 0, 'f', 1);
+           //: Seconds, in a narrow column of the class table
+           ClassTableModel::tr("%1秒").arg(std::abs(seconds), 0, 'f', 1);
 }
 
-QString IdleMark() { return QStringLiteral("7日間 練習なし"); }
+QString IdleMark() {
+    //: A child with no attempt in the last 7 days; a narrow column of the class table
+    return ClassTableModel::tr("7日間 練習なし");
+}
 
 qint64 ClassChild::Attempts() const {
     qint64 sum = 0;
@@ -71,6 +76,13 @@ void ClassTableModel::SetRows(const QList<ClassSummaryRow>& rows) {
 void ClassTableModel::SetRoster(const QStringList& roster) {
     roster_ = roster;
     rebuild();
+}
+
+void ClassTableModel::Retranslate() {
+    if (columnCount() > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 void ClassTableModel::rebuild() {
@@ -120,9 +132,9 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::DisplayRole)
             return child.Idle() ? IdleMark() : QString();
         if (role == Qt::ToolTipRole && child.Idle())
-            return child.Attempts() == 0 ? QStringLiteral("まだ一度も練習していません")
-                                         : QStringLiteral("最近 7 日間に練習していません（これまでに %1 回）")
-                                               .arg(child.Attempts());
+            return child.Attempts() == 0
+                       ? tr("まだ一度も練習していません")
+                       : tr("最近 7 日間に練習していません（これまでに %1 回）").arg(child.Attempts());
         if (role == Qt::UserRole)
             return child.Idle() ? 0 : 1;
         return {};
@@ -156,7 +168,7 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::DisplayRole || role == Qt::UserRole)
             return drill->attempts7d;
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("これまでに %1 回").arg(drill->attempts);
+            return tr("これまでに %1 回").arg(drill->attempts);
         break;
     case Trend:
         if (role == Qt::DisplayRole)
@@ -166,8 +178,8 @@ QVariant ClassTableModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::ForegroundRole && drill->trendMs && std::abs(*drill->trendMs) >= 50)
             return QBrush(*drill->trendMs < 0 ? QColor(30, 130, 50) : QColor(200, 50, 40));
         if (role == Qt::ToolTipRole)
-            return drill->trendMs ? QStringLiteral("最近5回の平均と、その前の5回の平均の差（−は速くなった）")
-                                  : QStringLiteral("6回以上で表示します");
+            return drill->trendMs ? tr("最近5回の平均と、その前の5回の平均の差（−は速くなった）")
+                                  : tr("6回以上で表示します");
         break;
     case MeasureCount:
         break;
@@ -179,10 +191,19 @@ QVariant ClassTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     if (section == kNameColumn)
-        return QStringLiteral("名前");
+        //: Column header: the child's name
+        return tr("名前");
     if (section == kIdleColumn)
-        return QStringLiteral("練習");
-    static const QString kMeasures[] = {QStringLiteral("ベスト"), QStringLiteral("最新"),
-                                        QStringLiteral("7日間"), QStringLiteral("傾向")};
-    return DrillLabel(DrillOf(section)) + u'\n' + kMeasures[(section - kFirstDrillColumn) % MeasureCount];
+        //: Column header: whether the child practised lately
+        return tr("練習");
+    // Each under its drill's name in a column about 52 pixels wide.
+    const QString measures[] = {//: Column header: the best time
+                                tr("ベスト"),
+                                //: Column header: the latest time
+                                tr("最新"),
+                                //: Column header: attempts in the last 7 days
+                                tr("7日間"),
+                                //: Column header: the trend of the times
+                                tr("傾向")};
+    return DrillLabel(DrillOf(section)) + u'\n' + measures[(section - kFirstDrillColumn) % MeasureCount];
 }

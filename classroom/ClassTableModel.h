@@ -43,6 +43,8 @@ public:
     // The class list; empty: none, everyone with attempts is shown.
     void SetRoster(const QStringList& roster);
     const QStringList& Roster() const { return roster_; }
+    // The headers and texts again, in the language now chosen.
+    void Retranslate();
     // Every name the window may show records of: the rows, then the unlisted names.
     QStringList Children() const;
     QString ChildAt(int row) const;

@@ -9,6 +9,7 @@
 #include "platform/desktop/MessageBoxes.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,9 +25,8 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressSe
     setObjectName(QStringLiteral("ClassView"));
     ClassBox = new QComboBox;
     ClassBox->addItems(classes);
-    ReloadButton = new QPushButton(QStringLiteral("読み直す"));
-    CsvButton = new QPushButton(QStringLiteral("CSVに書き出す..."));
-    CsvButton->setToolTip(QStringLiteral("クラスの表を表計算ソフトで開けるファイルにします"));
+    ReloadButton = new QPushButton;
+    CsvButton = new QPushButton;
     Model = new ClassTableModel(this);
     SortedModel = new QSortFilterProxyModel(this);
     SortedModel->setSourceModel(Model);
@@ -64,7 +64,8 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressSe
     Note->setWordWrap(true);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("クラス:")));
+    classLabel_ = new QLabel;
+    top->addWidget(classLabel_);
     top->addWidget(ClassBox);
     top->addWidget(ReloadButton);
     top->addStretch();
@@ -74,8 +75,8 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressSe
     tableLayout->addWidget(Roster);
     tableLayout->addWidget(Table, 1);
     Tabs = new QTabWidget;
-    Tabs->addTab(tablePage, QStringLiteral("一人ずつ"));
-    Tabs->addTab(Facts, QStringLiteral("クラスの問題ごとのできぐあい"));
+    Tabs->addTab(tablePage, QString());
+    Tabs->addTab(Facts, QString());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
@@ -83,6 +84,7 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressSe
     layout->addWidget(Computers);
     layout->addWidget(Note);
 
+    retranslate();
     history_ = std::make_unique<ServerHistory>(reader_, ClassName());
     connect(ClassBox, &QComboBox::currentIndexChanged, this, &ClassView::Reload);
     connect(ReloadButton, &QPushButton::clicked, this, &ClassView::Reload);
@@ -91,6 +93,27 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressSe
     // A double click or Enter on a child; the drill is the column's.
     connect(Table, &QTableView::activated, this, &ClassView::chooseRow);
     Reload();
+}
+
+void ClassView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ClassView::retranslate() {
+    classLabel_->setText(tr("クラス:"));
+    ReloadButton->setText(tr("読み直す"));
+    CsvButton->setText(tr("CSVに書き出す..."));
+    CsvButton->setToolTip(tr("クラスの表を表計算ソフトで開けるファイルにします"));
+    //: Tab: the class table, a row for each child
+    Tabs->setTabText(0, tr("一人ずつ"));
+    //: Tab: the class's fact map
+    Tabs->setTabText(1, tr("クラスの問題ごとのできぐあい"));
+    Model->Retranslate();
+    if (history_) // not yet during the constructor
+        showNote();
+    showComputers();
 }
 
 QString ClassView::ClassName() const { return ClassBox->currentText(); }
@@ -109,8 +132,8 @@ void ClassView::Reload() {
     history_->SetClassName(className);
     Roster->SetClassName(className);
     Facts->SetClassName(className);
-    Note->setText(QStringLiteral("読み込んでいます..."));
     pending_ = 2;
+    showNote();
     summaryProblem_.clear();
     rosterProblem_.clear();
     reader_.Summary(className, this, [this, generation](ServerAnswer<QList<ClassSummaryRow>> answer) {
@@ -138,55 +161,70 @@ void ClassView::Reload() {
         if (generation != generation_)
             return;
         // A teacher who may not see the computers simply sees none.
-        const QString text =
-            answer.value ? UnseenComputersText(*answer.value, QDateTime::currentDateTimeUtc()) : QString();
-        Computers->setText(text);
-        Computers->setVisible(!text.isEmpty());
+        computers_ = answer.value;
+        showComputers();
     });
+}
+
+void ClassView::showComputers() {
+    const QString text =
+        computers_ ? UnseenComputersText(*computers_, QDateTime::currentDateTimeUtc()) : QString();
+    Computers->setText(text);
+    Computers->setVisible(!text.isEmpty());
 }
 
 void ClassView::showRows() {
     history_->SetChildren(Model->Children());
     Roster->Show(Model->Roster(), Model->Unlisted());
     Facts->SetRows(Model->Rows());
+    showNote();
+    if (summaryProblem_.isEmpty())
+        emit Loaded();
+}
+
+void ClassView::showNote() {
+    if (pending_ > 0) {
+        Note->setText(tr("読み込んでいます..."));
+        return;
+    }
     if (!summaryProblem_.isEmpty()) {
-        Note->setText(QStringLiteral("クラスの記録を読めませんでした: ") + summaryProblem_);
+        Note->setText(tr("クラスの記録を読めませんでした: %1").arg(summaryProblem_));
         return;
     }
     QStringList lines;
     if (!rosterProblem_.isEmpty())
-        lines << QStringLiteral("名簿を読めませんでした: ") + rosterProblem_;
+        lines << tr("名簿を読めませんでした: %1").arg(rosterProblem_);
     int idle = 0;
     for (const ClassChild& child : Model->Rows())
         idle += child.Idle();
     if (Model->rowCount() == 0)
-        lines << QStringLiteral("このクラスの記録はまだありません。名簿は「名簿を読み込む...」で作れます。");
+        //: 「名簿を読み込む...」 is the button's own text
+        lines << tr("このクラスの記録はまだありません。名簿は「名簿を読み込む...」で作れます。");
     else
-        lines << QStringLiteral(
-                     "%1 人（%2: %3 人）。名前をダブルクリックすると、その子の記録（グラフ・表・"
-                     "問題ごとのできぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを"
-                     "表します。")
+        lines << tr("%1 人（%2: %3 人）。名前をダブルクリックすると、その子の記録（グラフ・表・"
+                    "問題ごとのできぐあい）を見られます。時間は 分:秒、傾向の − は速くなったことを"
+                    "表します。")
                      .arg(Model->rowCount())
                      .arg(IdleMark())
                      .arg(idle);
     Note->setText(lines.join(u'\n'));
-    emit Loaded();
 }
 
 void ClassView::ExportCsv() {
     FileDialogOptions options;
-    options.filter = QStringLiteral("CSV ファイル (*.csv)|*.csv");
+    //: File dialog filter: the name, then the pattern after "|"; keep the patterns
+    options.filter = tr("CSV ファイル (*.csv)|*.csv");
     options.defaultExtension = QStringLiteral("csv");
     // A class name is the server's: no folder may come of it.
     QString className = ClassName();
     className.replace(u'/', u'_').replace(u'\\', u'_');
-    options.fileName = QStringLiteral("クラスの記録_%1.csv").arg(className);
+    //: The file name offered for the class table; %1 is the class
+    options.fileName = tr("クラスの記録_%1.csv").arg(className);
     const std::optional<FileDialogChoice> choice = services_.dialogs.SaveFile(options);
     if (!choice)
         return;
     if (!WriteWholeFile(choice->path, ClassTableCsv(Model->Rows(), Model->Unlisted())))
-        services_.messages.ShowError(
-            QStringLiteral("ファイル %1 に書き込めませんでした。").arg(choice->path));
+        services_.messages.ShowError(tr("ファイル %1 に書き込めませんでした。").arg(choice->path));
 }
 
 void ClassView::chooseRow(const QModelIndex& index) {

@@ -54,9 +54,16 @@ signals:
     // The table and the list were read.
     void Loaded();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void chooseRow(const QModelIndex& index);
     void showRows();
+    // The note under the table, from what the last read brought.
+    void showNote();
+    void showComputers();
 
     ClassReader& reader_;
     ProgressServices services_;
@@ -65,4 +72,6 @@ private:
     int pending_ = 0;    // reads of this generation still to come
     QString rosterProblem_;
     QString summaryProblem_;
+    std::optional<QList<ClassComputer>> computers_; // as last read; none when they may not be seen
+    QLabel* classLabel_;
 };

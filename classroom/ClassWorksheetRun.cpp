@@ -19,9 +19,9 @@ ClassWorksheetRun::ClassWorksheetRun(ClassReader& reader, const QString& classNa
                                      RandomSource& random, QWidget* parent, Done done)
     : QObject(parent), reader_(reader), className_(className), children_(children), drill_(drill),
       since_(since), random_(random), done_(std::move(done)) {
-    progress_ = new QProgressDialog(QStringLiteral("一人ずつの苦手な問題を読んでいます..."),
-                                    QStringLiteral("キャンセル"), 0, int(children.size()), parent);
-    progress_->setWindowTitle(QStringLiteral("全員の苦手プリント"));
+    progress_ = new QProgressDialog(tr("一人ずつの苦手な問題を読んでいます..."), tr("キャンセル"), 0,
+                                    int(children.size()), parent);
+    progress_->setWindowTitle(tr("全員の苦手プリント"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);
@@ -39,10 +39,9 @@ void ClassWorksheetRun::readNext() {
         return;
     }
     const QString child = children_[sheets_.size()];
-    progress_->setLabelText(QStringLiteral("%1 / %2 人目: %3")
-                                .arg(sheets_.size() + 1)
-                                .arg(children_.size())
-                                .arg(ChildLabel(child)));
+    //: The child being read, of all of them: 3 / 25: name
+    progress_->setLabelText(
+        tr("%1 / %2 人目: %3").arg(sheets_.size() + 1).arg(children_.size()).arg(ChildLabel(child)));
     reader_.ChildProgress(
         className_, child, drill_, since_, this, [this, child](ServerAnswer<::ChildProgress> answer) {
             if (finished_)

@@ -8,30 +8,34 @@
 #include "progress/ProgressWindow.h"
 
 QString LoginProblemText(LoginProblem problem, const QString& role) {
-    const QString login = role.isEmpty() ? QStringLiteral("このパソコンのログイン")
-                                         : QStringLiteral("このパソコンのログイン %1 ").arg(role);
+    // Whole sentences, with and without the login's name: no sentence is made of pieces.
+    const bool named = !role.isEmpty();
     const auto refused = [&](const QString& why) {
-        return login + QStringLiteral("はサーバーに拒否されました（%1）").arg(why);
+        return named ? Classroom::tr("このパソコンのログイン %1 はサーバーに拒否されました（%2）")
+                           .arg(role, why)
+                     : Classroom::tr("このパソコンのログインはサーバーに拒否されました（%1）").arg(why);
     };
     switch (problem) {
     case LoginProblem::None:
         break;
     case LoginProblem::ReadOnly:
-        return login + QStringLiteral("は読み取りしかできないため、記録を送れません");
+        return named ? Classroom::tr("このパソコンのログイン %1 は読み取りしかできないため、記録を送れません")
+                           .arg(role)
+                     : Classroom::tr("このパソコンのログインは読み取りしかできないため、記録を送れません");
     case LoginProblem::WrongPassword:
-        return refused(QStringLiteral("パスワードが違います"));
+        return refused(Classroom::tr("パスワードが違います"));
     case LoginProblem::NotInAccessList:
-        return refused(QStringLiteral("このパソコンからの接続が許されていません"));
+        return refused(Classroom::tr("このパソコンからの接続が許されていません"));
     case LoginProblem::MayNotLogIn:
-        return refused(QStringLiteral("ログインが使えなくなっています"));
+        return refused(Classroom::tr("ログインが使えなくなっています"));
     case LoginProblem::TooManyConnections:
-        return refused(QStringLiteral("同じログインの接続が多すぎます"));
+        return refused(Classroom::tr("同じログインの接続が多すぎます"));
     case LoginProblem::NoTls:
-        return QStringLiteral("クラスのサーバーが暗号化（TLS）に応じないため、つなぎませんでした");
+        return Classroom::tr("クラスのサーバーが暗号化（TLS）に応じないため、つなぎませんでした");
     case LoginProblem::UntrustedCertificate:
-        return QStringLiteral("クラスのサーバーの証明書が信頼できないため、つなぎませんでした");
+        return Classroom::tr("クラスのサーバーの証明書が信頼できないため、つなぎませんでした");
     case LoginProblem::NoChannelBinding:
-        return QStringLiteral("クラスのサーバーが安全でない方法でパスワードを求めたため、送りませんでした");
+        return Classroom::tr("クラスのサーバーが安全でない方法でパスワードを求めたため、送りませんでした");
     }
     return {};
 }
@@ -41,19 +45,21 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
     if (lastRead.isValid() && (!last.isValid() || lastRead > last))
         last = lastRead;
     const QString when = last.isValid()
-                             ? QStringLiteral("最後につながったのは %1")
+                             ? Classroom::tr("最後につながったのは %1")
                                    .arg(last.toLocalTime().toString(QStringLiteral("MM/dd HH:mm:ss")))
-                             : QStringLiteral("まだつながっていません");
-    QString queued = waiting < 0 ? QString() : QStringLiteral("　送信待ち %1 件").arg(waiting);
+                             : Classroom::tr("まだつながっていません");
+    //: Appended to the status line, after a wide space
+    QString queued = waiting < 0 ? QString() : Classroom::tr("　送信待ち %1 件").arg(waiting);
     if (status.setAside > 0)
-        queued += QStringLiteral("　送れない記録 %1 件").arg(status.setAside);
+        //: Appended to the status line, after a wide space
+        queued += Classroom::tr("　送れない記録 %1 件").arg(status.setAside);
     switch (status.state) {
     case SendStatus::NotYet:
-        return QStringLiteral("クラスのサーバー: つないでいます（%1）").arg(when) + queued;
+        return Classroom::tr("クラスのサーバー: つないでいます（%1）").arg(when) + queued;
     case SendStatus::Connected:
-        return QStringLiteral("クラスのサーバー: つながっています（%1）").arg(when) + queued;
+        return Classroom::tr("クラスのサーバー: つながっています（%1）").arg(when) + queued;
     case SendStatus::Unreachable:
-        return QStringLiteral("クラスのサーバーにつながりません（%1）").arg(when) + queued;
+        return Classroom::tr("クラスのサーバーにつながりません（%1）").arg(when) + queued;
     case SendStatus::TooNew:
         return TooNewMessage(status.serverVersion) + queued;
     case SendStatus::TooOld:
@@ -61,7 +67,7 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
     case SendStatus::Refused:
         if (status.login != LoginProblem::None)
             return LoginProblemText(status.login, status.loginRole) + queued;
-        return QStringLiteral("クラスのサーバーがこのパソコンからの記録を受け付けません（%1）")
+        return Classroom::tr("クラスのサーバーがこのパソコンからの記録を受け付けません（%1）")
                    .arg(status.problem.left(200)) +
                queued;
     }
@@ -71,9 +77,9 @@ QString ClassStatusText(const SendStatus& status, const QDateTime& lastRead, int
 QString ClassStatusTip(const SendStatus& status) {
     QStringList lines;
     if (!status.problem.isEmpty() && status.state != SendStatus::Connected)
-        lines << QStringLiteral("サーバーの答え: ") + status.problem;
+        lines << Classroom::tr("サーバーの答え: %1").arg(status.problem);
     if (status.setAside > 0 && !status.setAsideReason.isEmpty())
-        lines << QStringLiteral("送れない記録の理由: ") + status.setAsideReason;
+        lines << Classroom::tr("送れない記録の理由: %1").arg(status.setAsideReason);
     return lines.join(u'\n');
 }
 
@@ -132,7 +138,8 @@ public:
     ClassSource(Classroom& classroom, std::function<void()> reached)
         : classroom_(classroom), reached_(std::move(reached)) {}
 
-    QString Name() const override { return QStringLiteral("クラス"); }
+    //: The class on the server, as a source of records beside "this computer"
+    QString Name() const override { return Classroom::tr("クラス"); }
     QString StatusText() override { return classroom_.StatusText(); }
     QString StatusTip() override { return ClassStatusTip(classroom_.Sender().Status()); }
     QWidget* MakeOverview(const ProgressServices& services) override {

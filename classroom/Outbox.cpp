@@ -3,6 +3,7 @@
 #include "core/Logging.h"
 #include "core/VantelError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
@@ -12,6 +13,10 @@
 namespace {
 constexpr std::chrono::milliseconds kPatience{5000};
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Outbox)
+};
+
 QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -20,7 +25,7 @@ QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values =
         query.addBindValue(v);
     ok = ok && query.exec();
     if (!ok)
-        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を読み書きできません: %2")
+        throw VantelError(Texts::tr("送信待ちの記録 (%1) を読み書きできません: %2")
                               .arg(db.databaseName(), query.lastError().text()));
     return query;
 }
@@ -43,10 +48,9 @@ QSqlDatabase& Outbox::db() {
         // The sending thread and the window's thread write the same file.
         db_.emplace(path_, kPatience);
     if (const QSqlError error = db_->Open(); error.isValid())
-        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を開けません: %2").arg(path_, error.text()));
+        throw VantelError(Texts::tr("送信待ちの記録 (%1) を開けません: %2").arg(path_, error.text()));
     if (const QSqlError error = db_->UseWriteAheadLog(); error.isValid())
-        throw VantelError(
-            QStringLiteral("送信待ちの記録 (%1) を読み書きできません: %2").arg(path_, error.text()));
+        throw VantelError(Texts::tr("送信待ちの記録 (%1) を読み書きできません: %2").arg(path_, error.text()));
     QSqlDatabase& db = db_->Db();
     run(db, durability_ == Durability::Full ? QStringLiteral("PRAGMA synchronous=FULL")
                                             : QStringLiteral("PRAGMA synchronous=NORMAL"));
@@ -90,7 +94,7 @@ std::optional<OutgoingAttempt> Outbox::Next() {
 void Outbox::Remove(const QStringList& ids) {
     QSqlDatabase& database = db();
     if (!database.transaction())
-        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を書きかえられません: %2")
+        throw VantelError(Texts::tr("送信待ちの記録 (%1) を書きかえられません: %2")
                               .arg(path_, database.lastError().text()));
     try {
         for (const QString& id : ids)
@@ -102,7 +106,7 @@ void Outbox::Remove(const QStringList& ids) {
     if (!database.commit()) {
         const QString reason = database.lastError().text();
         database.rollback();
-        throw VantelError(QStringLiteral("送信待ちの記録 (%1) を書きかえられません: %2").arg(path_, reason));
+        throw VantelError(Texts::tr("送信待ちの記録 (%1) を書きかえられません: %2").arg(path_, reason));
     }
 }
 

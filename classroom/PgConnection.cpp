@@ -3,6 +3,7 @@
 #include "classroom/ClassRoster.h"
 #include "core/Logging.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -13,6 +14,11 @@
 #include <unistd.h>
 
 namespace {
+// What the teacher reads when the class server fails; the server's own words follow.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PgConnection)
+};
+
 // libpq's PQsocket, taken from the library Qt's PostgreSQL driver has already
 // loaded. Linking libpq into the program would load it, and the twenty
 // libraries it needs, at every start, class or no class.
@@ -146,12 +152,12 @@ int PgConnection::Open() {
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
         if (!db_->isValid())
             throw ClassServerError(ClassServerError::Unreachable,
-                                   QStringLiteral("PostgreSQL のドライバー (QPSQL) がありません"));
+                                   Texts::tr("PostgreSQL のドライバー (QPSQL) がありません"));
         db_->setConnectOptions(PgConnectOptions(service_, timeouts_));
     }
     if (!db_->isOpen()) {
         if (!db_->open())
-            fail(QStringLiteral("接続できません"), db_->lastError());
+            fail(Texts::tr("接続できません"), db_->lastError());
         const QVariant handle = db_->driver()->handle();
         // Qt 6 names the handle's type by libpq's struct tag, Qt 5 by its typedef.
         if (handle.isValid() &&
@@ -200,23 +206,23 @@ void PgConnection::Interrupt() {
 
 QSqlQuery PgConnection::Run(const QString& sql, const QVariantList& values) {
     if (!IsOpen())
-        throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("接続していません"));
+        throw ClassServerError(ClassServerError::Unreachable, Texts::tr("接続していません"));
     QSqlQuery query(*db_);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        fail(QStringLiteral("問い合わせを準備できません"), query.lastError());
+        fail(Texts::tr("問い合わせを準備できません"), query.lastError());
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        fail(QStringLiteral("問い合わせが失敗しました"), query.lastError());
+        fail(Texts::tr("問い合わせが失敗しました"), query.lastError());
     return query;
 }
 
 void PgConnection::Transaction(const std::function<void()>& work) {
     if (!IsOpen())
-        throw ClassServerError(ClassServerError::Unreachable, QStringLiteral("接続していません"));
+        throw ClassServerError(ClassServerError::Unreachable, Texts::tr("接続していません"));
     if (!db_->transaction())
-        fail(QStringLiteral("トランザクションを始められません"), db_->lastError());
+        fail(Texts::tr("トランザクションを始められません"), db_->lastError());
     try {
         work();
     } catch (...) {
@@ -224,7 +230,7 @@ void PgConnection::Transaction(const std::function<void()>& work) {
         throw;
     }
     if (!db_->commit())
-        fail(QStringLiteral("記録を確定できません"), db_->lastError());
+        fail(Texts::tr("記録を確定できません"), db_->lastError());
 }
 
 namespace {

@@ -1,17 +1,27 @@
 #include "classroom/RosterImport.h"
 
+#include "classroom/ClassCsv.h"
 #include "core/Cp932.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QStringDecoder>
 
 namespace {
 constexpr int kMaxProblemLines = 30;
 
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RosterImport)
+};
+
+// The words a teacher's file uses, whatever the language; and the header of
+// the class table's own export in the language chosen, so that file reads back.
 bool isNameHeader(const QString& cell) {
     static const QStringList kHeaders = {QStringLiteral("名前"), QStringLiteral("氏名"),
                                          QStringLiteral("なまえ"), QStringLiteral("name")};
-    return kHeaders.contains(cell.trimmed(), Qt::CaseInsensitive);
+    const QString word = cell.trimmed();
+    return kHeaders.contains(word, Qt::CaseInsensitive) ||
+           word.compare(ClassCsvNameHeader(), Qt::CaseInsensitive) == 0;
 }
 
 // A text file has no NUL bytes, and few control characters besides tabs and line ends.
@@ -103,14 +113,14 @@ QList<CsvRecord> ParseCsv(const QString& text) {
 RosterImport ReadRoster(const QByteArray& bytes) {
     RosterImport result;
     if (bytes.size() > kRosterMaxBytes) {
-        result.problems << QStringLiteral(
+        result.problems << Texts::tr(
                                "ファイルが大きすぎます（名簿は %1 KB までです）。読み込みませんでした。")
                                .arg(kRosterMaxBytes / 1024);
         return result;
     }
     const QString text = DecodeRosterText(bytes);
     if (looksBinary(bytes, text)) {
-        result.problems << QStringLiteral("文字のファイルではないため、読み込みませんでした。");
+        result.problems << Texts::tr("文字のファイルではないため、読み込みませんでした。");
         return result;
     }
     const QList<CsvRecord> records = ParseCsv(text);
@@ -135,15 +145,16 @@ RosterImport ReadRoster(const QByteArray& bytes) {
         const QString name = record.fields.value(column).trimmed();
         if (name.isEmpty())
             continue;
-        const QString where = QStringLiteral("%1 行目: ").arg(record.line);
+        const int line = record.line;
         if (name.size() > kRosterNameMaxLength) {
-            problems << where + QStringLiteral("名前が長すぎます（%1 文字まで）「%2」")
-                                    .arg(kRosterNameMaxLength)
-                                    .arg(shortened(name));
+            problems << Texts::tr("%1 行目: 名前が長すぎます（%2 文字まで）「%3」")
+                            .arg(line)
+                            .arg(kRosterNameMaxLength)
+                            .arg(shortened(name));
         } else if (hasControl(name)) {
-            problems << where + QStringLiteral("名前に使えない文字があります");
+            problems << Texts::tr("%1 行目: 名前に使えない文字があります").arg(line);
         } else if (seen.contains(name)) {
-            problems << where + QStringLiteral("「%1」は前にもあるので、1 回だけにしました").arg(name);
+            problems << Texts::tr("%1 行目: 「%2」は前にもあるので、1 回だけにしました").arg(line).arg(name);
         } else if (result.names.size() >= kRosterMaxNames) {
             ++over;
         } else {
@@ -152,15 +163,14 @@ RosterImport ReadRoster(const QByteArray& bytes) {
         }
     }
     if (over > 0)
-        problems
-            << QStringLiteral("%1 人を超えた %2 人は読み込みませんでした").arg(kRosterMaxNames).arg(over);
+        problems << Texts::tr("%1 人を超えた %2 人は読み込みませんでした").arg(kRosterMaxNames).arg(over);
     if (problems.size() > kMaxProblemLines) {
         const qsizetype rest = problems.size() - kMaxProblemLines;
         problems = problems.mid(0, kMaxProblemLines);
-        problems << QStringLiteral("ほか %1 件").arg(rest);
+        problems << Texts::tr("ほか %1 件").arg(rest);
     }
     if (result.names.isEmpty() && problems.isEmpty())
-        problems << QStringLiteral("名前が見つかりませんでした。");
+        problems << Texts::tr("名前が見つかりませんでした。");
     result.problems = problems;
     return result;
 }

@@ -5,6 +5,8 @@
 #include "platform/desktop/FileDialogs.h"
 #include "platform/desktop/MessageBoxes.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +17,13 @@
 CheckedName CheckRosterName(const QString& typed, const QStringList& roster) {
     const QString name = typed.trimmed();
     if (name.isEmpty())
-        return {{}, QStringLiteral("名前が空です。")};
+        return {{}, RosterPanel::tr("名前が空です。")};
     if (name.size() > kRosterNameMaxLength)
-        return {{}, QStringLiteral("名前が長すぎます（%1 文字まで）。").arg(kRosterNameMaxLength)};
+        return {{}, RosterPanel::tr("名前が長すぎます（%1 文字まで）。").arg(kRosterNameMaxLength)};
     if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return {{}, QStringLiteral("名前に使えない文字があります。")};
+        return {{}, RosterPanel::tr("名前に使えない文字があります。")};
     if (roster.contains(name))
-        return {{}, QStringLiteral("「%1」はもう名簿にあります。").arg(name)};
+        return {{}, RosterPanel::tr("「%1」はもう名簿にあります。").arg(name)};
     return {name, {}};
 }
 
@@ -29,15 +31,15 @@ RosterPanel::RosterPanel(ClassReader& reader, FileDialogs& dialogs, MessageBoxes
     : QWidget(parent), reader_(reader), dialogs_(dialogs), messages_(messages),
       questions_(std::make_unique<DialogRosterQuestions>()) {
     setObjectName(QStringLiteral("RosterPanel"));
-    ImportButton = new QPushButton(QStringLiteral("名簿を読み込む..."));
-    AddButton = new QPushButton(QStringLiteral("名前を加える..."));
-    RenameButton = new QPushButton(QStringLiteral("名前を変える..."));
-    RemoveButton = new QPushButton(QStringLiteral("名簿から外す..."));
-    UnlistedTitle = new QLabel(QStringLiteral("名簿にない名前"));
+    ImportButton = new QPushButton;
+    AddButton = new QPushButton;
+    RenameButton = new QPushButton;
+    RemoveButton = new QPushButton;
+    UnlistedTitle = new QLabel;
     UnlistedList = new QListWidget;
     UnlistedList->setObjectName(QStringLiteral("UnlistedNames"));
     UnlistedList->setMaximumHeight(72); // a few names; the table needs the room
-    JoinButton = new QPushButton(QStringLiteral("名簿の名前にまとめる..."));
+    JoinButton = new QPushButton;
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -54,6 +56,7 @@ RosterPanel::RosterPanel(ClassReader& reader, FileDialogs& dialogs, MessageBoxes
     layout->addWidget(UnlistedTitle);
     layout->addLayout(unlisted);
 
+    retranslate();
     connect(ImportButton, &QPushButton::clicked, this, &RosterPanel::Import);
     connect(AddButton, &QPushButton::clicked, this, &RosterPanel::AddName);
     connect(RenameButton, &QPushButton::clicked, this, &RosterPanel::RenameSelected);
@@ -65,6 +68,21 @@ RosterPanel::RosterPanel(ClassReader& reader, FileDialogs& dialogs, MessageBoxes
 
 RosterPanel::~RosterPanel() = default;
 
+void RosterPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void RosterPanel::retranslate() {
+    ImportButton->setText(tr("名簿を読み込む..."));
+    AddButton->setText(tr("名前を加える..."));
+    RenameButton->setText(tr("名前を変える..."));
+    RemoveButton->setText(tr("名簿から外す..."));
+    JoinButton->setText(tr("名簿の名前にまとめる..."));
+    showUnlisted();
+}
+
 void RosterPanel::SetQuestions(std::unique_ptr<RosterQuestions> questions) {
     questions_ = std::move(questions);
 }
@@ -74,18 +92,27 @@ void RosterPanel::Show(const QStringList& roster, const QList<ClassChild>& unlis
     unlisted_ = unlisted;
     UnlistedList->clear();
     for (const ClassChild& child : unlisted) {
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1　（%2 回）").arg(ChildLabel(child.name)).arg(child.Attempts()), UnlistedList);
+        auto* item = new QListWidgetItem(UnlistedList);
         item->setData(Qt::UserRole, child.name);
     }
+    showUnlisted();
     // Without a list every name is "unlisted": the group means something only once there is one.
     const bool apart = !roster.isEmpty() && !unlisted.isEmpty();
-    UnlistedTitle->setText(QStringLiteral("名簿にない名前（%1）: 名簿の名前の子の記録なら、まとめられます")
-                               .arg(unlisted.size()));
     for (QWidget* widget : std::initializer_list<QWidget*>{UnlistedTitle, UnlistedList, JoinButton})
         widget->setVisible(apart);
     RenameButton->setEnabled(!roster.isEmpty());
     RemoveButton->setEnabled(!roster.isEmpty());
+}
+
+void RosterPanel::showUnlisted() {
+    //: The title over the names of attempts not on the class list; %1 is how many
+    UnlistedTitle->setText(
+        tr("名簿にない名前（%1）: 名簿の名前の子の記録なら、まとめられます").arg(unlisted_.size()));
+    for (int i = 0; i < UnlistedList->count() && i < unlisted_.size(); ++i) {
+        const ClassChild& child = unlisted_[i];
+        //: A name not on the class list and how many attempts it has
+        UnlistedList->item(i)->setText(tr("%1　（%2 回）").arg(ChildLabel(child.name)).arg(child.Attempts()));
+    }
 }
 
 void RosterPanel::failed(const QString& what, const QString& problem) {
@@ -94,20 +121,21 @@ void RosterPanel::failed(const QString& what, const QString& problem) {
 
 void RosterPanel::Import() {
     FileDialogOptions options;
-    options.filter = QStringLiteral("名簿（テキスト・CSV） (*.txt *.csv)|*.txt;*.csv|すべてのファイル (*)|*");
+    //: File dialog filters: each name, then its patterns after "|"; keep the patterns
+    options.filter = tr("名簿（テキスト・CSV） (*.txt *.csv)|*.txt;*.csv|すべてのファイル (*)|*");
     const std::optional<FileDialogChoice> choice = dialogs_.OpenFile(options);
     if (!choice)
         return;
     QFile file(choice->path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages_.ShowError(QStringLiteral("ファイル %1 を開けませんでした。").arg(choice->path));
+        messages_.ShowError(tr("ファイル %1 を開けませんでした。").arg(choice->path));
         return;
     }
     // One byte past the bound is enough to tell the file is too big.
     const RosterImport read = ReadRoster(file.read(kRosterMaxBytes + 1));
     if (read.names.isEmpty()) {
-        messages_.ShowError(QStringLiteral("%1 から名前を読めませんでした。\n").arg(choice->path) +
-                            read.problems.join(u'\n'));
+        messages_.ShowError(
+            tr("%1 から名前を読めませんでした。\n%2").arg(choice->path, read.problems.join(u'\n')));
         return;
     }
     addNames(read.names, read.problems);
@@ -116,14 +144,15 @@ void RosterPanel::Import() {
 void RosterPanel::addNames(const QStringList& names, const QStringList& skipped) {
     reader_.AddToRoster(className_, names, this, [this, names, skipped](ServerAnswer<int> answer) {
         if (!answer.value) {
-            failed(QStringLiteral("名簿に名前を加えられませんでした。"), answer.problem);
+            failed(tr("名簿に名前を加えられませんでした。"), answer.problem);
             return;
         }
-        QString text = QStringLiteral("%1 人を名簿に加えました。").arg(*answer.value);
+        QString text = tr("%1 人を名簿に加えました。").arg(*answer.value);
         if (*answer.value < names.size())
-            text += QStringLiteral("（%1 人はもう名簿にありました）").arg(names.size() - *answer.value);
+            //: After "%1 people were added to the class list."
+            text += tr("（%1 人はもう名簿にありました）").arg(names.size() - *answer.value);
         if (!skipped.isEmpty())
-            text += QStringLiteral("\n\n読み込まなかった行:\n") + skipped.join(u'\n');
+            text += tr("\n\n読み込まなかった行:\n%1").arg(skipped.join(u'\n'));
         if (names.size() > 1 || !skipped.isEmpty())
             messages_.ShowMessage(text);
         emit Changed();
@@ -132,7 +161,7 @@ void RosterPanel::addNames(const QStringList& names, const QStringList& skipped)
 
 void RosterPanel::AddName() {
     const std::optional<QString> typed =
-        questions_->AskName(this, QStringLiteral("名前を加える"), QStringLiteral("名簿に加える名前:"), {});
+        questions_->AskName(this, tr("名前を加える"), tr("名簿に加える名前:"), {});
     if (!typed)
         return;
     const CheckedName checked = CheckRosterName(*typed, roster_);
@@ -146,11 +175,11 @@ void RosterPanel::AddName() {
 void RosterPanel::RenameSelected() {
     const QString from = selected_ ? selected_() : QString();
     if (from.isEmpty() || !roster_.contains(from)) {
-        messages_.ShowMessage(QStringLiteral("名前を変える子を、表で選んでください。"));
+        messages_.ShowMessage(tr("名前を変える子を、表で選んでください。"));
         return;
     }
-    const std::optional<QString> typed = questions_->AskName(
-        this, QStringLiteral("名前を変える"), QStringLiteral("「%1」の新しい名前:").arg(from), from);
+    const std::optional<QString> typed =
+        questions_->AskName(this, tr("名前を変える"), tr("「%1」の新しい名前:").arg(from), from);
     if (!typed || typed->trimmed() == from)
         return;
     const CheckedName to = CheckRosterName(*typed, roster_);
@@ -158,14 +187,14 @@ void RosterPanel::RenameSelected() {
         messages_.ShowError(to.problem);
         return;
     }
-    if (!questions_->Confirm(this, QStringLiteral("名前を変える"),
-                             QStringLiteral("「%1」を「%2」に変えます。\n"
-                                            "「%1」のこれまでの記録も、すべて「%2」の記録になります。")
+    if (!questions_->Confirm(this, tr("名前を変える"),
+                             tr("「%1」を「%2」に変えます。\n"
+                                "「%1」のこれまでの記録も、すべて「%2」の記録になります。")
                                  .arg(from, to.name)))
         return;
     reader_.RenameChild(className_, from, to.name, this, [this, from, to](ServerAnswer<qint64> answer) {
         if (!answer.value) {
-            failed(QStringLiteral("「%1」の名前を変えられませんでした。").arg(from), answer.problem);
+            failed(tr("「%1」の名前を変えられませんでした。").arg(from), answer.problem);
             return;
         }
         emit Changed();
@@ -175,16 +204,15 @@ void RosterPanel::RenameSelected() {
 void RosterPanel::RemoveSelected() {
     const QString name = selected_ ? selected_() : QString();
     if (name.isEmpty() || !roster_.contains(name)) {
-        messages_.ShowMessage(QStringLiteral("名簿から外す子を、表で選んでください。"));
+        messages_.ShowMessage(tr("名簿から外す子を、表で選んでください。"));
         return;
     }
-    if (!questions_->Confirm(
-            this, QStringLiteral("名簿から外す"),
-            QStringLiteral("「%1」を名簿から外します。\n記録は消えずに残ります。").arg(name)))
+    if (!questions_->Confirm(this, tr("名簿から外す"),
+                             tr("「%1」を名簿から外します。\n記録は消えずに残ります。").arg(name)))
         return;
     reader_.RemoveFromRoster(className_, name, this, [this, name](ServerAnswer<bool> answer) {
         if (!answer.value) {
-            failed(QStringLiteral("「%1」を名簿から外せませんでした。").arg(name), answer.problem);
+            failed(tr("「%1」を名簿から外せませんでした。").arg(name), answer.problem);
             return;
         }
         emit Changed();
@@ -194,28 +222,25 @@ void RosterPanel::RemoveSelected() {
 void RosterPanel::JoinUnlisted() {
     QListWidgetItem* item = UnlistedList->currentItem();
     if (!item) {
-        messages_.ShowMessage(QStringLiteral("まとめる名前を「名簿にない名前」から選んでください。"));
+        messages_.ShowMessage(tr("まとめる名前を「名簿にない名前」から選んでください。"));
         return;
     }
     const QString from = item->data(Qt::UserRole).toString();
-    const std::optional<QString> to = questions_->ChooseName(
-        this, QStringLiteral("名簿の名前にまとめる"),
-        QStringLiteral("「%1」の記録をまとめる名簿の名前:").arg(ChildLabel(from)), roster_);
+    const std::optional<QString> to =
+        questions_->ChooseName(this, tr("名簿の名前にまとめる"),
+                               tr("「%1」の記録をまとめる名簿の名前:").arg(ChildLabel(from)), roster_);
     if (!to || !roster_.contains(*to))
         return;
     const auto found = std::find_if(unlisted_.begin(), unlisted_.end(),
                                     [&](const ClassChild& child) { return child.name == from; });
     const qint64 attempts = found != unlisted_.end() ? found->Attempts() : 0;
-    if (!questions_->Confirm(this, QStringLiteral("名簿の名前にまとめる"),
-                             QStringLiteral("「%1」の記録 %2 回を「%3」の記録にします。")
-                                 .arg(ChildLabel(from))
-                                 .arg(attempts)
-                                 .arg(*to)))
+    if (!questions_->Confirm(
+            this, tr("名簿の名前にまとめる"),
+            tr("「%1」の記録 %2 回を「%3」の記録にします。").arg(ChildLabel(from)).arg(attempts).arg(*to)))
         return;
     reader_.RenameChild(className_, from, *to, this, [this, from](ServerAnswer<qint64> answer) {
         if (!answer.value) {
-            failed(QStringLiteral("「%1」の記録をまとめられませんでした。").arg(ChildLabel(from)),
-                   answer.problem);
+            failed(tr("「%1」の記録をまとめられませんでした。").arg(ChildLabel(from)), answer.problem);
             return;
         }
         emit Changed();

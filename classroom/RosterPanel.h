@@ -55,7 +55,13 @@ signals:
     // The list or the names of attempts changed on the server.
     void Changed();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+    // The unlisted names and their title, in the language chosen.
+    void showUnlisted();
     void failed(const QString& what, const QString& problem);
     void addNames(const QStringList& names, const QStringList& skipped);
 

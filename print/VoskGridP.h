@@ -86,6 +86,8 @@ public:
 
     // Valid after a Print, kept until the next.
     PrinterCanvas* Canvas() const { return canvas_; }
+    // The printable area's width, in printer pixels.
+    int PageWidthPixels() const { return printer_.PageWidth(); }
     int LastY() const { return lastY_; }
     int ColPage() const { return colPage_; }
     int RowPage() const { return rowPage_; }

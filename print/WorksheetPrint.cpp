@@ -5,6 +5,7 @@
 #include "platform/print/PrinterSetup.h"
 #include "print/VoskGridP.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 
 namespace {
@@ -36,11 +37,21 @@ void PrintNotice(TVoskSGridPrinter& sheetPrinter) {
     PrinterCanvas* canvas = sheetPrinter.Canvas();
     if (!canvas)
         return; // the sheet was never printed: there is nothing to write under
-    // The font is still the sheet's; only its size changes.
-    const int size = sheetPrinter.MmToFontSize(kNoticeHeightMm);
-    if (size > 0)
+    // The font is still the sheet's; only its size changes, smaller for a
+    // language whose words would run past the page's right edge.
+    const QString notice = WorksheetNotice();
+    const int left = sheetPrinter.MmToPixelX(kNoticeLeftMm);
+    const int room = sheetPrinter.PageWidthPixels() - left;
+    int size = sheetPrinter.MmToFontSize(kNoticeHeightMm);
+    if (size > 0) {
         canvas->SetFontSize(size);
-    canvas->TextOut(sheetPrinter.MmToPixelX(kNoticeLeftMm), sheetPrinter.LastY(), WorksheetNotice());
+        const int width = canvas->TextWidth(notice);
+        if (width > room && room > 0) {
+            size = std::max(1, size * room / width);
+            canvas->SetFontSize(size);
+        }
+    }
+    canvas->TextOut(left, sheetPrinter.LastY(), notice);
 }
 
 void PrintJob(TPrinter& printer, const std::function<void()>& drawPages) {

@@ -41,6 +41,8 @@ public:
     virtual void TextRect(const QRect& clip, int x, int y, const QString& text) = 0;
     virtual void TextOut(int x, int y, const QString& text) = 0;
     virtual int TextHeight(const QString& text) = 0;
+    // How wide text prints in the current font, in device pixels.
+    virtual int TextWidth(const QString& text) = 0;
     // Outline from (left, top) to (right, bottom), right and bottom excluded.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     // A picture drawn for print (a chart at the printer's resolution), scaled into target.

@@ -102,6 +102,8 @@ int PainterCanvas::TextHeight(const QString&) {
     return QFontMetrics(font_, &device_).height();
 }
 
+int PainterCanvas::TextWidth(const QString& text) { return QFontMetrics(font_, &device_).horizontalAdvance(text); }
+
 void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
     QPainter& painter = activePainter();
     painter.save();

@@ -32,6 +32,7 @@ public:
     void TextRect(const QRect& clip, int x, int y, const QString& text) override;
     void TextOut(int x, int y, const QString& text) override;
     int TextHeight(const QString& text) override;
+    int TextWidth(const QString& text) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void DrawImage(const QRect& target, const QImage& image) override;
 

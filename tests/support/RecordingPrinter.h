@@ -52,6 +52,8 @@ public:
     int TextHeight(const QString&) override {
         return textHeight >= 0 ? textHeight : font.pointSize() * dpiY / 72;
     }
+    // Half an em a character, as a proportional font's Latin letters run.
+    int TextWidth(const QString& text) override { return int(text.size()) * font.pointSize() * dpiY / 144; }
     void Rectangle(int left, int top, int right, int bottom) override {
         record(CanvasCall::Rectangle, QRect(QPoint(left, top), QPoint(right, bottom)), {}, {});
     }
