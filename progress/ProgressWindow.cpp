@@ -495,6 +495,10 @@ void ProgressWindow::retranslateSourceBar() {
     if (!sourceBar_)
         return;
     sourceBox_->setItemText(0, tr("このパソコン"));
+    // The other sources name themselves in the language now spoken.
+    for (int i = 1; i < sourceBox_->count(); ++i)
+        if (auto* source = static_cast<HistorySource*>(sourceBox_->itemData(i).value<QObject*>()))
+            sourceBox_->setItemText(i, source->Name());
     sourceLabel_->setText(tr("記録:"));
     overviewButton_->setText(tr("%1の一覧にもどる").arg(sourceBox_->currentText()));
 }

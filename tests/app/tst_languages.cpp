@@ -7,6 +7,7 @@
 #include "platform/desktop/LanguageSwitch.h"
 #include "platform/desktop/QtTranslations.h"
 #include "progress/AttemptTableModel.h"
+#include "progress/HistorySource.h"
 #include "progress/ProgressWindow.h"
 #include "widgets/TButton.h"
 #include "widgets/TStatusBar.h"
@@ -164,6 +165,16 @@ bool HasKana(const QString& text) {
             return true;
     return false;
 }
+
+// A class on a server, as the progress window offers it.
+class NamedSource : public HistorySource {
+public:
+    QString Name() const override { return QCoreApplication::translate("Classroom", "クラス"); }
+    QString StatusText() override { return {}; }
+    QString StatusTip() override { return {}; }
+    QWidget* MakeOverview(const ProgressServices&) override { return new QWidget; }
+    using HistorySource::Available;
+};
 
 // A window's picture for looking at, when VANTEL_SHOT_DIR names a folder.
 void Shoot(QWidget& window, const QString& name) {
@@ -355,9 +366,16 @@ private slots:
     void everyTextGoesThroughACatalogue() {
         ProgressWindow& progress = openProgress();
         QTRY_VERIFY(!progress.Loading());
+        auto* source = new NamedSource;
+        progress.AddSource(source);
+        emit source->Available();
         BracketTranslator brackets;
         QCoreApplication::installTranslator(&brackets);
         QCoreApplication::sendPostedEvents();
+        // The class a source names follows the language too, not only the computer's own records.
+        auto* sources = progress.findChild<QComboBox*>(QStringLiteral("SourceBox"));
+        QCOMPARE(sources->count(), 2);
+        QCOMPARE(sources->itemText(1), QStringLiteral("[クラス]"));
         const QStringList texts = ProgressTexts(progress);
         QVERIFY(texts.size() > 30);
         for (const QString& text : texts) // a weak fact's line starts with the fact itself
