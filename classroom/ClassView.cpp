@@ -43,13 +43,8 @@ ClassView::ClassView(ClassReader& reader, const QStringList& classes, ProgressSe
     // Sixteen narrow columns and the mark fit the window beside the names; the drills' groups alternate in
     // shade.
     Table->horizontalHeader()->setMinimumSectionSize(40);
-    Table->horizontalHeader()->setDefaultSectionSize(52);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Table->horizontalHeader()->setSectionResizeMode(ClassTableModel::kNameColumn, QHeaderView::Stretch);
-    Table->horizontalHeader()->resizeSection(ClassTableModel::kIdleColumn, 92);
-    for (DrillKind drill :
-         {DrillKind::Addition, DrillKind::Subtraction, DrillKind::Multiplication, DrillKind::Kuku})
-        Table->horizontalHeader()->resizeSection(ClassTableModel::Column(drill, ClassTableModel::Trend), 64);
     Table->setAlternatingRowColors(false);
     Roster = new RosterPanel(reader_, services_.dialogs, services_.messages);
     Roster->SetSelectedChild([this] { return SelectedChild(); });
@@ -111,9 +106,58 @@ void ClassView::retranslate() {
     //: Tab: the class's fact map
     Tabs->setTabText(1, tr("クラスの問題ごとのできぐあい"));
     Model->Retranslate();
+    fitColumns();
     if (history_) // not yet during the constructor
         showNote();
     showComputers();
+}
+
+void ClassView::fitColumns() {
+    // Narrow columns, as wide as their headers' and marks' words need: a
+    // language of longer words widens them, Japanese keeps the widths it was
+    // drawn for.
+    constexpr int kPadding = 4, kCellPadding = 12, kDrillWidth = 52, kIdleWidth = 92, kTrendWidth = 64;
+    QHeaderView* header = Table->horizontalHeader();
+    const QFontMetrics headerFont(header->font()), cellFont(Table->font());
+    const auto widest = [](const QFontMetrics& metrics, const QString& text) {
+        int width = 0;
+        for (const QString& line : text.split(u'\n'))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    for (int column = 0; column < Model->columnCount(); ++column) {
+        if (column == ClassTableModel::kNameColumn)
+            continue;
+        const bool trend = column > ClassTableModel::kIdleColumn &&
+                           (column - ClassTableModel::kFirstDrillColumn) % ClassTableModel::MeasureCount ==
+                               ClassTableModel::Trend;
+        int width = column == ClassTableModel::kIdleColumn ? kIdleWidth : trend ? kTrendWidth : kDrillWidth;
+        width = std::max(width, widest(headerFont, Model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) + kPadding);
+        if (column == ClassTableModel::kIdleColumn)
+            width = std::max(width, widest(cellFont, IdleMark()) + kCellPadding);
+        header->resizeSection(column, width);
+    }
+    keepNamesReadable();
+}
+
+void ClassView::keepNamesReadable() {
+    // The names take the room the other columns leave, but never so little
+    // that they cannot be read: then the table scrolls sideways instead.
+    constexpr int kNameMinimum = 140;
+    QHeaderView* header = Table->horizontalHeader();
+    int others = 0;
+    for (int column = 0; column < Model->columnCount(); ++column)
+        if (column != ClassTableModel::kNameColumn)
+            others += header->sectionSize(column);
+    const bool room = Table->viewport()->width() - others >= kNameMinimum;
+    header->setSectionResizeMode(ClassTableModel::kNameColumn, room ? QHeaderView::Stretch : QHeaderView::Interactive);
+    if (!room)
+        header->resizeSection(ClassTableModel::kNameColumn, kNameMinimum);
+}
+
+void ClassView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    keepNamesReadable();
 }
 
 QString ClassView::ClassName() const { return ClassBox->currentText(); }

@@ -56,9 +56,12 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void retranslate();
+    void fitColumns();
+    void keepNamesReadable();
     void chooseRow(const QModelIndex& index);
     void showRows();
     // The note under the table, from what the last read brought.

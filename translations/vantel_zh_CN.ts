@@ -1147,7 +1147,7 @@ WAVファイルを発見出来ませんでした。
         <source>ja</source>
         <comment>espeak-ng voice</comment>
         <extracomment>espeak-ng&apos;s voice for this language&apos;s words (espeak-ng --voices), e.g. en-us</extracomment>
-        <translation>cmn</translation>
+        <translation>cmn-latn-pinyin</translation>
     </message>
     <message>
         <source>%1 たす %2</source>

@@ -101,7 +101,7 @@ private slots:
         QTest::addColumn<QString>("voice");
         QTest::newRow("English") << "en" << "plus" << "en-us";
         QTest::newRow("Portuguese") << "pt_BR" << "mais" << "pt-br";
-        QTest::newRow("Chinese") << "zh_CN" << "加" << "cmn";
+        QTest::newRow("Chinese") << "zh_CN" << "加" << "cmn-latn-pinyin";
     }
 
     void eachLanguageIsHeardInItsVoice() {

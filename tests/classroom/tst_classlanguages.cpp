@@ -15,6 +15,7 @@
 #include "classroom/RosterPanel.h"
 #include "classroom/RosterQuestions.h"
 #include "core/VantelError.h"
+#include "platform/desktop/QtTranslations.h"
 #include "progress/FactMapView.h"
 #include "tests/support/BracketTranslator.h"
 #include "tests/support/FakeHistory.h"
@@ -25,6 +26,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -243,6 +246,33 @@ void TestClassLanguages::classViewFollowsTheLanguage() {
     }
     // Back in Japanese, every text is as it was.
     QCOMPARE(shownTexts(view), japanese);
+
+    // Each language offered fits the view, the table's column headers too.
+    QStringList clipped;
+    ProgramTranslations translations;
+    for (const QString& code : translations.Available()) {
+        if (code == QLatin1String("ja"))
+            continue;
+        QVERIFY(translations.Apply(code));
+        QCoreApplication::sendPostedEvents();
+        for (int tab : {1, 0}) {
+            view.Tabs->setCurrentIndex(tab);
+            QTest::qWait(20); // the layouts grow on their posted requests
+            for (const QString& text : ClippedTexts(&view))
+                clipped << code + u' ' + text;
+        }
+        QHeaderView* header = view.Table->horizontalHeader();
+        for (int column = 1; column < view.Model->columnCount(); ++column)
+            for (const QString& line : view.Model->headerData(column, Qt::Horizontal, Qt::DisplayRole)
+                                           .toString()
+                                           .split(u'\n'))
+                if (header->fontMetrics().horizontalAdvance(line) > header->sectionSize(column))
+                    clipped << QStringLiteral("%1 header \"%2\" in %3 px").arg(code, line).arg(header->sectionSize(column));
+        if (const QString folder = qEnvironmentVariable("VANTEL_SHOT_DIR"); !folder.isEmpty())
+            view.grab().save(QDir(folder).filePath(code + QStringLiteral("-class.png")));
+    }
+    QVERIFY(translations.Apply(QStringLiteral("ja")));
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 void TestClassLanguages::messagesGoThroughTheCatalogue() {
