@@ -172,8 +172,51 @@ QImage chartImage(const ParentReport& report, QSizeF mm, double dpi) {
     return p.image;
 }
 
+// Where each key of the fact map's legend stands under the map, in mm. The
+// Japanese keys have their places; words too long for them flow in rows.
+constexpr double kKeyTextMm = 2.9, kKeyRowMm = 5.5;
+
+QList<QPointF> legendPlaces(const QStringList& texts, double mapMm, double dpi) {
+    const QFontMetricsF metrics(LayoutFont(kGothicFace, std::max(1, qRound(kKeyTextMm * dpi / 25.4)), false));
+    const auto widthMm = [&](const QString& text) { return metrics.horizontalAdvance(text) * 25.4 / dpi; };
+    const QList<QPointF> places{{0, 0}, {0, kKeyRowMm}, {30, 0}, {58, 0}}; // the long one on a line of its own
+    bool fit = true;
+    for (int i = 0; i < texts.size(); ++i) {
+        const double end = i == 0 ? 30 : i == 2 ? 58 : mapMm;
+        fit = fit && places[i].x() + 5 + widthMm(texts[i]) <= end;
+    }
+    if (fit)
+        return places;
+    QList<QPointF> flowed;
+    double x = 0, y = 0;
+    for (const QString& text : texts) {
+        const double width = 5 + widthMm(text) + 3;
+        if (x > 0 && x + width > mapMm) {
+            x = 0;
+            y += kKeyRowMm;
+        }
+        flowed << QPointF(x, y);
+        x += width;
+    }
+    return flowed;
+}
+
+// The legend's height under the map for these places.
+double legendHeight(const QList<QPointF>& places) {
+    double bottom = 0;
+    for (const QPointF& place : places)
+        bottom = std::max(bottom, place.y());
+    return std::max(12.0, bottom + kKeyRowMm + 1.5);
+}
+
+QStringList legendTexts() {
+    return {Texts::tr("よくできている"), Texts::tr("時間がかかる・ときどきまちがえる"), Texts::tr("よくまちがえる"),
+            Texts::tr("記録なし")};
+}
+
 // The fact map as the window shows it, with its legend under it.
-QImage factMapImage(const FactStats& facts, double mapMm, double legendMm, double dpi) {
+QImage factMapImage(const FactStats& facts, double mapMm, const QList<QPointF>& places, double dpi) {
+    const double legendMm = legendHeight(places);
     Picture p(QSizeF(mapMm, mapMm + legendMm), dpi);
     FactMapView map;
     map.SetStats(facts);
@@ -184,21 +227,18 @@ QImage factMapImage(const FactStats& facts, double mapMm, double legendMm, doubl
     p.painter.scale(p.px(mapMm) / side, p.px(mapMm) / side);
     map.Paint(p.painter, side);
     p.painter.restore();
-    const std::pair<QColor, QString> keys[] = {
-        {FactMapView::WeaknessColor(0), Texts::tr("よくできている")},
-        {FactMapView::WeaknessColor(0.5), Texts::tr("時間がかかる・ときどきまちがえる")},
-        {FactMapView::WeaknessColor(1), Texts::tr("よくまちがえる")},
-        {FactMapView::NoRecordColor(), Texts::tr("記録なし")}};
-    p.font(2.9);
-    const QPointF places[] = {{0, 0}, {0, 5.5}, {30, 0}, {58, 0}}; // the long one on a line of its own
+    const QColor colors[] = {FactMapView::WeaknessColor(0), FactMapView::WeaknessColor(0.5),
+                             FactMapView::WeaknessColor(1), FactMapView::NoRecordColor()};
+    const QStringList texts = legendTexts();
+    p.font(kKeyTextMm);
     for (int i = 0; i < 4; ++i) {
         const double keyX = places[i].x(), keyY = mapMm + 2 + places[i].y();
         p.painter.setPen(QPen(QColor(150, 150, 150), p.px(0.2)));
-        p.painter.setBrush(keys[i].first);
+        p.painter.setBrush(colors[i]);
         p.painter.drawRect(p.rect(keyX, keyY, 4, 4));
         p.painter.setPen(Qt::black);
-        p.painter.drawText(p.rect(keyX + 5, keyY - 0.5, mapMm - keyX - 5, 5),
-                           Qt::AlignLeft | Qt::AlignVCenter, keys[i].second);
+        p.painter.drawText(p.rect(keyX + 5, keyY - 0.5, mapMm - keyX - 5, 5), Qt::AlignLeft | Qt::AlignVCenter,
+                           texts[i]);
     }
     p.painter.end();
     return p.image;
@@ -221,6 +261,12 @@ public:
         canvas_.AssignFont(LayoutFont(kGothicFace, 12, bold), color, 72);
         canvas_.SetFontSize(std::max(1, qRound(points * scale_)));
         canvas_.TextOut(x(xMm), y(yMm), text);
+    }
+    // How wide text prints at this size, in millimetres.
+    double widthMm(const QString& text, double points) {
+        canvas_.AssignFont(LayoutFont(kGothicFace, 12, false), Qt::black, 72);
+        canvas_.SetFontSize(std::max(1, qRound(points * scale_)));
+        return canvas_.TextWidth(text) / (scale_ * printer_.DpiX() / 25.4);
     }
     // A rule across, penMm thick.
     void line(double xMm, double yMm, double widthMm, double penMm, const QColor& color) {
@@ -266,9 +312,19 @@ void drawReport(TPrinter& printer, const ParentReport& report) {
 
     page.heading(0, y, Texts::tr("ドリルごとのタイム"), kContentMm);
     y += 9;
-    const double columns[] = {2, 38, 78, 140};
+    // Each column starts where it did for the Japanese words, or later when
+    // the words before it are longer.
+    double columns[] = {2, 38, 78, 140};
     const QString headers[] = {Texts::tr("ドリル"), Texts::tr("ベストタイム"),
                                Texts::tr("さいきんのタイム（正解）"), Texts::tr("回数")};
+    for (int i = 0; i < 3; ++i) {
+        double widest = page.widthMm(headers[i], 10);
+        for (const DrillRecord& record : report.records) {
+            const QString cell = i == 0 ? DrillLabel(record.drill) : i == 1 ? BestText(record) : LatestText(record);
+            widest = std::max(widest, page.widthMm(cell, 13));
+        }
+        columns[i + 1] = std::max(columns[i + 1], columns[i] + widest + 4);
+    }
     for (int i = 0; i < 4; ++i)
         page.text(columns[i], y + 1.5, headers[i], 10, false, QColor(80, 80, 80));
     y += kRowMm;
@@ -295,13 +351,14 @@ void drawReport(TPrinter& printer, const ParentReport& report) {
     }
     y += kChartMm + 4;
 
-    constexpr double legendMm = 12;
+    const QList<QPointF> keyPlaces = legendPlaces(legendTexts(), kMapMm, page.imageDpi());
+    const double legendMm = legendHeight(keyPlaces);
     constexpr double rightMm = kMapMm + 12;
     page.heading(0, y, Texts::tr("問題ごとのできぐあい（%1）").arg(DrillLabel(report.drill)), kMapMm);
     page.heading(rightMm, y, Texts::tr("練習するとよい問題"), kContentMm - rightMm);
     y += 9;
     page.image(0, y, kMapMm, kMapMm + legendMm,
-               factMapImage(report.facts, kMapMm, legendMm, page.imageDpi()));
+               factMapImage(report.facts, kMapMm, keyPlaces, page.imageDpi()));
     page.text(0, y + kMapMm + legendMm, Texts::tr("ます目の数字はまちがえた回数です。"), 9);
     const QStringList practise = PracticeFacts(report.facts);
     if (practise.isEmpty()) {

@@ -309,6 +309,44 @@ private slots:
         QCOMPARE(DrillLabel(DrillKind::Kuku), "九九"); // and Japanese again without the catalogue
     }
 
+    // In every language the page's words stay on the page: none runs past
+    // its right edge, whatever the length of the words.
+    void eachLanguageKeepsItsWordsOnThePage_data() {
+        QTest::addColumn<QString>("code");
+        for (const char* code : {"en", "pt_BR", "zh_CN", "vi", "fil", "es"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void eachLanguageKeepsItsWordsOnThePage() {
+        QFETCH(QString, code);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load("vantel_" + code, ":/i18n"));
+        QCoreApplication::installTranslator(&catalogue);
+        QTemporaryDir folder;
+        QtPrinter pdf;
+        PrinterChoice choice = pdf.Choice();
+        choice.printerName.clear();
+        choice.pdfBase = folder.filePath("report.pdf");
+        pdf.SetChoice(choice);
+        PrintParentReport(pdf, readReport("ゆい", DrillKind::Addition, {}));
+        QCoreApplication::removeTranslator(&catalogue);
+        const QString file = pdf.LastOutputFile();
+        run("pdftoppm", {"-png", "-r", "70", "-singlefile", file,
+                         QDir(shotFolder()).filePath("parent-report-" + code)});
+        const QString boxes = run("pdftotext", {"-bbox", file, "-"});
+        if (boxes.isEmpty())
+            QSKIP("pdftotext is not installed");
+        static const QRegularExpression word(
+            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+        int words = 0;
+        for (const QRegularExpressionMatch& match : word.globalMatch(boxes)) {
+            ++words;
+            // A4 is 595 points wide; the page keeps a margin of about 10 mm.
+            QVERIFY2(match.captured(2).toDouble() < 595 - 14, qPrintable(match.captured(3)));
+        }
+        QVERIFY(words > 30);
+    }
+
     void aPrinterThatCannotStartIsTold() {
         auto w = std::make_unique<ProgressWindow>(With(history), "そら", DrillKind::Addition);
         printer.failBegin = true;
