@@ -4,10 +4,15 @@
 #include "print/HiddenGridCopy.h"
 #include "widgets/TStringGrid.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <algorithm>
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NamePanelPrint)
+};
+
 // Room left and right of the text, as the grid draws it.
 constexpr int kNameCellPadding = 8;
 constexpr qreal kSmallestNameScale = 0.5;
@@ -20,7 +25,11 @@ bool isNameLabel(QString text) {
     for (const char16_t* label : {u"名前", u"なまえ", u"おなまえ", u"氏名", u"名まえ"})
         if (text == QStringView(label))
             return true;
-    return false;
+    // A teacher who works in another language writes its word in the panel.
+    //: The word a teacher writes in a worksheet's name panel before the child's name ("Name"); the
+    //: class print run puts each child's name in the cell after it.
+    const QString translated = Texts::tr("なまえ");
+    return translated != QLatin1String("なまえ") && text.compare(translated, Qt::CaseInsensitive) == 0;
 }
 } // namespace
 

@@ -672,6 +672,14 @@ All right. Well done!</translation>
     </message>
 </context>
 <context>
+    <name>NamePanelPrint</name>
+    <message>
+        <source>なまえ</source>
+        <extracomment>The word a teacher writes in a worksheet&apos;s name panel before the child&apos;s name (&quot;Name&quot;); the class print run puts each child&apos;s name in the cell after it.</extracomment>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>NumberedSheets</name>
     <message>
         <source>ちがう問題を %1 枚作れませんでした。</source>
@@ -1403,7 +1411,7 @@ The results are not deleted.</translation>
     <message>
         <source>Couldn&apos;t load libxlsxwriter: %1</source>
         <extracomment>%1 is the system&apos;s own reason, in English.</extracomment>
-        <translation>Couldn't load libxlsxwriter: %1</translation>
+        <translation>Couldn&apos;t load libxlsxwriter: %1</translation>
     </message>
     <message>
         <source>ファイル %1 を作成できません</source>

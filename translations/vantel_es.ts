@@ -672,6 +672,14 @@ Todo bien. ¡Muy bien hecho!</translation>
     </message>
 </context>
 <context>
+    <name>NamePanelPrint</name>
+    <message>
+        <source>なまえ</source>
+        <extracomment>The word a teacher writes in a worksheet&apos;s name panel before the child&apos;s name (&quot;Name&quot;); the class print run puts each child&apos;s name in the cell after it.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+</context>
+<context>
     <name>NumberedSheets</name>
     <message>
         <source>ちがう問題を %1 枚作れませんでした。</source>
@@ -680,7 +688,7 @@ Todo bien. ¡Muy bien hecho!</translation>
     <message>
         <source>No. %1&#x3000;こたえ</source>
         <extracomment>Printed above the answer key of a numbered sheet; こたえ means &quot;answers&quot;.</extracomment>
-        <translation>No. %1　Respuestas</translation>
+        <translation>No. %1&#x3000;Respuestas</translation>
     </message>
     <message>
         <source>No. %1</source>

@@ -672,6 +672,14 @@ Tama lahat. Magaling!</translation>
     </message>
 </context>
 <context>
+    <name>NamePanelPrint</name>
+    <message>
+        <source>なまえ</source>
+        <extracomment>The word a teacher writes in a worksheet&apos;s name panel before the child&apos;s name (&quot;Name&quot;); the class print run puts each child&apos;s name in the cell after it.</extracomment>
+        <translation>Pangalan</translation>
+    </message>
+</context>
+<context>
     <name>NumberedSheets</name>
     <message>
         <source>ちがう問題を %1 枚作れませんでした。</source>

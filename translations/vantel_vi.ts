@@ -672,6 +672,14 @@ Giỏi lắm!</translation>
     </message>
 </context>
 <context>
+    <name>NamePanelPrint</name>
+    <message>
+        <source>なまえ</source>
+        <extracomment>The word a teacher writes in a worksheet&apos;s name panel before the child&apos;s name (&quot;Name&quot;); the class print run puts each child&apos;s name in the cell after it.</extracomment>
+        <translation>Họ và tên</translation>
+    </message>
+</context>
+<context>
     <name>NumberedSheets</name>
     <message>
         <source>ちがう問題を %1 枚作れませんでした。</source>
@@ -2009,7 +2017,7 @@ Kết quả lần này được nhớ lại, và sẽ được ghi lại vào l�
     <message>
         <source>このプリントは Vantel で作成しました。</source>
         <extracomment>Printed under every worksheet.</extracomment>
-        <translation>Phiếu này được làm bằng Vantel.</translation>
+        <translation>Được làm bằng Vantel.</translation>
     </message>
 </context>
 </TS>

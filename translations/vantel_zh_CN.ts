@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>色はクラス全体のできぐあいです（緑: よくできている&#x3000;黄: ときどきまちがえる・時間がかかる&#x3000;赤: まちがえる子が多い&#x3000;灰: まだ記録なし）。ますの数字は、その問題をまちがえたことのある子の人数です。ますにマウスを置くと、まちがいの回数と、クラスの答えるまでの時間（中央値）が出ます。</source>
-        <translation>颜色是全班的情况（绿：做得好　黄：有时错或比较慢　红：答错的孩子多　灰：还没有记录）。格子里的数字是答错过这道题的孩子的人数。把鼠标放在格子上，会显示答错的次数和全班通常回答用时（中位数）。</translation>
+        <translation>颜色是全班的情况（绿：做得好&#x3000;黄：有时错或比较慢&#x3000;红：答错的孩子多&#x3000;灰：还没有记录）。格子里的数字是答错过这道题的孩子的人数。把鼠标放在格子上，会显示答错的次数和全班通常回答用时（中位数）。</translation>
     </message>
     <message>
         <source>読み込んでいます...</source>
@@ -420,12 +420,12 @@
     <message>
         <source>&#x3000;送信待ち %1 件</source>
         <extracomment>Appended to the status line, after a wide space</extracomment>
-        <translation>　等待发送 %1 条</translation>
+        <translation>&#x3000;等待发送 %1 条</translation>
     </message>
     <message>
         <source>&#x3000;送れない記録 %1 件</source>
         <extracomment>Appended to the status line, after a wide space</extracomment>
-        <translation>　%1 条记录发送不了</translation>
+        <translation>&#x3000;%1 条记录发送不了</translation>
     </message>
     <message>
         <source>クラスのサーバー: つないでいます（%1）</source>
@@ -672,6 +672,14 @@ WAVファイルを発見出来ませんでした。
     </message>
 </context>
 <context>
+    <name>NamePanelPrint</name>
+    <message>
+        <source>なまえ</source>
+        <extracomment>The word a teacher writes in a worksheet&apos;s name panel before the child&apos;s name (&quot;Name&quot;); the class print run puts each child&apos;s name in the cell after it.</extracomment>
+        <translation>姓名</translation>
+    </message>
+</context>
+<context>
     <name>NumberedSheets</name>
     <message>
         <source>ちがう問題を %1 枚作れませんでした。</source>
@@ -680,7 +688,7 @@ WAVファイルを発見出来ませんでした。
     <message>
         <source>No. %1&#x3000;こたえ</source>
         <extracomment>Printed above the answer key of a numbered sheet; こたえ means &quot;answers&quot;.</extracomment>
-        <translation>No. %1　答案</translation>
+        <translation>No. %1&#x3000;答案</translation>
     </message>
     <message>
         <source>No. %1</source>
@@ -1252,7 +1260,7 @@ WAVファイルを発見出来ませんでした。
     <message>
         <source>%1&#x3000;（%2 回）</source>
         <extracomment>A name not on the class list and how many attempts it has</extracomment>
-        <translation>%1　（%2 次）</translation>
+        <translation>%1&#x3000;（%2 次）</translation>
     </message>
     <message>
         <source>名簿（テキスト・CSV） (*.txt *.csv)|*.txt;*.csv|すべてのファイル (*)|*</source>

@@ -12,6 +12,7 @@
 #include "print/VoskGridP.h"
 #include "print/WorksheetPrint.h"
 
+#include "tests/support/BracketTranslator.h"
 #include "tests/support/PdfPanelJob.h"
 #include "tests/support/PrintProgressCancel.h"
 #include "tests/support/PdfText.h"
@@ -304,6 +305,17 @@ private slots:
             panel.SetCells(i % 3, i / 3, cells[i]);
         QCOMPARE(ChildNameCell(panel), expected);
         QCOMPARE(ChildNameCell(CellTable(0, 0)), QPoint(-1, -1));
+    }
+
+    // A teacher working in another language labels the cell in its words.
+    void childsNameCellInTheChosenLanguage() {
+        CellTable panel(3, 2);
+        panel.SetCells(1, 0, QStringLiteral("[なまえ]："));
+        QCOMPARE(ChildNameCell(panel), QPoint(0, 0));
+        BracketTranslator brackets;
+        QCoreApplication::installTranslator(&brackets);
+        QCOMPARE(ChildNameCell(panel), QPoint(2, 0));
+        QCoreApplication::removeTranslator(&brackets);
     }
 
     // The child's name goes into the printed panel only; the single print is unchanged.
