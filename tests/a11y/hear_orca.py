@@ -2,22 +2,47 @@
 from its debug log: entering the addition sheet, typing and erasing digits,
 the next problem after Enter, a new row, and the message after Stop. Each step
 must say the focused cell's problem (read through AT-SPI) and nothing of the
-other cells, in a Japanese voice; the program must log no accessibility
-warning. Prints one line per check and "N passed, M failed" at the end.
+other cells, in the program's language and that language's voice (Japanese,
+or the catalogue given as the third argument); the program must log no
+accessibility warning. Prints one line per check and "N passed, M failed" at
+the end.
 """
+import os
 import re
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
 from checks import check, run
 
 log_path, program_out = sys.argv[1], sys.argv[2]
-PROBLEM = re.compile(r"^\d+ たす \d+$")
+catalogue = sys.argv[3] if len(sys.argv) > 3 else None
+
+
+def translated(context, source):
+    """The text as the program shows it: its catalogue's translation, or the Japanese."""
+    if not catalogue:
+        return source
+    for ctx in ElementTree.parse(catalogue).getroot().iter("context"):
+        if ctx.findtext("name") != context:
+            continue
+        for message in ctx.iter("message"):
+            if message.findtext("source") == source:
+                return message.findtext("translation") or source
+    return source
+
+
+# The voice's language as Orca names it to speech-dispatcher.
+LANGUAGE = os.environ.get("VANTEL_ORCA_VOICE", "ja")
+PROBLEM = re.compile("^" + re.escape(translated("ReadAloud", "%1 たす %2"))
+                     .replace("%1", r"\d+").replace("%2", r"\d+") + "$")
 POSITION = re.compile(r"^(row|column) \d+\.?$")
-INCOMPLETE = "未入力項目があります\nすへての升を埋めてから\nストップを押してください。"
+START = translated("TForm1", "スタート")
+ADDITION = translated("TForm1", "たしざん")
+INCOMPLETE = translated("Judge", "未入力項目があります\nすへての升を埋めてから\nストップを押してください。")
 
 
 def read_log():
@@ -72,7 +97,7 @@ def find_sheet():
         app = desktop.getChildAtIndex(i)
         if app is None or app.name.lower() != "vantel":
             continue
-        found = pyatspi.findDescendant(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE and n.name == "たしざん")
+        found = pyatspi.findDescendant(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE and n.name == ADDITION)
         if found:
             return found
     return None
@@ -108,7 +133,7 @@ def main():
     if not check(window, "the main window comes up"):
         return
     subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=False)
-    if not check(wait_for(lambda: "SPEECH OUTPUT: 'スタート" in read_log()), "Orca reads the focused スタート"):
+    if not check(wait_for(lambda: "SPEECH OUTPUT: '" + START in read_log()), "Orca reads the focused " + START):
         return
     sheet = wait_for(find_sheet)
     if not check(sheet is not None, "the addition sheet is on the accessibility bus"):
@@ -117,11 +142,11 @@ def main():
     entering = Step("Return")
     first = problem(sheet, 0, 0)
     check(PROBLEM.match(first or ""), "after Start the first answer cell is named by its problem (%r)" % first)
-    check(only_the_problem(entering, first, ("たしざん", "table with 10 rows 10 columns")),
+    check(only_the_problem(entering, first, (ADDITION, "table with 10 rows 10 columns")),
           "entering the sheet: the sheet, its 10 by 10 answers, then the focused problem alone: %s"
           % entering.phrases())
-    check(language_of(sheet.queryTable().getAccessibleAt(0, 0)) == "ja",
-          "the answer cell's text is in Japanese (language attribute %r)"
+    check((language_of(sheet.queryTable().getAccessibleAt(0, 0)) or "").split("-")[0] == LANGUAGE,
+          "the answer cell's text is in the program's language (language attribute %r)"
           % language_of(sheet.queryTable().getAccessibleAt(0, 0)))
 
     typed = Step("1", "5")
@@ -150,7 +175,7 @@ def main():
 
     steps = (entering, typed, erased, entered, new_row, stopped)
     languages = set().union(*(s.languages for s in steps))
-    check(languages == {"ja"}, "Orca asks speech-dispatcher for Japanese (%s)" % sorted(languages))
+    check(languages == {LANGUAGE}, "Orca asks speech-dispatcher for %s (%s)" % (LANGUAGE, sorted(languages)))
     with open(program_out, encoding="utf-8", errors="replace") as out:
         warnings = [line for line in out if "accessib" in line.lower()]
     check(not warnings, "no accessibility warning from the program: %s" % warnings[:3])

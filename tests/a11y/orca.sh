@@ -81,13 +81,26 @@ pids+=($!)
 for _ in $(seq 100); do [ -S "$work/speechd.sock" ] && break; sleep 0.1; done
 export SPEECHD_ADDRESS="unix_socket:$work/speechd.sock"
 
-# Orca as help/ear.html sets it up for the drill: a Japanese voice, each typed
-# character echoed, one cell at a time rather than the whole row.
-cat >"$work/orca/user-settings.conf" <<'CONF'
+# The program's language: Japanese, or VANTEL_ORCA_LANGUAGE (a catalogue's
+# code, as pt_BR) chosen in its language file, with Orca's voice in it.
+language=${VANTEL_ORCA_LANGUAGE:-ja}
+voice=${language%%_*}
+catalogue=()
+if [ "$language" != ja ]; then
+  mkdir -p "$XDG_CONFIG_HOME/vantel"
+  printf '[Language]\ncode=%s\n' "$language" >"$XDG_CONFIG_HOME/vantel/language.conf"
+  catalogue=("$here/../../translations/vantel_$language.ts")
+fi
+export VANTEL_ORCA_VOICE=$voice
+
+# Orca as help/ear.html sets it up for the drill: a voice of the child's
+# language, each typed character echoed, one cell at a time rather than the
+# whole row.
+cat >"$work/orca/user-settings.conf" <<CONF
 {"general": {"startingProfile": ["Default", "default"], "firstStart": false},
  "profiles": {"default": {"profile": ["Default", "default"],
    "enableEchoByCharacter": true, "readFullRowInGUITable": false,
-   "voices": {"default": {"established": true, "family": {"lang": "ja", "dialect": ""}},
+   "voices": {"default": {"established": true, "family": {"lang": "$voice", "dialect": ""}},
               "uppercase": {"average-pitch": 7.0}, "hyperlink": {}, "system": {}}}},
  "pronunciations": {}, "keybindings": {}}
 CONF
@@ -109,5 +122,5 @@ done
 pids+=($!)
 
 status=0
-/usr/bin/python3 "$here/hear_orca.py" "$work/orca.log" "$work/program.out" || status=$?
+/usr/bin/python3 "$here/hear_orca.py" "$work/orca.log" "$work/program.out" "${catalogue[@]}" || status=$?
 exit $status
