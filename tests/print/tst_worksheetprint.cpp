@@ -7,6 +7,7 @@
 #include "tests/support/WorksheetGrids.h"
 
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 struct Worksheet {
@@ -70,6 +71,29 @@ private slots:
         QCOMPARE(notices[0].fontSize, 22);
         QVERIFY(w.device.canvas.font.bold());
         QCOMPARE(w.device.canvas.font.family(), kGothicFace);
+    }
+
+    // A language of longer words prints the notice smaller, not past the page's edge.
+    void aLongNoticeShrinksToThePage() {
+        class LongNotice : public QTranslator {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char*, const char*, int) const override {
+                return QByteArray(context) == "WorksheetPrint" ? QString(120, u'n') : QString();
+            }
+        } longNotice;
+        QCoreApplication::installTranslator(&longNotice);
+        Worksheet w;
+        w.print();
+        QCoreApplication::removeTranslator(&longNotice);
+        const QList<CanvasCall> notices = w.device.canvas.Calls(CanvasCall::TextOut);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices[0].text, QString(120, u'n'));
+        QVERIFY(notices[0].fontSize < 22);
+        QFont font = w.device.canvas.font;
+        font.setPointSize(notices[0].fontSize);
+        w.device.canvas.font = font;
+        QVERIFY(notices[0].at.x() + w.device.canvas.TextWidth(notices[0].text) <= w.device.PageWidth());
     }
 
     void answerKeyPrintsEveryAnswer() {
