@@ -40,52 +40,79 @@ bool Contains(const QByteArray& all, const QByteArray& part) {
 }
 } // namespace
 
+// The main window with read-aloud on, its voice espeak-ng playing through
+// the SDL engine into SDL's disk driver.
+class Speaker {
+public:
+    Speaker() {
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out_));
+        live_ = std::make_unique<Live>();
+        live_->fx.voice = &live_->speech;
+    }
+    bool Open() {
+        if (!live_->fx.Open())
+            return false;
+        live_->fx.form->ReadAloud1->trigger();
+        return true;
+    }
+    FormFixture& Fixture() { return live_->fx; }
+    QSignalSpy& Spoken() { return live_->spoken; }
+    bool OnDisk() const { return live_->engine.DriverName() == QStringLiteral("disk"); }
+    // All the device played, once it is closed.
+    QByteArray Played() {
+        live_.reset();
+        QFile file(out_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    struct Live {
+        SdlSoundEngine engine{{kRate, 1}};
+        EspeakSpeech speech{engine};
+        QSignalSpy spoken{&speech, &EspeakSpeech::Spoken};
+        FormFixture fx;
+    };
+    QTemporaryDir dir_;
+    QString out_ = dir_.filePath(QStringLiteral("speaker.raw"));
+    std::unique_ptr<Live> live_;
+};
+
 class TestReadAloudVoice : public QObject {
     Q_OBJECT
 private slots:
     void eachNewCellIsSpokenWithoutHoldingTheDrill() {
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("speaker.raw"));
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
-        QStringList problems;
-        {
-            SdlSoundEngine engine({kRate, 1});
-            EspeakSpeech voice(engine);
-            QSignalSpy spoken(&voice, &EspeakSpeech::Spoken);
-            FormFixture fx;
-            fx.voice = &voice;
-            QVERIFY(fx.Open());
-            TForm1& form = *fx.form;
-            form.ReadAloud1->trigger();
-            QTRY_VERIFY(form.BitBtn7->hasFocus());
+        Speaker speaker;
+        QVERIFY(speaker.Open());
+        FormFixture& fx = speaker.Fixture();
+        QSignalSpy& spoken = speaker.Spoken();
+        TForm1& form = *fx.form;
+        QTRY_VERIFY(form.BitBtn7->hasFocus());
 
-            const DrillSheet& sheet = SheetOf(DrillKind::Addition);
-            fx.ticks.now = 1000;
-            QTest::keyClick(fx.Window(), Qt::Key_Return); // Start
-            for (int col = 1; col <= 3; ++col) {
-                problems << CellProblem(*form.StringGrid1, sheet, col, 1);
-                // The key was handled before the voice had its text ready.
-                QCOMPARE(spoken.size(), col - 1);
-                QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), col, 5000);
-                QCOMPARE(spoken.last().at(0).toString(), problems.last());
-                // Heard to its end before the child moves on.
-                const int ms = int(VoiceSamples(problems.last()).size() / 2 * 1000 / kRate);
-                QTest::qWait(ms + 300);
-                for (QChar digit : ExpectedAnswer(*form.StringGrid1, sheet.operation, col, 1))
-                    QTest::keyClick(fx.Window(), digit.toLatin1());
-                if (col < 3)
-                    QTest::keyClick(fx.Window(), Qt::Key_Return);
-            }
-            fx.ticks.now = 1000 + 83456;
-            QTest::keyClick(fx.Window(), Qt::Key_F2); // Stop, incomplete
-            QCOMPARE(form.StatusBar1->PanelText(PlaceOf(sheet.kind).timePanel), FormatDrillTime(83456));
-            if (engine.DriverName() != QStringLiteral("disk"))
-                QSKIP("SDL's disk driver is not available here");
+        QStringList problems;
+        const DrillSheet& sheet = SheetOf(DrillKind::Addition);
+        fx.ticks.now = 1000;
+        QTest::keyClick(fx.Window(), Qt::Key_Return); // Start
+        for (int col = 1; col <= 3; ++col) {
+            problems << CellProblem(*form.StringGrid1, sheet, col, 1);
+            // The key was handled before the voice had its text ready.
+            QCOMPARE(spoken.size(), col - 1);
+            QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), col, 5000);
+            QCOMPARE(spoken.last().at(0).toString(), problems.last());
+            // Heard to its end before the child moves on.
+            const int ms = int(VoiceSamples(problems.last()).size() / 2 * 1000 / kRate);
+            QTest::qWait(ms + 300);
+            for (QChar digit : ExpectedAnswer(*form.StringGrid1, sheet.operation, col, 1))
+                QTest::keyClick(fx.Window(), digit.toLatin1());
+            if (col < 3)
+                QTest::keyClick(fx.Window(), Qt::Key_Return);
         }
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray played = file.readAll();
+        fx.ticks.now = 1000 + 83456;
+        QTest::keyClick(fx.Window(), Qt::Key_F2); // Stop, incomplete
+        QCOMPARE(form.StatusBar1->PanelText(PlaceOf(sheet.kind).timePanel), FormatDrillTime(83456));
+        if (!speaker.OnDisk())
+            QSKIP("SDL's disk driver is not available here");
+        const QByteArray played = speaker.Played();
         for (const QString& problem : problems) {
             const QByteArray samples = VoiceSamples(problem);
             QVERIFY(samples.size() > kRate / 2);
@@ -110,32 +137,19 @@ private slots:
         QFETCH(QString, voice);
         ProgramTranslations translations;
         QVERIFY(translations.Apply(code));
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("speaker.raw"));
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
-        QString problem;
-        {
-            SdlSoundEngine engine({kRate, 1});
-            EspeakSpeech speech(engine);
-            QSignalSpy spoken(&speech, &EspeakSpeech::Spoken);
-            FormFixture fx;
-            fx.voice = &speech;
-            QVERIFY(fx.Open());
-            fx.form->ReadAloud1->trigger();
-            QTRY_VERIFY(fx.form->BitBtn7->hasFocus());
-            QTest::keyClick(fx.Window(), Qt::Key_Return); // Start
-            problem = CellProblem(*fx.form->StringGrid1, SheetOf(DrillKind::Addition), 1, 1);
-            QVERIFY2(problem.split(u' ').contains(word), qPrintable(problem));
-            QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 1, 5000);
-            QCOMPARE(spoken.last().at(0).toString(), problem);
-            QTest::qWait(int(VoiceSamples(problem, voice).size() / 2 * 1000 / kRate) + 300);
-            if (engine.DriverName() != QStringLiteral("disk"))
-                QSKIP("SDL's disk driver is not available here");
-        }
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray played = file.readAll(), samples = VoiceSamples(problem, voice);
+        Speaker speaker;
+        QVERIFY(speaker.Open());
+        FormFixture& fx = speaker.Fixture();
+        QTRY_VERIFY(fx.form->BitBtn7->hasFocus());
+        QTest::keyClick(fx.Window(), Qt::Key_Return); // Start
+        const QString problem = CellProblem(*fx.form->StringGrid1, SheetOf(DrillKind::Addition), 1, 1);
+        QVERIFY2(problem.split(u' ').contains(word), qPrintable(problem));
+        QTRY_COMPARE_WITH_TIMEOUT(speaker.Spoken().size(), 1, 5000);
+        QCOMPARE(speaker.Spoken().last().at(0).toString(), problem);
+        QTest::qWait(int(VoiceSamples(problem, voice).size() / 2 * 1000 / kRate) + 300);
+        if (!speaker.OnDisk())
+            QSKIP("SDL's disk driver is not available here");
+        const QByteArray played = speaker.Played(), samples = VoiceSamples(problem, voice);
         QVERIFY(samples.size() > kRate / 2);
         QVERIFY2(Contains(played, samples), qPrintable(problem + " was not heard whole in " + voice));
         // Not the Japanese voice reading foreign words.
