@@ -1,5 +1,6 @@
 #include "classroom/ClassCsv.h"
 
+#include "classroom/RosterImport.h"
 #include "progress/AttemptCsv.h"
 
 #include <QCoreApplication>
@@ -28,11 +29,6 @@ QString childLine(const ClassChild& child) {
     return fields.join(u',') + QStringLiteral("\r\n");
 }
 } // namespace
-
-QString ClassCsvNameHeader() {
-    //: CSV column header of the children's names; a class list file with this header reads back
-    return Texts::tr("名前");
-}
 
 QByteArray ClassTableCsv(const QList<ClassChild>& rows, const QList<ClassChild>& unlisted) {
     QStringList header{ClassCsvNameHeader(),

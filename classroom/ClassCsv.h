@@ -8,6 +8,5 @@
 
 #include <QByteArray>
 
+// Its name column's header is ClassCsvNameHeader() (classroom/RosterImport.h).
 QByteArray ClassTableCsv(const QList<ClassChild>& rows, const QList<ClassChild>& unlisted);
-// The name column's header in the language chosen; the class list's reader takes it too.
-QString ClassCsvNameHeader();

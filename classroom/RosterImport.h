@@ -18,6 +18,9 @@ struct RosterImport {
 };
 
 RosterImport ReadRoster(const QByteArray& bytes);
+// The name column's header of the class table's CSV export in the language
+// chosen; the reader takes it as a name header too, so that file reads back.
+QString ClassCsvNameHeader();
 
 // The text of the file: UTF-8 when the bytes are valid UTF-8, otherwise code page 932.
 QString DecodeRosterText(const QByteArray& bytes);
