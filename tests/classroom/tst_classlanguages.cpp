@@ -22,6 +22,7 @@
 #include "tests/support/FakeProgressServices.h"
 #include "tests/support/PgTestServer.h"
 #include "tests/support/SampleAttempts.h"
+#include "tests/support/SendAsComputers.h"
 #include "tests/support/TextFit.h"
 
 #include <QAbstractButton>
@@ -150,20 +151,11 @@ void TestClassLanguages::classViewFollowsTheLanguage() {
     QVERIFY2(server.IsRunning(), qPrintable(server.ErrorText()));
     clock.now = QDateTime::currentDateTime();
     const QDateTime now = clock.now.toUTC();
-    {
-        // あおい practised this week, いつき long ago; "あおいちゃん" is not on the list.
-        Outbox queue(dir.filePath(QStringLiteral("computers.sqlite")));
-        for (const Attempt& a : {SampleAttempt("あおい", DrillKind::Addition, now.addDays(-1), 90000),
-                                 SampleAttempt("いつき", DrillKind::Addition, now.addDays(-12), 95000),
-                                 SampleAttempt("あおいちゃん", DrillKind::Addition, now.addDays(-2), 88000)})
-            queue.Add(MakeOutgoing(a, PgTestServer::TestClass(), QStringLiteral("PC-01")));
-        ClassSender sender(
-            dir.filePath(QStringLiteral("computers.sqlite")),
-            [] { return std::make_unique<PgClassConnection>(PgTestServer::ServiceName()); },
-            SenderTiming{100ms, 500ms, 500ms});
-        sender.Start();
-        QVERIFY(sender.WaitUntilSent(120s));
-    }
+    // あおい practised this week, いつき long ago; "あおいちゃん" is not on the list.
+    QVERIFY(SendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")),
+                            {SampleAttempt("あおい", DrillKind::Addition, now.addDays(-1), 90000),
+                             SampleAttempt("いつき", DrillKind::Addition, now.addDays(-12), 95000),
+                             SampleAttempt("あおいちゃん", DrillKind::Addition, now.addDays(-2), 88000)}));
     QVERIFY2(server.Setup({QStringLiteral("add-computer"), PgTestServer::TestClass(), QStringLiteral("PC-07"),
                            QStringLiteral("vantel_test_pc07")}),
              qPrintable(server.ErrorText()));

@@ -25,6 +25,7 @@
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/SampleAttempts.h"
 #include "tests/support/ScriptedRandom.h"
+#include "tests/support/SendAsComputers.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -83,18 +84,6 @@ QList<Attempt> makeClass(int children, const QDateTime& now) {
 }
 
 QString shotFolder() { return qEnvironmentVariable("VANTEL_SHOT_DIR"); }
-
-// The class's computers send through the real outbox.
-bool sendAsComputers(const QString& outbox, const QList<Attempt>& attempts) {
-    Outbox queue(outbox);
-    for (const Attempt& a : attempts)
-        queue.Add(MakeOutgoing(a, PgTestServer::TestClass(), QStringLiteral("PC-%1").arg(a.child.size())));
-    ClassSender sender(
-        outbox, [] { return std::make_unique<PgClassConnection>(PgTestServer::ServiceName()); },
-        SenderTiming{100ms, 500ms, 500ms});
-    sender.Start();
-    return sender.WaitUntilSent(120s);
-}
 
 // The teacher's answers, scripted; every question asked is kept.
 class ScriptedQuestions : public RosterQuestions {
@@ -174,18 +163,7 @@ void TestClassView::teacherSeesTheClassAndEachChild() {
     const QList<Attempt> sent = makeClass(children, clock.now.toUTC());
 
     // The class's computers send through the real outbox.
-    {
-        const QString outbox = dir.filePath(QStringLiteral("computers.sqlite"));
-        Outbox queue(outbox);
-        for (const Attempt& a : sent)
-            queue.Add(
-                MakeOutgoing(a, PgTestServer::TestClass(), QStringLiteral("PC-%1").arg(a.child.size())));
-        ClassSender sender(
-            outbox, [] { return std::make_unique<PgClassConnection>(PgTestServer::ServiceName()); },
-            SenderTiming{100ms, 500ms, 500ms});
-        sender.Start();
-        QVERIFY(sender.WaitUntilSent(120s));
-    }
+    QVERIFY(SendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
     // A computer of the class that never logged in.
     QVERIFY2(server.Setup({QStringLiteral("add-computer"), PgTestServer::TestClass(), QStringLiteral("PC-07"),
                            QStringLiteral("vantel_test_pc07")}),
@@ -304,7 +282,7 @@ void TestClassView::classListMarksJoinsAndExports() {
                         SampleAttempt("あおいちゃん", DrillKind::Addition, now.addDays(-2), 88000),
                         SampleAttempt("あおいちゃん", DrillKind::Subtraction, now.addDays(-3), 99000),
                         SampleAttempt("=HYPERLINK(\"x\")", DrillKind::Addition, now.addDays(-4), 99000)};
-    QVERIFY(sendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
+    QVERIFY(SendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
 
     Classroom teacher(teacherConfig(), local, dir.filePath(QStringLiteral("teacher.sqlite")));
     ProgressWindow window(With(teacher.History()), QString(), DrillKind::Addition);
@@ -440,7 +418,7 @@ void TestClassView::classFactMapAndItsWorksheets() {
         SampleAttempt("いつき", DrillKind::Addition, now.addDays(-3), 95000, {hard, Fact{2, 3}}),
         SampleAttempt("うた", DrillKind::Addition, now.addDays(-4), 80000),
         SampleAttempt("うた", DrillKind::Kuku, now.addDays(-5), 70000)};
-    QVERIFY(sendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
+    QVERIFY(SendAsComputers(dir.filePath(QStringLiteral("computers.sqlite")), sent));
     Classroom teacher(teacherConfig(), local, dir.filePath(QStringLiteral("teacher.sqlite")));
     ProgressWindow window(With(teacher.History()), QString(), DrillKind::Addition);
     window.resize(1100, 760);

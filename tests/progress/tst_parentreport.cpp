@@ -38,6 +38,17 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The report printed as a PDF in folder; the file's path.
+QString PrintToPdf(const ParentReport& report, const QTemporaryDir& folder) {
+    QtPrinter pdf;
+    PrinterChoice choice = pdf.Choice();
+    choice.printerName.clear();
+    choice.pdfBase = folder.filePath("report.pdf");
+    pdf.SetChoice(choice);
+    PrintParentReport(pdf, report);
+    return pdf.LastOutputFile();
+}
+
 // Column of x in a plot columns wide over [xMin, xMax], as the reduction counts them.
 int columnOf(double x, double xMin, double xMax, int columns) {
     return std::clamp(int(std::floor((x - xMin) * columns / (xMax - xMin))), 0, columns - 1);
@@ -185,14 +196,8 @@ private slots:
 
     void thePageIsOneA4PageWithEverythingOnIt() {
         QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice = pdf.Choice();
-        choice.printerName.clear();
-        choice.pdfBase = folder.filePath("report.pdf");
-        pdf.SetChoice(choice);
         const ParentReport report = readReport("ゆい", DrillKind::Addition, {});
-        PrintParentReport(pdf, report);
-        const QString file = pdf.LastOutputFile();
+        const QString file = PrintToPdf(report, folder);
         QVERIFY(QFileInfo(file).size() > 1000);
         const QString kept = QDir(shotFolder()).filePath("parent-report.pdf");
         QFile::remove(kept);
@@ -230,15 +235,10 @@ private slots:
 
     void aChildWithoutRecordsStillGetsAPage() {
         QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice = pdf.Choice();
-        choice.printerName.clear();
-        choice.pdfBase = folder.filePath("empty.pdf");
-        pdf.SetChoice(choice);
-        PrintParentReport(pdf, readReport("", DrillKind::Multiplication, kNow.addDays(-30)));
-        run("pdftoppm", {"-png", "-r", "70", "-singlefile", pdf.LastOutputFile(),
+        const QString file = PrintToPdf(readReport("", DrillKind::Multiplication, kNow.addDays(-30)), folder);
+        run("pdftoppm", {"-png", "-r", "70", "-singlefile", file,
                          QDir(shotFolder()).filePath("parent-report-empty")});
-        const QString text = run("pdftotext", {"-layout", pdf.LastOutputFile(), "-"}).simplified();
+        const QString text = run("pdftotext", {"-layout", file, "-"}).simplified();
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");
         QVERIFY2(text.contains("名前：名前なし"), qPrintable(text));
@@ -323,14 +323,8 @@ private slots:
         QVERIFY(catalogue.load("vantel_" + code, ":/i18n"));
         QCoreApplication::installTranslator(&catalogue);
         QTemporaryDir folder;
-        QtPrinter pdf;
-        PrinterChoice choice = pdf.Choice();
-        choice.printerName.clear();
-        choice.pdfBase = folder.filePath("report.pdf");
-        pdf.SetChoice(choice);
-        PrintParentReport(pdf, readReport("ゆい", DrillKind::Addition, {}));
+        const QString file = PrintToPdf(readReport("ゆい", DrillKind::Addition, {}), folder);
         QCoreApplication::removeTranslator(&catalogue);
-        const QString file = pdf.LastOutputFile();
         run("pdftoppm", {"-png", "-r", "70", "-singlefile", file,
                          QDir(shotFolder()).filePath("parent-report-" + code)});
         const QString boxes = run("pdftotext", {"-bbox", file, "-"});
