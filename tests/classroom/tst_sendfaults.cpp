@@ -255,6 +255,16 @@ void TestSendFaults::silentServerHoldsNothingUp() {
     QTest::qWait(2500);
 }
 
+// The first paint's bound: far below libpq's 2 s connect time-out that a
+// window waiting on the server would sit through. An unoptimised build under
+// AddressSanitizer makes the window itself several times slower, and took
+// over 100 ms now and then on its first run.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kFirstPaintMs = 500;
+#else
+constexpr qint64 kFirstPaintMs = 100;
+#endif
+
 void TestSendFaults::progressWindowPaintsBesideASilentServer() {
     QTemporaryDir silentDir(QStringLiteral("/tmp/vantel-silent-XXXXXX"));
     SilentServer silent(silentDir.path());
@@ -275,7 +285,7 @@ void TestSendFaults::progressWindowPaintsBesideASilentServer() {
         paint.Watch(window, timer);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(paint.AtMs() >= 0, 10000);
-        QVERIFY2(paint.AtMs() < 100, qPrintable(QString::number(paint.AtMs())));
+        QVERIFY2(paint.AtMs() < kFirstPaintMs, qPrintable(QString::number(paint.AtMs())));
         QVERIFY(window.Loading());
         QVERIFY(ProgressControl<QLabel>(window, "Loading")->isVisible());
         // libpq's time-out ends the read: an empty chart, and the note goes.
